@@ -1,0 +1,128 @@
+#include "contest/bad_qso_file.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+File Open(const std::string& name, const char* mode) {
+    if (name.empty()) return File(nullptr, &std::fclose);
+    return File(std::fopen(name.c_str(), mode), &std::fclose);
+}
+
+// A line break inside a text would split its report into two lines.
+std::string OneLine(const std::string& text) {
+    std::string out = text;
+    for (char& c : out) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return out;
+}
+
+std::string Line(const BadQsoFields& q, const std::string& modePart, const char* message) {
+    std::string line = "QSO:  " + std::to_string(q.freqKHz);
+    line += modePart;
+    line += q.time.Format("%Y-%m-%d %H%M");
+    for (const std::string* field :
+         {&q.ownCall, &q.rstSent, &q.exchSent, &q.call, &q.rstReceived, &q.exchReceived}) {
+        line += "  ";
+        line += *field;
+    }
+    line += message;
+    return OneLine(line);
+}
+
+bool WriteLines(std::FILE* file, const std::vector<std::string>& lines) {
+    bool ok = true;
+    for (const std::string& line : lines) {
+        ok = std::fwrite(line.data(), 1, line.size(), file) == line.size() && ok;
+        ok = std::fputs("\r\n", file) >= 0 && ok;
+    }
+    return ok;
+}
+
+bool Finish(File file, bool written) {
+    const bool closed = std::fclose(file.release()) == 0;
+    return written && closed;
+}
+
+}  // namespace
+
+namespace BadQso {
+
+std::string LineA(const BadQsoFields& qso, const char* message) {
+    return Line(qso, "  " + qso.mode + "  ", message);
+}
+
+std::string LineB(const BadQsoFields& qso, const char* message) {
+    return Line(qso, " RY ", message);
+}
+
+bool Create(const std::string& fileName, const std::string& header) {
+    return Rewrite(fileName, header, {});
+}
+
+bool Append(const std::string& fileName, const std::vector<std::string>& lines) {
+    if (lines.empty()) return true;
+    File file = Open(fileName, "ab");
+    if (!file) return false;
+    const bool written = WriteLines(file.get(), lines);
+    return Finish(std::move(file), written);
+}
+
+bool Rewrite(const std::string& fileName, const std::string& header,
+             const std::vector<std::string>& lines) {
+    File file = Open(fileName, "wb");
+    if (!file) return false;
+    bool written = WriteLines(file.get(), {header});
+    written = WriteLines(file.get(), lines) && written;
+    return Finish(std::move(file), written);
+}
+
+bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
+    lines.clear();
+    File file = Open(fileName, "rb");
+    if (!file) return false;
+    std::string content;
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, got);
+    size_t start = 0;
+    while (start < content.size()) {
+        size_t end = content.find('\n', start);
+        const size_t next = end == std::string::npos ? content.size() : end + 1;
+        if (end == std::string::npos) end = content.size();
+        if (end > start && content[end - 1] == '\r') --end;
+        lines.push_back(content.substr(start, end - start));
+        start = next;
+    }
+    return true;
+}
+
+int CountLines(const std::string& fileName) {
+    File file = Open(fileName, "rb");
+    if (!file) return 0;
+    int count = 0;
+    char last = '\n';
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        for (const char* p = buffer; (p = static_cast<const char*>(
+                                          std::memchr(p, '\n', buffer + got - p))) != nullptr;
+             ++p) {
+            ++count;
+        }
+        last = buffer[got - 1];
+    }
+    return last == '\n' ? count : count + 1;
+}
+
+bool ReportsQso(const std::string& line, const std::string& call, const std::string& marker) {
+    return line.find(marker) != std::string::npos &&
+           line.find("  " + OneLine(call) + "  ") != std::string::npos;
+}
+
+}  // namespace BadQso

@@ -1,0 +1,54 @@
+// The bad-QSO file: a header line, then one line per refused, bad or
+// duplicate QSO.  Lines end in CR LF on every platform.  The file is opened
+// only while lines are written, and closed at once so that they reach the disk.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "contest/ole_date_time.h"
+
+// The texts of one QSO as they stand in its lines.
+struct BadQsoFields {
+    int freqKHz = 0;
+    std::string mode;
+    COleDateTime time;
+    std::string ownCall;
+    std::string rstSent;
+    std::string exchSent;
+    std::string call;
+    std::string rstReceived;
+    std::string exchReceived;
+};
+
+namespace BadQso {
+
+constexpr const char* kCreatedHeader = "KOLVEX TEST UBN file ";
+constexpr const char* kRewrittenHeader = "KOLVEX TEST UBN file  ";
+constexpr const char* kWrongBand = "   WRONG BAND !!!";
+constexpr const char* kWrongMode = "   WRONG MODE !!!";
+constexpr const char* kNoRxNumber = "   NO RX NUMBER !!!";
+constexpr const char* kNoProvince = "   NO SPAIN PROVINCE !!!";
+constexpr const char* kOnlyHq = "  ONLY HQ POSSIBLE FROM EA4URE !!!";
+constexpr const char* kDupe = "   DUPE !!!";
+
+// Kind A carries the host's mode; kind B the literal " RY " instead.
+std::string LineA(const BadQsoFields& qso, const char* message);
+std::string LineB(const BadQsoFields& qso, const char* message);
+
+// Each returns false when the file could not be written (its lines are lost).
+bool Create(const std::string& fileName, const std::string& header);
+bool Append(const std::string& fileName, const std::vector<std::string>& lines);
+bool Rewrite(const std::string& fileName, const std::string& header,
+             const std::vector<std::string>& lines);
+
+// The lines without their line ends; false when the file cannot be read.
+bool ReadLines(const std::string& fileName, std::vector<std::string>& lines);
+// Lines in the file, a last line without line end included; 0 when unreadable.
+int CountLines(const std::string& fileName);
+
+// Whether a line reports a QSO with this worked call in the minute of `marker`
+// (" HHMM "): the call must stand as a whole field, not inside a longer call.
+bool ReportsQso(const std::string& line, const std::string& call, const std::string& marker);
+
+}  // namespace BadQso

@@ -1,0 +1,22 @@
+// Per-band lists of worked multipliers, one row per band row (160m..10m).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "contest/contest_rules.h"
+
+using BandRowList = std::array<std::vector<std::string>, kBandRows>;
+
+struct BandRowLists {
+    BandRowList g_bandMults;
+    BandRowList g_bandAreasK;
+    BandRowList g_bandAreasVE;
+    BandRowList g_bandAreasJA;
+    BandRowList g_bandAreasVK;
+    BandRowList g_bandProvinces;
+
+    void EmptyRow(int row);
+    void EmptyAll();
+};

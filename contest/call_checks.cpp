@@ -1,0 +1,46 @@
+#include "contest/call_checks.h"
+
+#include "contest/contest_rules.h"
+#include "contest/text_util.h"
+
+namespace {
+
+int RefusalVerdict(const std::string& hostVersion) {
+    return (hostVersion == "2.19" || hostVersion == "2.20") ? kNothingNew : kRefused;
+}
+
+bool IsSerialNumber(const std::string& exchange) {
+    if (exchange.empty() || exchange.size() > 4 || exchange == "599") return false;
+    for (char c : exchange) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args) {
+    const int refused = RefusalVerdict(hostVersion);
+    if (args.hasBand && args.hasBand2 && !EqualsIgnoreCase(args.band, args.band2)) return refused;
+    if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
+    if (args.country.empty()) return kNothingNew;
+    CInfo scratch;
+    SetCallArea(scratch, args.country, args.callPrefix);
+
+    if (log.HasCallOnBand(args.call, args.band)) return kDupe;
+    if (args.call == kHqCall) {
+        // The HQ counts as new until the first QSO on the band is with the HQ.
+        const CInfo* first = log.FirstOnBand(args.band);
+        if (first != nullptr && first->m_province != "HQ") return kNewCountry;
+    }
+    if (!log.HasCountryOnBand(args.band, args.country)) return kNewCountry;
+    if (!IsCallAreaCountry(args.country)) return kNothingNew;
+    return log.HasAreaOnBand(args.band, scratch) ? kNothingNew : kNewCallArea;
+}
+
+int JudgeExchange(const std::string& exchange, const std::string& call,
+                  const std::string& country) {
+    if (call == kHqCall) return Trim(exchange) == "HQ" ? 1 : 0;
+    if (IsSpanishCountry(country)) return IsProvinceCode(Trim(exchange)) ? 1 : 0;
+    return IsSerialNumber(exchange) ? 1 : 0;
+}

@@ -1,0 +1,137 @@
+#include "contest/qso_entry.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "contest/bad_qso_file.h"
+#include "contest/contest_rules.h"
+#include "contest/text_util.h"
+
+namespace {
+
+BadQsoFields FieldsOf(const QsoArgs& qso) {
+    BadQsoFields f;
+    f.freqKHz = static_cast<int>(qso.freqHz / 1000);
+    f.mode = qso.mode;
+    f.time = qso.time;
+    f.ownCall = qso.ownCall;
+    f.rstSent = qso.rstSent;
+    f.exchSent = qso.exchSent;
+    f.call = qso.call;
+    f.rstReceived = qso.rstReceived;
+    f.exchReceived = qso.exchReceived;
+    return f;
+}
+
+CInfo RecordOf(const QsoArgs& qso) {
+    CInfo info;
+    info.m_time = qso.time;
+    info.m_freqKHz = static_cast<std::int32_t>(qso.freqHz / 1000);
+    info.m_call = qso.call;
+    info.m_band = qso.band;
+    info.m_mode = qso.mode;
+    info.m_rstReceived = qso.rstReceived;
+    info.m_rstSent = qso.rstSent;
+    info.m_exchReceived = qso.exchReceived;
+    info.m_exchSent = qso.exchSent;
+    info.m_country = qso.country;
+    return info;
+}
+
+void MarkBad(CInfo& info) { info.m_bad = info.m_notCounted = 1; }
+
+// A Spanish station must send its province; the HQ station only "HQ".
+void ApplyProvinceRule(CInfo& info, const BadQsoFields& fields, std::vector<std::string>& lines) {
+    const std::string sent = Trim(ToUpper(info.m_exchReceived));
+    if (info.m_call == kHqCall) {
+        if (sent == "HQ") {
+            info.m_province = sent;
+        } else {
+            MarkBad(info);
+            lines.push_back(BadQso::LineB(fields, BadQso::kOnlyHq));
+        }
+    } else if (IsProvinceCode(sent)) {
+        info.m_province = sent;
+    } else {
+        MarkBad(info);
+        lines.push_back(BadQso::LineB(fields, BadQso::kNoProvince));
+    }
+}
+
+int Refuse(const ContestData& data, const BadQsoFields& fields, const char* message) {
+    BadQso::Append(data.g_badQsoFile, {BadQso::LineA(fields, message)});
+    return 0;
+}
+
+}  // namespace
+
+int AddQso(ContestData& data, const QsoArgs& qso) {
+    const BadQsoFields fields = FieldsOf(qso);
+    if (!ValidBands().Contains(qso.band)) return Refuse(data, fields, BadQso::kWrongBand);
+    std::vector<std::string>& bands = data.g_workedBands;
+    if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
+    if (!ValidModes().Contains(qso.mode)) return Refuse(data, fields, BadQso::kWrongMode);
+    if (qso.exchReceived.empty() || qso.exchSent.empty()) {
+        return Refuse(data, fields, BadQso::kNoRxNumber);
+    }
+
+    CInfo info = RecordOf(qso);
+    std::vector<std::string> lines;
+    if (IsSpanishCountry(qso.country)) {
+        ApplyProvinceRule(info, fields, lines);
+    } else {
+        SetCallArea(info, qso.country, qso.callPrefix);
+    }
+    const int earlier = data.g_log.CountSame(info.m_call, info.m_band, info.m_mode);
+    if (earlier > 0) {
+        info.m_dupe = info.m_notCounted = 1;
+        lines.insert(lines.end(), static_cast<size_t>(earlier),
+                     BadQso::LineA(fields, BadQso::kDupe));
+    }
+    data.g_log.Add(info);
+    BadQso::Append(data.g_badQsoFile, lines);
+    return 1;
+}
+
+namespace {
+
+// Resets the map window of the removed station's kind, if it is open.
+void ResetMapWindows(ContestData& data, const QsoArgs& qso, MapWindows& windows) {
+    const int row = std::max(BandRow(qso.band), 0);
+    if (IsCallAreaCountry(qso.country) && windows.ResetCallAreaCells()) {
+        for (BandRowList* list : {&data.g_bandProvinces, &data.g_bandAreasJA, &data.g_bandAreasK,
+                                  &data.g_bandAreasVE, &data.g_bandAreasVK}) {
+            (*list)[static_cast<size_t>(row)].clear();
+        }
+    }
+    if (qso.country == "EA") windows.ResetProvinceCells();
+}
+
+void DropReportedLines(const ContestData& data, const QsoArgs& qso) {
+    const std::string marker = " " + qso.time.Format("%H%M") + " ";
+    std::vector<std::string> lines;
+    if (BadQso::ReadLines(data.g_badQsoFile, lines) && !lines.empty()) {
+        lines.erase(lines.begin());  // the header
+    }
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [&](const std::string& line) {
+                                   return BadQso::ReportsQso(line, qso.call, marker);
+                               }),
+                lines.end());
+    BadQso::Rewrite(data.g_badQsoFile, BadQso::kRewrittenHeader, lines);
+}
+
+}  // namespace
+
+void RemoveQso(ContestData& data, const QsoArgs& qso, MapWindows& windows) {
+    if (const LogStore::Id* id = data.g_log.FindQso(qso.call, qso.band, qso.mode, qso.time)) {
+        const LogStore::Id found = *id;
+        ResetMapWindows(data, qso, windows);
+        data.g_log.RemoveAt(found);
+    }
+    DropReportedLines(data, qso);
+    if (data.g_log.IsEmpty()) {
+        data.g_workedBands.clear();
+        data.EmptyAll();
+    }
+}

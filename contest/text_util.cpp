@@ -1,0 +1,60 @@
+#include "contest/text_util.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+}  // namespace
+
+bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+std::string ToUpper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+std::string Trim(const std::string& text) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsBlank(text[first])) ++first;
+    while (last > first && IsBlank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int length = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (length > 0) {
+        out.resize(static_cast<size_t>(length));
+        std::vsnprintf(&out[0], out.size() + 1, format, args);
+    }
+    va_end(args);
+    return out;
+}
+
+std::string JoinKey(const std::string& a, const std::string& b) {
+    std::string key;
+    key.reserve(a.size() + b.size() + 1);
+    key.append(a).push_back('\0');
+    key.append(b);
+    return key;
+}
+
+std::string JoinKey(const std::string& a, const std::string& b, const std::string& c) {
+    return JoinKey(JoinKey(a, b), c);
+}

@@ -1,0 +1,19 @@
+// Small text helpers shared by the checks, the log and the results.
+#pragma once
+
+#include <string>
+
+// Letter case ignored for A-Z only; other bytes compare exactly.
+bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+std::string ToUpper(std::string text);
+// Leading and trailing blanks, tabs, CR, LF, VT and FF removed.
+std::string Trim(const std::string& text);
+// printf into a std::string; texts of any length.
+std::string Format(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+// A key of several texts that cannot collide: texts from the host hold no NUL.
+std::string JoinKey(const std::string& a, const std::string& b);
+std::string JoinKey(const std::string& a, const std::string& b, const std::string& c);

@@ -1,0 +1,44 @@
+// The plug-in behind the exports: each export converts its arguments into
+// these structures and calls one member.  Null texts arrive as empty texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "contest/call_checks.h"
+#include "contest/ole_date_time.h"
+#include "contest/qso_entry.h"
+#include "plugin/environment.h"
+#include "plugin/plugin_state.h"
+#include "windows/settings.h"
+
+struct ResetArgs {
+    std::string hostDirectory;
+    int exportRequest = 0;
+    std::string ownCall;
+    COleDateTime start;
+    COleDateTime end;
+    std::string ownCountry;
+};
+
+class StatsPlugin {
+public:
+    StatsPlugin(Environment& env, ProfileStore& profile) : m_env(env), m_settings(profile) {}
+
+    int ResetStats(const ResetArgs& args);
+    int AddData(const QsoArgs& args);
+    int RemoveData(const QsoArgs& args);
+    int CheckCall(const CheckArgs& args);
+    int IsValidExchg(const std::string& exchange, const std::string& call,
+                     const std::string& country);
+    const char* GetResult(int* out);
+    void SetVersion();
+
+    PluginState& State() { return m_state; }
+    Settings& GetSettings() { return m_settings; }
+
+private:
+    Environment& m_env;
+    Settings m_settings;
+    PluginState m_state;
+};

@@ -1,0 +1,129 @@
+#include "results/cabrillo_log.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "contest/text_util.h"
+
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
+    if (from.empty() || from == to) return text;
+    std::string out;
+    size_t start = 0;
+    for (size_t hit; (hit = text.find(from, start)) != std::string::npos;
+         start = hit + from.size()) {
+        out.append(text, start, hit - start).append(to);
+    }
+    return out.append(text, start, std::string::npos);
+}
+
+namespace {
+
+std::string Unescape(const std::string& text) {
+    return ReplaceAll(ReplaceAll(text, "<CR>", "\r"), "<LF>", "\n");
+}
+
+std::string Escape(const std::string& text) {
+    return ReplaceAll(ReplaceAll(text, "\r", "<CR>"), "\n", "<LF>");
+}
+
+// One tagged file line per dialog line: "a<CR><LF>b" becomes "a\r\nADDRESS: b".
+std::string FileForm(const std::string& escaped, const std::string& tag) {
+    return ReplaceAll(ReplaceAll(escaped, "<CR>", "\r\n" + tag), "<LF>", "");
+}
+
+std::string BaseNameOf(const std::string& callsign) {
+    const std::string name = Trim(ReplaceAll(ReplaceAll(callsign, "/", "_"), "\\", "_"));
+    return name.empty() ? CCabrilloLog::kDefaultBaseName : name;
+}
+
+}  // namespace
+
+void CCabrilloLog::LoadHeader(Settings& settings) {
+    CabrilloHeader& h = m_header;
+    h.operators = settings.ReadText("Operators", h.callsign);
+    h.name = settings.ReadText("Name", "");
+    h.address = Unescape(settings.ReadText("Address", ""));
+    h.claimed = settings.ReadText("Claimed", "");
+    h.contest = "DARNOL Contest";
+    h.categoryOperator = "SINGLE-OP";
+    h.categoryBand = "ALL";
+    h.categoryMode = "BPSK63";
+    h.categoryPower = "HIGH";
+    h.categoryTransmitter = "ONE";
+    h.email = settings.ReadText("Email", "");
+    h.club = settings.ReadText("Club", "");
+    h.soapbox = Unescape(settings.ReadText("SoapBox", ""));
+}
+
+void CCabrilloLog::SaveHeader(Settings& settings) {
+    CabrilloHeader& h = m_header;
+    const std::string address = Escape(h.address);
+    const std::string soapbox = Escape(h.soapbox);
+    settings.WriteText("Operators", h.operators);
+    settings.WriteText("Name", h.name);
+    settings.WriteText("Email", h.email);
+    settings.WriteText("Address", address);
+    settings.WriteText("Category", h.categoryOperator);
+    settings.WriteText("Contest", h.contest);
+    settings.WriteText("Club", h.club);
+    settings.WriteText("SoapBox", soapbox);
+    h.soapbox = FileForm(soapbox, "SOAPBOX: ");
+    h.address = FileForm(address, "ADDRESS: ");
+}
+
+int CCabrilloLog::EditHeader(Settings& settings, HeaderEditor& editor, const std::string& callsign,
+                             const COleDateTime& start, const COleDateTime& end) {
+    m_header.callsign = callsign;
+    m_baseName = BaseNameOf(callsign);
+    m_start = start;
+    m_end = end;
+    LoadHeader(settings);
+    // The loaded header stays in file form whatever the dialog answers, so a
+    // cancelled edit still writes one tagged line per address line.
+    CabrilloHeader edited = m_header;
+    const CabrilloHeader loaded = m_header;
+    m_header.address = FileForm(Escape(loaded.address), "ADDRESS: ");
+    m_header.soapbox = FileForm(Escape(loaded.soapbox), "SOAPBOX: ");
+    if (!editor.Edit(edited)) return 0;
+    edited.claimed = loaded.claimed;
+    edited.categoryMode = loaded.categoryMode;
+    m_header = edited;
+    SaveHeader(settings);
+    m_qsoLines.clear();
+    return 1;
+}
+
+void CCabrilloLog::AddQsoLine(const std::string& call, int freqKHz, const std::string& mode,
+                              const COleDateTime& time, const std::string& rstSent,
+                              const std::string& exchSent, const std::string& rstReceived,
+                              const std::string& exchReceived) {
+    m_qsoLines.push_back(Format("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", freqKHz,
+                                mode.c_str(), time.Format("%Y-%m-%d %H%M").c_str(),
+                                m_header.callsign.c_str(), rstSent.c_str(), exchSent.c_str(),
+                                call.c_str(), rstReceived.c_str(), exchReceived.c_str()));
+}
+
+std::string CCabrilloLog::WriteLog(int claimedScore, const std::string& hostVersion) const {
+    const CabrilloHeader& h = m_header;
+    std::string text = "START-OF-LOG: 2.0\r\nARRL-SECTION: DX\r\n";
+    text += "CALLSIGN: " + h.callsign + "\r\n";
+    text += "CLUB: " + h.club + "\r\n";
+    text += "CONTEST: DARNOL\r\n";
+    text += "CATEGORY: " + h.categoryOperator + " " + h.categoryBand + "\r\n";
+    text += "CLAIMED-SCORE: " + std::to_string(claimedScore) + "\r\n";
+    text += "OPERATORS: " + h.operators + "\r\n";
+    text += "NAME: " + h.name + "\r\n";
+    text += "ADDRESS: " + h.address + "\r\n";
+    text += "SOAPBOX: " + h.soapbox + "\r\n";
+    text += "EMAIL: " + h.email + "\r\n";
+    text += "CREATED-BY: MixW " + hostVersion + "\r\n";
+    for (const std::string& line : m_qsoLines) text += line;
+    text += "END-OF-LOG:\r\n";
+
+    const std::string name = FileName();
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "wb"),
+                                                         &std::fclose);
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    if (file) written = std::fclose(file.release()) == 0 && written;
+    return written ? "File produced: " + name : "File not produced: " + name;
+}

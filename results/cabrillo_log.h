@@ -1,0 +1,65 @@
+// The Cabrillo 2.0 export: header fields kept in the settings, QSO lines,
+// and the file "<callsign>.cbr".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "contest/ole_date_time.h"
+#include "windows/settings.h"
+
+// The fields shown in the header dialog.
+struct CabrilloHeader {
+    std::string contest;
+    std::string callsign;
+    std::string claimed;
+    std::string categoryOperator;
+    std::string categoryBand;
+    std::string categoryMode;
+    std::string categoryPower;
+    std::string categoryTransmitter;
+    std::string name;
+    std::string address;  // lines joined by CR LF while in the dialog
+    std::string operators;
+    std::string club;
+    std::string soapbox;  // lines joined by CR LF while in the dialog
+    std::string email;
+};
+
+// Shows the header dialog; true when the operator confirmed it.
+class HeaderEditor {
+public:
+    virtual ~HeaderEditor() = default;
+    virtual bool Edit(CabrilloHeader& header) = 0;
+};
+
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
+
+class CCabrilloLog {
+public:
+    static constexpr const char* kDefaultBaseName = "KOLVEX";
+
+    int EditHeader(Settings& settings, HeaderEditor& editor, const std::string& callsign,
+                   const COleDateTime& start, const COleDateTime& end);
+    void ClearQsoLines() { m_qsoLines.clear(); }
+    void AddQsoLine(const std::string& call, int freqKHz, const std::string& mode,
+                    const COleDateTime& time, const std::string& rstSent,
+                    const std::string& exchSent, const std::string& rstReceived,
+                    const std::string& exchReceived);
+    // Writes the file; the confirmation text, or a failure text naming the file.
+    std::string WriteLog(int claimedScore, const std::string& hostVersion) const;
+
+    std::string FileName() const { return m_baseName + ".cbr"; }
+    const CabrilloHeader& Header() const { return m_header; }
+    const std::vector<std::string>& QsoLines() const { return m_qsoLines; }
+
+private:
+    void LoadHeader(Settings& settings);
+    void SaveHeader(Settings& settings);
+
+    CabrilloHeader m_header;
+    std::string m_baseName = kDefaultBaseName;
+    COleDateTime m_start;
+    COleDateTime m_end;
+    std::vector<std::string> m_qsoLines;
+};

@@ -1,0 +1,55 @@
+#include "contest/text_util.h"
+#include "results/result_text.h"
+
+namespace {
+
+const char* const kPageHead =
+    "<html><head><style>table{ width:100%; }table, th, td{ border: 1px solid black; "
+    "border-collapse: collapse; }th, td{ padding: 1px; text-align: middle; }th,td{ "
+    "background-color: #fffac6; color: black; }</style></head><body>";
+const char* const kTitle =
+    "<center><b>%s</b></center><center>Contestant:  <b>%s</center></b><table>";
+const char* const kColumnHeads =
+    "<tr><th>%s</th><th>%s</th><th>%s</th><th>%s</th><th>%s</th><th>%s</th><th>%s</th>"
+    "<th>%s</th><th>%s</th><th>%s</th></tr>";
+const char* const kFigureRow =
+    "<tr><th><center>%s</center></th><td><center>%i</center></td><td><center>%i</center></td>"
+    "<td><center>%i</center></td><td><center>%i</center></td><td><center>%i</center></td>"
+    "<td><center>%i</center></td><td><center>%i</center></td><td><center>%i</center></td>"
+    "<td><center>%i</center></td></tr>";
+const char* const kCountRow =
+    "<tr><th><center>%s</center></th><td><center>%i</center></td><td colspan=8> </td></tr>";
+const char* const kScoreRow = "<tr><th>%s</th><td colspan=9><center>%i * %i = %i</center></td></tr>";
+const char* const kSingleFigureRow = "<tr><th>%s</th><td colspan=9><center>%5i</center></td></tr>";
+const char* const kRateHeading = "<th colspan=10><center>%s</center></th></tr>";
+const char* const kRateRow = "<tr><th>%s</th><td colspan=9><center>%5i /%i</center></td></tr>";
+
+std::string FigureRow(const BandFigures& f) {
+    return Format(kFigureRow, f.band.c_str(), f.qsos, f.points, f.entities, f.provinces, f.ja, f.w,
+                  f.ve, f.vk, f.multipliers);
+}
+
+}  // namespace
+
+std::string ResultHtml(const ResultTitle& title, const ResultFigures& r) {
+    const std::string heading =
+        Format("   KOLVEX CONTEST %s-%s", title.periodStart.c_str(), title.periodEnd.c_str());
+    std::string page = kPageHead;
+    page += Format(kTitle, heading.c_str(), title.ownCall.c_str());
+    page += Format(kColumnHeads, "Band", "QSOs", "Points", "EADX100", "Prov", "JA", "W", "VE", "VK",
+                   "iMults");
+    for (const BandFigures& band : r.bands) page += FigureRow(band);
+    page += FigureRow(r.total);
+    page += Format(kCountRow, "Dupe", r.total.dupes);
+    page += Format(kCountRow, "Bad QSO", r.rejected);
+    page += Format(kScoreRow, "Score:", r.total.points, r.total.multipliers, r.score);
+    page += Format(kSingleFigureRow, "Last QSO points:", r.lastQsoPoints);
+    page += Format(kRateHeading, "Rate");
+    page += Format(kRateRow, "Hourly (10min/1 hour) QSO rate:", r.hourQsos, r.tenMinuteQsos * 6);
+    page += Format(kRateRow, "Hourly (10min/1 hour) pts rate:", r.hourPoints,
+                   r.tenMinutePoints * 6);
+    page += "</table><h6 align=right>";
+    page += kCreditLine;
+    page += "</h6></body></html>";
+    return page;
+}

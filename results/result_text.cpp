@@ -1,0 +1,30 @@
+#include "results/result_text.h"
+
+#include "contest/text_util.h"
+
+const char* const kCreditLine = "Stats.dll for the KOLVEX Contest (C) - MixW statistics plug-in";
+
+namespace {
+
+std::string FigureRow(const BandFigures& f) {
+    return Format("%s\t %i\t  %i\t   %i\t  %i\t%i\t%i\t%i\t%i\t  %i\r\n", f.band.c_str(), f.qsos,
+                  f.points, f.entities, f.provinces, f.ja, f.w, f.ve, f.vk, f.multipliers);
+}
+
+}  // namespace
+
+std::string ResultText(const ResultTitle& title, const ResultFigures& r) {
+    std::string text = Format(
+        "   \t\tKOLVEX CONTEST %s-%s \r\n\t\t\tContestant: %s\r\n"
+        "\tQSOs\tPoints\tEADX100\tProv\tJA\tW\tVE\tVK\tiMults\r\n",
+        title.periodStart.c_str(), title.periodEnd.c_str(), title.ownCall.c_str());
+    for (const BandFigures& band : r.bands) text += FigureRow(band);
+    text += FigureRow(r.total);
+    text += Format(
+        "\r\nDupe\t %i\r\nBad QSO\t %i\r\n\r\nScore: %i*%i = %i\r\n\t\t\tRate\r\n"
+        "Hourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n"
+        "Hourly (10min) pts rate: %5i (%i) points/hour\r\n\r\nLast QSO: %i points\r\n\r\n",
+        r.total.dupes, r.rejected, r.total.points, r.total.multipliers, r.score, r.hourQsos,
+        r.tenMinuteQsos * 6, r.hourPoints, r.tenMinutePoints * 6, r.lastQsoPoints);
+    return text + kCreditLine;
+}

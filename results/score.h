@@ -1,0 +1,49 @@
+// The figures of a result: one row per worked band, totals, score and rates.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "contest/contest_data.h"
+
+struct BandFigures {
+    std::string band;
+    int qsos = 0;
+    int points = 0;
+    int entities = 0;
+    int provinces = 0;
+    int ja = 0;
+    int w = 0;
+    int ve = 0;
+    int vk = 0;
+    int multipliers = 0;
+    int dupes = 0;
+
+    void Add(const BandFigures& other);
+};
+
+struct ResultFigures {
+    std::vector<BandFigures> bands;  // in the order of the sorted worked bands
+    BandFigures total;
+    int rejected = 0;
+    int score = 0;
+    int hourQsos = 0;
+    int tenMinuteQsos = 0;
+    int hourPoints = 0;
+    int tenMinutePoints = 0;
+    int lastQsoPoints = 0;
+};
+
+// Worked bands in result order: descending by the text padded with leading
+// "0" to twenty characters, so "160m" comes before "80m" and "10m" last.
+void SortWorkedBands(std::vector<std::string>& bands);
+
+// Points of one QSO: 2 between Spanish stations, 3 for a Spanish station
+// worked from abroad, 1 for any other.
+int QsoPoints(const std::string& ownCountry, const std::string& workedCountry);
+
+// Computes every figure in one pass over the log.  Sorts the worked bands
+// and refills the band-row lists of the reported bands.  `badLines` is the
+// line count of the bad-QSO file; rates stay 0 during an export run.
+ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
+                            int badLines);

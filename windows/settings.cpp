@@ -1,0 +1,21 @@
+#include "windows/settings.h"
+
+#include <cstdlib>
+
+int Settings::ReadInt(const std::string& key) {
+    return std::atoi(ReadText(key, "").c_str());
+}
+
+std::string Settings::ReadText(const std::string& key, const std::string& fallback) {
+    std::string value = m_store.Read(key, fallback);
+    if (value.size() > kMaxText) value.resize(kMaxText);
+    return value;
+}
+
+void Settings::WriteInt(const std::string& key, int value) {
+    WriteText(key, std::to_string(value));
+}
+
+void Settings::WriteText(const std::string& key, const std::string& value) {
+    m_store.Write(key, value);
+}
