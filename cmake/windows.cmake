@@ -1,0 +1,70 @@
+# The Windows side: Stats.dll, its Win32 layer, and the Windows test
+# programs that run under Wine.  Included by the top CMakeLists.txt when
+# cross-building (cmake/mingw-i686.cmake).
+enable_language(RC)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# Link the C and C++ runtimes and winpthreads into every binary so that the
+# DLL imports only Windows system DLLs and the tests run from any folder.
+set(STATS_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}")
+
+# The Win32 layer that needs nothing from the portable core.
+add_library(stats_win STATIC
+  controls/resource_module.cpp
+  controls/owner_window.cpp
+  controls/dialog.cpp
+  controls/data_exchange.cpp
+  controls/dialog_init.cpp
+  results/cabrillo_dialog.cpp
+  windows/profile_store_win32.cpp
+  plugin/win32_environment.cpp
+  plugin/ui_thread.cpp
+)
+target_include_directories(stats_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(stats_win PUBLIC user32 gdi32 kernel32)
+
+set(STATS_RESOURCES ${CMAKE_SOURCE_DIR}/resources/stats.rc)
+set_source_files_properties(${STATS_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/resource.h)
+
+add_library(Stats SHARED
+  plugin/exports.cpp
+  plugin/plugin_instance.cpp
+  plugin/test_app.cpp
+  plugin/dll_main.cpp
+  plugin/Stats.def
+  ${STATS_RESOURCES}
+)
+set_target_properties(Stats PROPERTIES PREFIX "" OUTPUT_NAME Stats SUFFIX ".dll")
+target_link_libraries(Stats PRIVATE stats_win stats_core ${STATS_STATIC_LINK})
+
+# GoogleTest, cross-built from the Debian sources.
+set(GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(target gtest gtest_main)
+  # Not our code: keep its warnings from failing the build.
+  get_target_property(options ${target} COMPILE_OPTIONS)
+  list(REMOVE_ITEM options -Werror)
+  set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "${options}")
+endforeach()
+
+# One program per tests/<area>/<name>_win_test.cpp; cmake/wine.cmake in the
+# native build finds the same files and runs each program under Wine.
+file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp)
+foreach(source ${STATS_WIN_TESTS})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source} ${STATS_RESOURCES})
+  target_link_libraries(${name} PRIVATE stats_win gtest gtest_main ${STATS_STATIC_LINK})
+  add_dependencies(${name} Stats)
+endforeach()
+
+# The stand-in host, when its fragment is there.
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
+  include(${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
+endif()

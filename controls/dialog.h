@@ -1,0 +1,64 @@
+// Dialogs made from templates in our own resources.  `this` travels with
+// DialogBoxParam/CreateDialogParam and is stored at WM_INITDIALOG; the
+// static procedure dispatches to a few virtuals and lets no exception out.
+#pragma once
+
+#include <windows.h>
+
+class Dialog {
+public:
+    explicit Dialog(int templateId) : m_templateId(templateId) {}
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog() = default;
+
+    HWND Window() const { return m_window; }
+    HWND Item(int id) const { return GetDlgItem(m_window, id); }
+
+protected:
+    int TemplateId() const { return m_templateId; }
+    static INT_PTR CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Each answers whether it handled the message.  OnInit answers TRUE to
+    // let the system put the focus on the first control.
+    virtual bool OnInit() { return true; }
+    virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+    // Anything else; `result` is what the dialog procedure returns.
+    virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) {
+        return false;
+    }
+    // The window is gone; nothing may touch it any more.
+    virtual void OnDestroyed() {}
+
+private:
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_window = nullptr;
+    int m_templateId;
+};
+
+// Runs in its own message loop until End; OK and Cancel end it by default.
+class ModalDialog : public Dialog {
+public:
+    using Dialog::Dialog;
+    // The value given to End, or -1 when the dialog could not be created.
+    INT_PTR DoModal(HWND owner);
+
+protected:
+    void End(INT_PTR result) { EndDialog(Window(), result); }
+    bool OnCommand(int id, int code, HWND control) override;
+    virtual void OnOK() { End(IDOK); }
+    virtual void OnCancel() { End(IDCANCEL); }
+};
+
+// Lives in the message loop of the thread that created it until Destroy.
+class ModelessDialog : public Dialog {
+public:
+    using Dialog::Dialog;
+    ~ModelessDialog() override { Destroy(); }
+    bool Create(HWND owner);
+    void Destroy();
+
+protected:
+    bool OnCommand(int id, int code, HWND control) override;
+};

@@ -1,0 +1,16 @@
+// The one place where wParam and lParam of the messages we handle are
+// taken apart; handlers get named arguments instead.
+#pragma once
+
+#include <windows.h>
+
+// WM_COMMAND: LOWORD(wParam) control id, HIWORD(wParam) notification code
+// (0 for a menu, 1 for an accelerator), lParam the control's window.
+struct CommandArgs {
+    int id;
+    int code;
+    HWND control;
+};
+inline CommandArgs CrackCommand(WPARAM wParam, LPARAM lParam) {
+    return {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)};
+}

@@ -1,0 +1,6 @@
+// The one plug-in object of the process, over the Win32 platform.
+#pragma once
+
+#include "plugin/stats_plugin.h"
+
+StatsPlugin& ThePlugin();
