@@ -18,3 +18,19 @@ gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 include(cmake/tools_native.cmake OPTIONAL)
 include(cmake/bench.cmake OPTIONAL)
 include(cmake/fuzz.cmake OPTIONAL)
+
+# The HTML result as a real browser renders it.
+add_executable(html_page_writer ${CMAKE_SOURCE_DIR}/tests/results/html_page_writer.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+target_include_directories(html_page_writer PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(html_page_writer PRIVATE stats_core)
+find_program(CHROMIUM chromium)
+find_package(Python3 COMPONENTS Interpreter)
+if(CHROMIUM AND Python3_FOUND)
+  add_test(NAME html_result_in_chromium
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/results/html_in_browser_test.py
+            $<TARGET_FILE:html_page_writer>)
+else()
+  message(WARNING "chromium or python3 missing: the HTML rendering test is skipped")
+endif()
