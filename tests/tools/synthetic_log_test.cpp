@@ -1,0 +1,37 @@
+#include "tools/synthetic_log.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(SyntheticLog, SameStateGivesSameLog) {
+    std::vector<host::Qso> a = host::MakeSyntheticLog(200, 7);
+    std::vector<host::Qso> b = host::MakeSyntheticLog(200, 7);
+    ASSERT_EQ(a.size(), 200u);
+    ASSERT_EQ(b.size(), 200u);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].call, b[i].call);
+        EXPECT_EQ(a[i].band, b[i].band);
+        EXPECT_EQ(a[i].exchReceived, b[i].exchReceived);
+    }
+}
+
+// Load runs must stress the log, not the refusals: every QSO has to be one
+// the plug-in enters.
+TEST(SyntheticLog, EveryQsoIsAContestQso) {
+    const std::set<std::string> bands = {"80m", "40m", "20m", "15m", "10m"};
+    for (const host::Qso& q : host::MakeSyntheticLog(500, 1)) {
+        EXPECT_EQ(bands.count(q.band), 1u) << q.band;
+        EXPECT_EQ(q.mode, "RTTY");
+        EXPECT_FALSE(q.exchSent.empty());
+        EXPECT_FALSE(q.exchReceived.empty());
+        EXPECT_FALSE(q.country.empty());
+        EXPECT_EQ(q.time.status, host::OleDate::valid);
+        EXPECT_EQ(q.call.compare(0, q.callPrefix.size(), q.callPrefix), 0) << q.call;
+    }
+}
+
+}  // namespace
