@@ -1,0 +1,151 @@
+#include "bench/random_log.h"
+
+#include <random>
+#include <string>
+
+namespace benchlog {
+
+namespace {
+
+const char* const kDxCountries[] = {
+    "DL", "G",  "F",  "I",   "SP", "UA", "UR", "OK",  "OM", "HA", "YO", "LZ", "SV", "9A", "S5",
+    "YU", "E7", "Z3", "ON",  "PA", "LX", "HB", "OE",  "OZ", "SM", "LA", "OH", "ES", "YL", "LY",
+    "EU", "UN", "4X", "SU",  "CT", "CU", "EI", "GM",  "GW", "PY", "LU", "CE", "XE", "ZS", "VU",
+    "BY", "HL", "BV", "9M2", "YB", "DU", "ZL", "KH6", "KL", "ER", "4L", "EK", "TA", "5B", "IS"};
+const char* const kProvinceCodes[] = {
+    "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",
+    "CR", "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HU", "IB", "J",  "L",  "LE",
+    "LO", "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA",
+    "SE", "SG", "SO", "SS", "T",  "TE", "TF", "TO", "V",  "VA", "VI", "Z",  "ZA"};
+const char* const kBands[] = {"80m", "40m", "40m", "20m", "20m", "20m", "15m", "15m", "10m"};
+const char* const kSpanish[] = {"EA", "EA", "EA", "EA", "EA6", "EA8", "EA8", "EA9"};
+
+constexpr double kContestStart = 42840.5;  // 15 April 2017, 12:00
+constexpr double kContestDays = 2.0;
+
+class Maker {
+  public:
+    explicit Maker(std::uint32_t stream) : m_random(stream) {}
+
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    bool Chance(int percent) { return Below(1000) < percent * 10; }
+    template <size_t N>
+    const char* Pick(const char* const (&table)[N]) {
+        return table[Below(static_cast<int>(N))];
+    }
+
+    std::string Suffix() {
+        std::string s;
+        for (int i = 1 + Below(3); i > 0; --i) s += static_cast<char>('A' + Below(26));
+        return s;
+    }
+
+    // Country, call prefix and call of one station.
+    void Station(QsoArgs& q) {
+        const int kind = Below(100);
+        if (kind < 15) {
+            q.country = Pick(kSpanish);
+            q.callPrefix = q.country + std::to_string(Below(10));
+        } else if (kind < 35) {
+            static const char* const areaCountries[] = {"K", "K", "K", "VE", "JA", "JA", "VK"};
+            q.country = Pick(areaCountries);
+            const char* const letters = q.country == "K" ? "KWN" : "";
+            q.callPrefix = (*letters ? std::string(1, letters[Below(3)]) : q.country) +
+                           std::to_string(Below(10));
+        } else {
+            q.country = Pick(kDxCountries);
+            q.callPrefix = q.country + std::to_string(Below(10));
+        }
+        q.call = q.callPrefix + Suffix();
+    }
+
+    QsoArgs Qso(std::size_t serial, std::size_t count) {
+        QsoArgs q;
+        q.ownCall = "UR5EQF";
+        Station(q);
+        q.band = Pick(kBands);
+        q.mode = "RTTY";
+        q.rstSent = q.rstReceived = "599";
+        q.exchSent = std::to_string(serial % 10000);
+        if (q.country.compare(0, 2, "EA") == 0) {
+            q.exchReceived = Chance(1) ? "XX" : Pick(kProvinceCodes);
+        } else {
+            q.exchReceived = std::to_string(1 + Below(2000));
+        }
+        const double day =
+            kContestStart + kContestDays * static_cast<double>(serial) / static_cast<double>(count);
+        q.time = COleDateTime(day, COleDateTime::valid);
+        q.freqHz = 14080000u + static_cast<std::uint32_t>(Below(20000)) * 10u;
+        return q;
+    }
+
+  private:
+    std::mt19937 m_random;
+};
+
+}  // namespace
+
+std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream) {
+    Maker make(stream);
+    std::vector<QsoArgs> log;
+    log.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        QsoArgs q = make.Qso(i, count);
+        if (!log.empty() && make.Chance(3)) {
+            // The same station again on the same band: a duplicate.
+            const QsoArgs& earlier =
+                log[static_cast<size_t>(make.Below(static_cast<int>(log.size())))];
+            q.call = earlier.call;
+            q.callPrefix = earlier.callPrefix;
+            q.country = earlier.country;
+            q.band = earlier.band;
+            q.exchReceived = earlier.exchReceived;
+        } else if (make.Chance(1)) {
+            q.call = "EA4URE";
+            q.callPrefix = "EA4";
+            q.country = "EA";
+            q.exchReceived = "HQ";
+        }
+        if (make.Chance(1)) q.band = "160m";  // refused
+        log.push_back(q);
+    }
+    return log;
+}
+
+CheckArgs CheckOf(const QsoArgs& qso) {
+    CheckArgs c;
+    c.call = qso.call;
+    c.mode = qso.mode;
+    c.callPrefix = qso.callPrefix;
+    c.country = qso.country;
+    c.band = c.band2 = qso.band;
+    c.hasBand = c.hasBand2 = true;
+    return c;
+}
+
+std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t count,
+                                    std::uint32_t stream) {
+    Maker make(stream);
+    std::vector<CheckArgs> checks;
+    for (std::size_t i = 0; i < count; ++i) {
+        const int kind = make.Below(4);
+        QsoArgs q = kind < 2 && !log.empty()
+                        ? log[static_cast<size_t>(make.Below(static_cast<int>(log.size())))]
+                        : make.Qso(i, count);
+        if (kind == 1) q.band = make.Pick(kBands);  // the same station on some band
+        checks.push_back(CheckOf(q));
+    }
+    return checks;
+}
+
+ResetArgs ContestReset() {
+    ResetArgs r;
+    r.hostDirectory = "./";
+    r.ownCall = "UR5EQF";
+    r.ownCountry = "UR";
+    r.start = COleDateTime(kContestStart, COleDateTime::valid);
+    r.end = COleDateTime(kContestStart + kContestDays, COleDateTime::valid);
+    return r;
+}
+
+}  // namespace benchlog

@@ -1,0 +1,29 @@
+// Random but plausible contest logs for the benchmarks: many countries, call
+// areas of K, VE, JA and VK, Spanish provinces and the HQ, a few duplicates,
+// a few refused and badly copied QSOs.  The same stream number always gives
+// the same log.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "contest/call_checks.h"
+#include "contest/qso_entry.h"
+#include "plugin/stats_plugin.h"
+
+namespace benchlog {
+
+// `count` QSOs in log order, one contest weekend long.
+std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream);
+
+// Calls as the operator types them: about half already in `log`, some on
+// other bands, some new.
+std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t count,
+                                    std::uint32_t stream);
+
+CheckArgs CheckOf(const QsoArgs& qso);
+
+// The reset that starts each reload.
+ResetArgs ContestReset();
+
+}  // namespace benchlog

@@ -1,0 +1,22 @@
+// Console output as usual, then a table that sets each benchmark beside its
+// plain reference ("<name>_ref") with the ratio of the two.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <utility>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+    // Nanoseconds per iteration of "<name>/<size>", or 0 when it did not run.
+    double Nanoseconds(const std::string& name, const std::string& size) const;
+
+  private:
+    // (name, size) -> nanoseconds per iteration
+    std::map<std::pair<std::string, std::string>, double> m_times;
+};

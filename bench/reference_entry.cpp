@@ -1,0 +1,97 @@
+// Adding and removing QSOs the plain way, for comparison with the indexed log.
+#include <algorithm>
+
+#include "bench/reference_scan.h"
+#include "contest/bad_qso_file.h"
+#include "contest/contest_rules.h"
+#include "contest/text_util.h"
+
+namespace reference {
+
+namespace {
+
+BadQsoFields FieldsOf(const QsoArgs& q) {
+    BadQsoFields f;
+    f.freqKHz = static_cast<int>(q.freqHz / 1000);
+    f.mode = q.mode;
+    f.time = q.time;
+    f.ownCall = q.ownCall;
+    f.rstSent = q.rstSent;
+    f.exchSent = q.exchSent;
+    f.call = q.call;
+    f.rstReceived = q.rstReceived;
+    f.exchReceived = q.exchReceived;
+    return f;
+}
+
+CInfo RecordOf(const QsoArgs& q) {
+    CInfo info;
+    info.m_time = q.time;
+    info.m_freqKHz = static_cast<std::int32_t>(q.freqHz / 1000);
+    info.m_call = q.call;
+    info.m_band = q.band;
+    info.m_mode = q.mode;
+    info.m_rstReceived = q.rstReceived;
+    info.m_rstSent = q.rstSent;
+    info.m_exchReceived = q.exchReceived;
+    info.m_exchSent = q.exchSent;
+    info.m_country = q.country;
+    return info;
+}
+
+int Refuse(const Store& store, const QsoArgs& q, const char* message) {
+    BadQso::Append(store.badQsoFile, {BadQso::LineA(FieldsOf(q), message)});
+    return 0;
+}
+
+}  // namespace
+
+int AddQso(Store& store, const QsoArgs& q) {
+    if (!ValidBands().Contains(q.band)) return Refuse(store, q, BadQso::kWrongBand);
+    auto& bands = store.workedBands;
+    if (std::find(bands.begin(), bands.end(), q.band) == bands.end()) bands.push_back(q.band);
+    if (!ValidModes().Contains(q.mode)) return Refuse(store, q, BadQso::kWrongMode);
+    if (q.exchReceived.empty() || q.exchSent.empty()) {
+        return Refuse(store, q, BadQso::kNoRxNumber);
+    }
+    CInfo info = RecordOf(q);
+    std::vector<std::string> lines;
+    if (IsSpanishCountry(q.country)) {
+        const std::string sent = Trim(ToUpper(q.exchReceived));
+        const bool ok = q.call == "EA4URE" ? sent == "HQ" : IsProvinceCode(sent);
+        if (ok) {
+            info.m_province = sent;
+        } else {
+            info.m_bad = info.m_notCounted = 1;
+            lines.push_back(BadQso::LineB(
+                FieldsOf(q), q.call == "EA4URE" ? BadQso::kOnlyHq : BadQso::kNoProvince));
+        }
+    } else {
+        SetCallArea(info, q.country, q.callPrefix);
+    }
+    for (const CInfo& earlier : store.log) {
+        if (earlier.m_call == q.call && earlier.m_band == q.band && earlier.m_mode == q.mode) {
+            info.m_dupe = info.m_notCounted = 1;
+            lines.push_back(BadQso::LineA(FieldsOf(q), BadQso::kDupe));
+        }
+    }
+    store.log.push_back(info);
+    BadQso::Append(store.badQsoFile, lines);
+    return 1;
+}
+
+void RemoveQso(Store& store, const QsoArgs& q) {
+    const int found = FindQso(store.log, q);
+    if (found >= 0) store.log.erase(store.log.begin() + found);
+    const std::string marker = " " + q.time.Format("%H%M") + " ";
+    std::vector<std::string> lines, kept;
+    if (BadQso::ReadLines(store.badQsoFile, lines)) {
+        for (size_t i = 1; i < lines.size(); ++i) {
+            if (!BadQso::ReportsQso(lines[i], q.call, marker)) kept.push_back(lines[i]);
+        }
+    }
+    if (store.log.empty()) store.workedBands.clear();
+    BadQso::Rewrite(store.badQsoFile, BadQso::kRewrittenHeader, kept);
+}
+
+}  // namespace reference

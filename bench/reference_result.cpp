@@ -1,0 +1,144 @@
+// The result figures found the plain way: one scan of the whole log per
+// worked band, with short lists searched from the start.
+#include <algorithm>
+#include <cstdint>
+
+#include "bench/reference_scan.h"
+#include "contest/contest_rules.h"
+
+namespace reference {
+
+namespace {
+
+bool AddNew(std::vector<std::string>& list, const std::string& text) {
+    if (std::find(list.begin(), list.end(), text) != list.end()) return false;
+    list.push_back(text);
+    return true;
+}
+
+std::string Padded(const std::string& band) {
+    return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
+}
+
+void SortBands(std::vector<std::string>& bands) {
+    for (size_t i = 0; i + 1 < bands.size(); ++i) {
+        for (size_t j = i + 1; j < bands.size(); ++j) {
+            if (Padded(bands[i]) < Padded(bands[j])) std::swap(bands[i], bands[j]);
+        }
+    }
+}
+
+int Points(const std::string& ownCountry, const std::string& country) {
+    if (!IsSpanishCountry(country)) return 1;
+    return IsSpanishCountry(ownCountry) ? 2 : 3;
+}
+
+struct BandScan {
+    BandFigures f;
+    std::vector<std::string> countries, ja, k, ve, vk, provinces;
+    std::vector<std::string>* rowOf[6] = {};  // mults, K, VE, JA, VK, provinces; null: no row
+};
+
+void Push(std::vector<std::string>* row, const std::string& text) {
+    if (row != nullptr) row->push_back(text);
+}
+
+void CountArea(BandScan& s, const CInfo& q) {
+    struct Column {
+        std::int32_t area;
+        const char* prefix;
+        std::vector<std::string>& seen;
+        std::vector<std::string>* row;
+        int& count;
+    };
+    const Column columns[] = {{q.m_areaJA, "JA", s.ja, s.rowOf[3], s.f.ja},
+                              {q.m_areaK, "K", s.k, s.rowOf[1], s.f.w},
+                              {q.m_areaVE, "VE", s.ve, s.rowOf[2], s.f.ve},
+                              {q.m_areaVK, "VK", s.vk, s.rowOf[4], s.f.vk}};
+    for (const Column& c : columns) {
+        if (c.area == -1) continue;
+        const std::string digit = std::to_string(c.area);
+        if (AddNew(c.seen, digit)) {
+            Push(s.rowOf[0], c.prefix + digit);
+            Push(c.row, c.prefix + digit);
+            ++c.count;
+            ++s.f.multipliers;
+        }
+        return;
+    }
+}
+
+void CountMultipliers(BandScan& s, const CInfo& q) {
+    if (AddNew(s.countries, q.m_country)) {
+        Push(s.rowOf[0], q.m_country);
+        ++s.f.entities;
+        ++s.f.multipliers;
+    }
+    CountArea(s, q);
+    if (!q.m_province.empty() && AddNew(s.provinces, q.m_province)) {
+        Push(s.rowOf[5], q.m_province);
+        ++s.f.provinces;
+        ++s.f.multipliers;
+    }
+}
+
+BandScan StartBand(const std::string& band, BandRowLists& lists) {
+    BandScan s;
+    s.f.band = band;
+    const int row = BandRow(band);
+    if (row < 0) return s;
+    BandRowList* groups[6] = {&lists.g_bandMults,   &lists.g_bandAreasK,  &lists.g_bandAreasVE,
+                              &lists.g_bandAreasJA, &lists.g_bandAreasVK, &lists.g_bandProvinces};
+    for (int g = 0; g < 6; ++g) {
+        s.rowOf[g] = &(*groups[g])[static_cast<size_t>(row)];
+        s.rowOf[g]->clear();
+    }
+    return s;
+}
+
+void CountRate(ResultFigures& r, const CInfo& last, const CInfo& q, int points) {
+    const double minutes = MinutesBefore(last.m_time, q.m_time);
+    if (minutes < 60) {
+        ++r.hourQsos;
+        r.hourPoints += points;
+    }
+    if (minutes < 10) {
+        ++r.tenMinuteQsos;
+        r.tenMinutePoints += points;
+    }
+}
+
+}  // namespace
+
+ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
+                     const std::string& ownCountry, bool exportRun, int badLines,
+                     BandRowLists& lists) {
+    SortBands(workedBands);
+    ResultFigures r;
+    r.total.band = "Total";
+    for (const std::string& band : workedBands) {
+        BandScan s = StartBand(band, lists);
+        for (const CInfo& q : log) {
+            if (q.m_band != band || q.m_call.empty()) continue;
+            s.f.dupes += q.m_dupe;
+            if (q.m_notCounted) continue;
+            const int points = Points(ownCountry, q.m_country);
+            ++s.f.qsos;
+            s.f.points += points;
+            if (q.m_band == log.back().m_band) {
+                r.lastQsoPoints = points;
+                if (!exportRun) CountRate(r, log.back(), q, points);
+            }
+            CountMultipliers(s, q);
+        }
+        r.bands.push_back(s.f);
+        r.total.Add(s.f);
+    }
+    const std::int64_t product = static_cast<std::int64_t>(r.total.points) * r.total.multipliers;
+    r.score = static_cast<int>(static_cast<std::uint32_t>(product));
+    const int rejected = badLines - r.total.dupes;
+    r.rejected = (rejected > 0 ? rejected : 1) - 1;
+    return r;
+}
+
+}  // namespace reference

@@ -1,0 +1,134 @@
+#include "bench/reference_scan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "contest/contest_rules.h"
+
+namespace reference {
+
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+bool IsAreaCountry(const std::string& country) {
+    return country == "K" || country == "VE" || country == "VK" || country == "JA";
+}
+
+// The last digit of the prefix, or -1.
+int AreaDigit(const std::string& prefix) {
+    int area = -1;
+    for (char c : prefix) {
+        if (c >= '0' && c <= '9') area = c - '0';
+    }
+    return area;
+}
+
+CInfo Scratch(const CheckArgs& args) {
+    CInfo info;
+    const int area = AreaDigit(args.callPrefix);
+    if (args.country == "K") info.m_areaK = area;
+    if (args.country == "VE") info.m_areaVE = area;
+    if (args.country == "VK") info.m_areaVK = area;
+    if (args.country == "JA") info.m_areaJA = area;
+    return info;
+}
+
+bool SameArea(const CInfo& a, const CInfo& b) {
+    return (a.m_areaJA != -1 && a.m_areaJA == b.m_areaJA) ||
+           (a.m_areaVE != -1 && a.m_areaVE == b.m_areaVE) ||
+           (a.m_areaVK != -1 && a.m_areaVK == b.m_areaVK) ||
+           (a.m_areaK != -1 && a.m_areaK == b.m_areaK);
+}
+
+int AreaVerdict(const Log& log, const CheckArgs& args) {
+    if (!IsAreaCountry(args.country)) return kNothingNew;
+    const CInfo scratch = Scratch(args);
+    int verdict = kNothingNew;
+    for (const CInfo& q : log) {
+        if (q.m_band != args.band) continue;
+        if (SameArea(scratch, q)) return kNothingNew;
+        verdict = kNewCallArea;
+    }
+    return verdict;
+}
+
+}  // namespace
+
+int JudgeCall(const Log& log, const std::string& hostVersion, const CheckArgs& args) {
+    const int refused = (hostVersion == "2.19" || hostVersion == "2.20") ? kNothingNew : kRefused;
+    if (args.hasBand && args.hasBand2 && !SameIgnoringCase(args.band, args.band2)) return refused;
+    if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
+    if (args.country.empty()) return kNothingNew;
+    for (const CInfo& q : log) {
+        if (q.m_call == args.call && q.m_band == args.band) return kDupe;
+    }
+    int verdict = kNewCountry;
+    if (args.call == "EA4URE") {
+        for (const CInfo& q : log) {
+            if (q.m_band != args.band) continue;
+            if (q.m_province != "HQ") return kNewCountry;
+            verdict = kNothingNew;
+            break;
+        }
+    }
+    for (const CInfo& q : log) {
+        if (q.m_band != args.band) continue;
+        if (q.m_country == args.country) return AreaVerdict(log, args);
+        verdict = kNewCountry;
+    }
+    return verdict;
+}
+
+int CountSame(const Log& log, const std::string& call, const std::string& band,
+              const std::string& mode) {
+    int count = 0;
+    for (const CInfo& q : log) {
+        if (q.m_call == call && q.m_band == band && q.m_mode == mode) ++count;
+    }
+    return count;
+}
+
+namespace {
+
+// Same status, and then equal values; broken times match when both are NaN.
+bool SameTime(const COleDateTime& a, const COleDateTime& b) {
+    if (a.GetStatus() != b.GetStatus()) return false;
+    if (a.GetStatus() == COleDateTime::null || a.Value() == b.Value()) return true;
+    return a.GetStatus() == COleDateTime::invalid && std::isnan(a.Value()) && std::isnan(b.Value());
+}
+
+}  // namespace
+
+int FindQso(const Log& log, const QsoArgs& qso) {
+    for (size_t i = 0; i < log.size(); ++i) {
+        const CInfo& q = log[i];
+        if (q.m_call == qso.call && q.m_band == qso.band && q.m_mode == qso.mode &&
+            SameTime(q.m_time, qso.time)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+double MinutesBefore(const COleDateTime& reference, const COleDateTime& time) {
+    if (reference.GetStatus() != COleDateTime::valid || time.GetStatus() != COleDateTime::valid) {
+        return NAN;
+    }
+    // Below zero the day counts down and the time of day up.
+    auto linear = [](double v) { return v >= 0 ? v : 2 * std::ceil(v) - v; };
+    double days = linear(reference.Value()) - linear(time.Value());
+    days += days >= 0 ? 0.5 / 86400 : -0.5 / 86400;
+    return std::trunc(days * 1440);
+}
+
+}  // namespace reference

@@ -1,0 +1,54 @@
+// A plain reference for the contest log: records in a vector, every query a
+// scan from the first record, every result figure found by scanning the log
+// once per band.  Benchmarks measure the indexed log against it, and the
+// fuzzer checks the indexed log's answers with it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "contest/band_rows.h"
+#include "contest/call_checks.h"
+#include "contest/info.h"
+#include "contest/qso_entry.h"
+#include "results/score.h"
+
+namespace reference {
+
+using Log = std::vector<CInfo>;
+
+// The verdict on a call, scanning the log as the checks are described.
+int JudgeCall(const Log& log, const std::string& hostVersion, const CheckArgs& args);
+
+// Earlier records with the same call, band and mode.
+int CountSame(const Log& log, const std::string& call, const std::string& band,
+              const std::string& mode);
+
+// Position of the first record of this QSO (call, band, mode and time), or -1.
+int FindQso(const Log& log, const QsoArgs& qso);
+
+// The figures of a result, one scan of the log per worked band; the
+// band-row lists of the reported bands are refilled in `lists`.
+ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
+                     const std::string& ownCountry, bool exportRun, int badLines,
+                     BandRowLists& lists);
+
+// Whole minutes from `time` back to `reference`, NaN when either is not valid.
+double MinutesBefore(const COleDateTime& reference, const COleDateTime& time);
+
+}  // namespace reference
+
+namespace reference {
+
+// The plain way of taking a QSO in and out: the same checks, flags and
+// bad-QSO lines as the plug-in, with the log a vector scanned from the start.
+struct Store {
+    Log log;
+    std::vector<std::string> workedBands;
+    std::string badQsoFile;
+};
+
+int AddQso(Store& store, const QsoArgs& qso);
+void RemoveQso(Store& store, const QsoArgs& qso);
+
+}  // namespace reference

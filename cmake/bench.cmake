@@ -1,0 +1,32 @@
+# Benchmarks of the indexed log against a plain linear-scan reference.
+# Built only where Google Benchmark is installed (Debian: libbenchmark-dev).
+# The core is compiled again here with -O2 so that the figures mean something
+# whatever the build type of the tests.
+option(STATS_BENCH "Build the benchmarks" ON)
+find_package(benchmark QUIET)
+if(STATS_BENCH AND benchmark_FOUND)
+  get_target_property(STATS_CORE_SOURCES stats_core SOURCES)
+  add_library(stats_core_bench STATIC ${STATS_CORE_SOURCES})
+  target_include_directories(stats_core_bench PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_options(stats_core_bench PRIVATE -O2)
+  target_compile_definitions(stats_core_bench PUBLIC NDEBUG)
+
+  add_library(stats_reference STATIC
+    ${CMAKE_SOURCE_DIR}/bench/reference_scan.cpp
+    ${CMAKE_SOURCE_DIR}/bench/reference_result.cpp
+    ${CMAKE_SOURCE_DIR}/bench/reference_entry.cpp)
+  target_link_libraries(stats_reference PUBLIC stats_core_bench)
+  target_compile_options(stats_reference PRIVATE -O2)
+
+  add_executable(stats_bench
+    ${CMAKE_SOURCE_DIR}/bench/stats_bench.cpp
+    ${CMAKE_SOURCE_DIR}/bench/random_log.cpp
+    ${CMAKE_SOURCE_DIR}/bench/ratio_reporter.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  target_include_directories(stats_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(stats_bench PRIVATE -O2)
+  target_link_libraries(stats_bench PRIVATE stats_reference benchmark::benchmark pthread)
+elseif(STATS_BENCH)
+  message(STATUS "Google Benchmark not found: stats_bench is not built")
+endif()
