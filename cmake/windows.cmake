@@ -56,15 +56,24 @@ endforeach()
 
 # One program per tests/<area>/<name>_win_test.cpp; cmake/wine.cmake in the
 # native build finds the same files and runs each program under Wine.
+add_library(win_test_support STATIC
+  tests/support/window_driver_win.cpp
+  tests/support/temp_dir_win.cpp
+)
+target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(win_test_support PUBLIC gtest)
+
 file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp)
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${STATS_RESOURCES})
-  target_link_libraries(${name} PRIVATE stats_win gtest gtest_main ${STATS_STATIC_LINK})
+  target_link_libraries(${name} PRIVATE stats_win win_test_support gtest gtest_main
+    ${STATS_STATIC_LINK})
   add_dependencies(${name} Stats)
 endforeach()
 
 # The stand-in host, when its fragment is there.
-if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
+option(STATS_BUILD_HOST "Build the stand-in host" ON)
+if(STATS_BUILD_HOST AND EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
   include(${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
 endif()

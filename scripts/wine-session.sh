@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# One Wine session for the Windows tests: a private WINEPREFIX, a private
+# Xvfb display and one persistent wineserver, all kept in a state folder.
+#   wine-session.sh start STATE   prepare the prefix, start Xvfb and wineserver
+#   wine-session.sh run STATE PROGRAM [ARGS...]   run a Windows program in it
+#   wine-session.sh stop STATE    stop the wineserver and Xvfb started here
+set -euo pipefail
+
+command=$1 state=$2
+shift 2
+prefix=$state/prefix
+
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+# No Mono or Gecko installer dialogs: nothing here needs them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Only a process that this script started, found by its pid file and still
+# running the program named, is ever stopped.
+stop_pid_file() {
+    local file=$1 program=$2 pid
+    [ -f "$file" ] || return 0
+    pid=$(cat "$file")
+    if [ -r "/proc/$pid/cmdline" ] && tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q "$program"; then
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do [ -d "/proc/$pid" ] || break; sleep 0.1; done
+    fi
+    rm -f "$file"
+}
+
+start_xvfb() {
+    rm -f "$state/display"
+    # -displayfd picks a free display and writes its number once it accepts
+    # clients; every descriptor is redirected so that ctest does not wait for it.
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$state/display" >"$state/xvfb.log" 2>&1 </dev/null &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 100); do
+        [ -s "$state/display" ] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start:" >&2
+    cat "$state/xvfb.log" >&2
+    return 1
+}
+
+use_display() { export DISPLAY=":$(head -n1 "$state/display")"; }
+
+case $command in
+    start)
+        mkdir -p "$state"
+        [ -d "$prefix" ] && wineserver -k 2>/dev/null || true
+        stop_pid_file "$state/xvfb.pid" Xvfb
+        start_xvfb
+        use_display
+        mkdir -p "$prefix"
+        # A persistent server saves the start-up of one per test program.
+        wineserver -p >"$state/wineserver.log" 2>&1 </dev/null
+        wine wineboot --init >"$state/wineboot.log" 2>&1 </dev/null
+        # Unmanaged windows: with no window manager on the display, Wine
+        # would otherwise wait for one at every window shown or hidden.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            >>"$state/wineboot.log" 2>&1 </dev/null
+        echo "Wine session ready: WINEPREFIX=$prefix DISPLAY=$DISPLAY"
+        ;;
+    run)
+        use_display
+        exec wine "$@" </dev/null
+        ;;
+    stop)
+        [ -d "$prefix" ] && wineserver -k 2>/dev/null || true
+        stop_pid_file "$state/xvfb.pid" Xvfb
+        echo "Wine session stopped"
+        ;;
+    *)
+        echo "usage: $0 start|run|stop STATE [PROGRAM ARGS...]" >&2
+        exit 2
+        ;;
+esac
