@@ -1,0 +1,58 @@
+# Cross-builds the DLL and the Windows test programs into <build>/win32 and
+# runs them under Wine as part of this build's tests.  Included by the top
+# CMakeLists.txt in the native build.
+include(ExternalProject)
+
+set(STATS_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+set(STATS_WIN32_BIN ${STATS_WIN32_DIR}/bin)
+
+ExternalProject_Add(win32
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${STATS_WIN32_DIR}
+  PREFIX ${CMAKE_BINARY_DIR}/win32-project
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686.cmake
+    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+  # The inner build decides itself what is out of date.
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  USES_TERMINAL_BUILD ON
+)
+
+find_program(MINGW_OBJDUMP NAMES i686-w64-mingw32-objdump REQUIRED)
+find_program(LLVM_UNDNAME NAMES llvm-undname-14 llvm-undname REQUIRED
+  HINTS /usr/lib/llvm-14/bin)
+
+set(WINE_SESSION ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+
+# The export and import tables, read from the file itself.
+add_test(NAME stats_dll_exports
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/plugin/check_dll_exports.sh
+    ${MINGW_OBJDUMP} ${LLVM_UNDNAME} ${STATS_WIN32_BIN}/Stats.dll
+    ${CMAKE_SOURCE_DIR}/tests/plugin/stats_exports.txt)
+
+# One Wine prefix, X display and wineserver for all Windows tests.
+add_test(NAME wine_session_start COMMAND bash ${WINE_SESSION} start ${WINE_STATE})
+add_test(NAME wine_session_stop COMMAND bash ${WINE_SESSION} stop ${WINE_STATE})
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 600)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+
+# One test per Windows test program (starting Wine costs about two seconds,
+# so the cases of one program run in one process).  Each runs in a folder of
+# its own because the plug-in writes files relative to the current one.
+file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp)
+foreach(source ${STATS_WIN_TESTS})
+  get_filename_component(name ${source} NAME_WE)
+  set(workdir ${WINE_STATE}/work/${name})
+  file(MAKE_DIRECTORY ${workdir})
+  add_test(NAME win.${name}
+    COMMAND bash ${WINE_SESSION} run ${WINE_STATE} ${STATS_WIN32_BIN}/${name}.exe
+    WORKING_DIRECTORY ${workdir})
+  set_tests_properties(win.${name} PROPERTIES
+    FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_display
+    TIMEOUT 300
+    ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
+endforeach()
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
