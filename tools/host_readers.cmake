@@ -4,6 +4,8 @@ add_library(host_readers STATIC
   ${CMAKE_CURRENT_LIST_DIR}/band_plan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/call_prefix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cty_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/host_files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/host_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_qso.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ole_date.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthetic_log.cpp

@@ -1,5 +1,7 @@
 #include "tools/ole_date.h"
 
+#include <cmath>
+
 namespace host {
 namespace {
 
@@ -11,6 +13,19 @@ long DaysFromCivil(int year, int month, int day) {
     long doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
+}
+
+// The inverse of DaysFromCivil.
+void CivilFromDays(long z, int* year, int* month, int* day) {
+    z += 719468;
+    long era = (z >= 0 ? z : z - 146096) / 146097;
+    long doe = z - era * 146097;
+    long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    long mp = (5 * doy + 2) / 153;
+    *day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    *month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    *year = static_cast<int>(yoe + era * 400 + (*month <= 2 ? 1 : 0));
 }
 
 bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -42,6 +57,21 @@ double OleValue(int year, int month, int day, int hour, int minute, int second) 
     // Before day 0 the host counts the day down but the time of day up:
     // 29 December 1899 at noon is -1.5, not -0.5.
     return days >= 0 ? days + fraction : days - fraction;
+}
+
+CivilTime CivilOf(double value) {
+    // Undo the split encoding below day 0 first, so time runs forward.
+    double day = value < 0 ? std::ceil(value) : std::floor(value);
+    double linear = day + std::fabs(value - day);
+    long long seconds = std::llround(linear * 86400.0);
+    long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    long rest = static_cast<long>(seconds - days * 86400);
+    CivilTime t{};
+    CivilFromDays(static_cast<long>(days) - 25569, &t.year, &t.month, &t.day);
+    t.hour = static_cast<int>(rest / 3600);
+    t.minute = static_cast<int>(rest / 60 % 60);
+    t.second = static_cast<int>(rest % 60);
+    return t;
 }
 
 OleDate DateFromAdif(std::string_view date, std::string_view time) {

@@ -17,6 +17,13 @@ struct OleDate {
 // in range (see DateFromAdif for checked input).
 double OleValue(int year, int month, int day, int hour, int minute, int second);
 
+struct CivilTime {
+    int year, month, day, hour, minute, second;
+};
+
+// The calendar date and time of a host date value, to the nearest second.
+CivilTime CivilOf(double value);
+
 // QSO_DATE "YYYYMMDD" and TIME_ON "HHMM" or "HHMMSS".  An empty date gives
 // a null date; a date or time that is not a real one (20170230, 2460), or
 // one before the year 100 where the host's dates end, gives an invalid

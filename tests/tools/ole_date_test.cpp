@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 using host::OleDate;
@@ -52,5 +54,50 @@ INSTANTIATE_TEST_SUITE_P(Refused, DateFromAdif,
                                            DateCase{"20170212", "140560", OleDate::invalid, 0},
                                            DateCase{"20170212", "14", OleDate::invalid, 0},
                                            DateCase{"20170212", "14:05", OleDate::invalid, 0}));
+
+struct CivilCase {
+    double value;
+    host::CivilTime expected;
+};
+
+class CivilOf : public ::testing::TestWithParam<CivilCase> {};
+
+TEST_P(CivilOf, GivesCalendarTime) {
+    host::CivilTime t = host::CivilOf(GetParam().value);
+    const host::CivilTime& e = GetParam().expected;
+    EXPECT_EQ(t.year, e.year);
+    EXPECT_EQ(t.month, e.month);
+    EXPECT_EQ(t.day, e.day);
+    EXPECT_EQ(t.hour, e.hour);
+    EXPECT_EQ(t.minute, e.minute);
+    EXPECT_EQ(t.second, e.second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, CivilOf,
+    ::testing::Values(CivilCase{0.0, {1899, 12, 30, 0, 0, 0}},
+                      CivilCase{-1.5, {1899, 12, 29, 12, 0, 0}},
+                      CivilCase{61.0, {1900, 3, 1, 0, 0, 0}},
+                      CivilCase{42778.0 + 845.0 / 1440.0, {2017, 2, 12, 14, 5, 0}},
+                      CivilCase{42429.0 + 86399.6 / 86400.0, {2016, 3, 1, 0, 0, 0}},
+                      CivilCase{2958465.5, {9999, 12, 31, 12, 0, 0}}));
+
+// Every minute of a leap day and the days around it come back unchanged.
+TEST(CivilOf, InvertsDateFromAdif) {
+    for (int day = 28; day <= 31; ++day) {
+        for (int minute = 0; minute < 1440; minute += 7) {
+            char date[9], time[5];
+            std::snprintf(date, sizeof date, "2016%02d%02d", day <= 29 ? 2 : 3,
+                          day <= 29 ? day : day - 29);
+            std::snprintf(time, sizeof time, "%02d%02d", minute / 60, minute % 60);
+            host::CivilTime t = host::CivilOf(host::DateFromAdif(date, time).value);
+            char back[9], backTime[5];
+            std::snprintf(back, sizeof back, "%04d%02d%02d", t.year, t.month, t.day);
+            std::snprintf(backTime, sizeof backTime, "%02d%02d", t.hour, t.minute);
+            EXPECT_STREQ(back, date);
+            EXPECT_STREQ(backTime, time);
+        }
+    }
+}
 
 }  // namespace

@@ -1,0 +1,134 @@
+#include "tools/host_options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace host {
+
+const char kUsage[] =
+    "usage: stand_in_host [options] --log FILE.adi\n"
+    "       stand_in_host [options] --load N\n"
+    "  --dll PATH          plug-in to load (default Stats.dll)\n"
+    "  --log FILE          ADIF log to replay\n"
+    "  --cty FILE          country file (cty.dat layout) for calls without APP_KOLVEX_CTY\n"
+    "  --call CALL         own call (default: STATION_CALLSIGN of the first QSO)\n"
+    "  --country PFX       own country prefix (default: from the country file)\n"
+    "  --start DATE        contest start, YYYYMMDD[HHMM[SS]], null or invalid\n"
+    "  --end DATE          contest end (default: last QSO day 23:59)\n"
+    "  --export            export run: fill the Cabrillo header, confirm the Output box\n"
+    "  --html              call setVersion first (results in HTML)\n"
+    "  --mixw-version V    write MixW2.ini with MixW=V into the current folder first\n"
+    "  --raw-band          pass BAND as logged (\"20M\") instead of \"20m\"\n"
+    "  --no-typing         CheckCall0 on the complete call only\n"
+    "  --remove N          afterwards remove every Nth QSO again and fetch the result anew\n"
+    "  --load N            load run with N made-up QSOs instead of a log\n"
+    "  --setup             also call SetupSet0 and dismiss its message box\n"
+    "  --result-file FILE  write the last result byte for byte\n"
+    "  --verbose           one line per CheckCall0, IsValidExchg0 and AddData0 call\n";
+
+namespace {
+
+bool ParseCount(const char* text, int* out) {
+    char* end = nullptr;
+    long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < 1 || value > 100000000) return false;
+    *out = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+bool ParseDateOption(const std::string& text, OleDate* date) {
+    if (text == "null") {
+        *date = OleDate{0.0, OleDate::null};
+        return true;
+    }
+    if (text == "invalid") {
+        *date = OleDate{0.0, OleDate::invalid};
+        return true;
+    }
+    if (text.size() != 8 && text.size() != 12 && text.size() != 14) return false;
+    *date = DateFromAdif(text.substr(0, 8), text.substr(8));
+    return date->status == OleDate::valid;
+}
+
+namespace {
+
+// Options without a value; false when `arg` is none of them.
+bool SetFlag(const std::string& arg, HostOptions* o) {
+    if (arg == "--help" || arg == "-h")
+        o->help = true;
+    else if (arg == "--export")
+        o->exportRun = true;
+    else if (arg == "--html")
+        o->html = true;
+    else if (arg == "--raw-band")
+        o->rawBand = true;
+    else if (arg == "--no-typing")
+        o->typing = false;
+    else if (arg == "--verbose")
+        o->verbose = true;
+    else if (arg == "--setup")
+        o->setup = true;
+    else
+        return false;
+    return true;
+}
+
+// Options with a value; *known is false when `arg` is none of them.
+bool SetValue(const std::string& arg, const char* value, HostOptions* o, bool* known) {
+    *known = true;
+    if (arg == "--dll")
+        o->dll = value;
+    else if (arg == "--log")
+        o->log = value;
+    else if (arg == "--cty")
+        o->cty = value;
+    else if (arg == "--call")
+        o->ownCall = value;
+    else if (arg == "--country")
+        o->ownCountry = value, o->ownCountryGiven = true;
+    else if (arg == "--mixw-version")
+        o->hostVersion = value;
+    else if (arg == "--result-file")
+        o->resultFile = value;
+    else if (arg == "--start")
+        return o->startGiven = ParseDateOption(value, &o->start);
+    else if (arg == "--end")
+        return o->endGiven = ParseDateOption(value, &o->end);
+    else if (arg == "--remove")
+        return ParseCount(value, &o->removeEvery);
+    else if (arg == "--load")
+        return ParseCount(value, &o->load);
+    else
+        *known = false;
+    return *known;
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, const char* const* argv, HostOptions* o, std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (SetFlag(arg, o)) continue;
+        const char* value = i + 1 < argc ? argv[i + 1] : "";
+        bool known = false;
+        bool ok = SetValue(arg, value, o, &known);
+        if (!known) {
+            *error = "unknown argument " + arg;
+            return false;
+        }
+        if (i + 1 >= argc || !ok) {
+            *error = "bad or missing value for " + arg;
+            return false;
+        }
+        ++i;
+    }
+    if (!o->help && o->log.empty() && o->load == 0) {
+        *error = "give --log FILE or --load N";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace host

@@ -1,0 +1,131 @@
+// The stand-in host: a console program that does with Stats.dll what the
+// logging program does with it, so the plug-in can be run and watched
+// without the real host.  See kUsage for the command line.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+#include "tools/host_files.h"
+#include "tools/host_options.h"
+#include "tools/load_run.h"
+#include "tools/replay.h"
+#include "tools/stats_plugin_api.h"
+#include "tools/window_watcher.h"
+
+namespace {
+
+using namespace host;
+
+std::string HostDirectory() {
+    char dir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    std::string text = dir;
+    if (text.empty() || text.back() != '\\') text += '\\';
+    return text;
+}
+
+// The host's own settings file, from which the plug-in learns its version.
+void WriteHostSettings(const std::string& version) {
+    std::ofstream("MixW2.ini", std::ios::binary) << "[Main]\r\nMixW=" << version << "\r\n";
+    std::printf("MixW2.ini written with MixW=%s\n", version.c_str());
+}
+
+void CallSetup(const StatsPluginApi& api) {
+    WindowWatcher watcher("", "No additional setup for this plugin", ReadAndConfirm);
+    api.Setup();
+    WatchReport report = watcher.Finish();
+    std::printf("SetupSet0: %s\n",
+                report.found ? ("box \"" + report.message + "\"").c_str() : "no box seen");
+}
+
+bool LoadCountries(const HostOptions& o, std::unique_ptr<cty::CountryFile>* countries) {
+    if (o.cty.empty()) return true;
+    std::string text;
+    if (!ReadWholeFile(o.cty, &text)) {
+        std::fprintf(stderr, "cannot read %s\n", o.cty.c_str());
+        return false;
+    }
+    countries->reset(new cty::CountryFile(cty::CountryFile::Parse(text)));
+    std::printf("country file %s: %zu entities, %d blocks skipped\n", o.cty.c_str(),
+                (*countries)->Entities().size(), (*countries)->SkippedBlocks());
+    return true;
+}
+
+bool ReadLog(const HostOptions& o, const cty::CountryFile* countries, std::vector<Qso>* qsos,
+             std::string* stationCall) {
+    std::string text;
+    if (!ReadWholeFile(o.log, &text)) {
+        std::fprintf(stderr, "cannot read %s\n", o.log.c_str());
+        return false;
+    }
+    adif::Document doc = adif::Parse(text);
+    QsoSourceOptions source;
+    source.countries = countries;
+    source.rawBand = o.rawBand;
+    *qsos = QsosFromDocument(doc, source);
+    if (!doc.records.empty()) *stationCall = doc.records[0].Value("STATION_CALLSIGN");
+    std::printf("log %s: %zu QSOs%s, %d unreadable tags\n", o.log.c_str(), qsos->size(),
+                doc.truncated ? " (text cut off inside a QSO)" : "", doc.malformedTags);
+    return true;
+}
+
+ResetRequest MakeReset(const HostOptions& o, const std::vector<Qso>& qsos,
+                       const std::string& stationCall, const cty::CountryFile* countries) {
+    ResetRequest reset;
+    reset.hostDir = HostDirectory();
+    reset.exportRun = o.exportRun;
+    reset.ownCall = o.ownCall.empty() ? stationCall : o.ownCall;
+    reset.ownCountry = o.ownCountryGiven ? o.ownCountry : CountryOfCall(reset.ownCall, countries);
+    DefaultPeriod(qsos, &reset.start, &reset.end);
+    if (o.startGiven) reset.start = o.start;
+    if (o.endGiven) reset.end = o.end;
+    return reset;
+}
+
+int Run(const HostOptions& o) {
+    // The plug-in keeps its settings in "Plugins\KOLVEX.ini" under the
+    // host's folder, as in the host's own installation.
+    CreateDirectoryA("Plugins", nullptr);
+    if (!o.hostVersion.empty()) WriteHostSettings(o.hostVersion);
+    StatsPluginApi api;
+    std::string error;
+    if (!api.Load(o.dll, &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    std::printf("plug-in %s: GetNumberOfSets %d, GetSetName(0) \"%s\", GetExchgCount0 %d\n",
+                api.LoadedPath().c_str(), api.NumberOfSets(), api.SetName(0), api.ExchangeCount());
+    if (o.html) std::printf("setVersion = %lu\n", api.SetVersion("stand-in host"));
+    if (o.setup) CallSetup(api);
+    std::unique_ptr<cty::CountryFile> countries;
+    if (!LoadCountries(o, &countries)) return 1;
+    std::vector<Qso> qsos;
+    std::string stationCall;
+    if (o.load > 0) return LoadRun(o, api, MakeReset(o, qsos, stationCall, countries.get()));
+    if (!ReadLog(o, countries.get(), &qsos, &stationCall)) return 1;
+    return Replay(o, api, MakeReset(o, qsos, stationCall, countries.get()), qsos, countries.get());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Results and files are shown byte for byte, CR LF included.
+    _setmode(_fileno(stdout), _O_BINARY);
+    host::HostOptions options;
+    std::string error;
+    if (!host::ParseOptions(argc, argv, &options, &error)) {
+        std::fprintf(stderr, "%s\n%s", error.c_str(), host::kUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::printf("%s", host::kUsage);
+        return 0;
+    }
+    int code = Run(options);
+    std::fflush(stdout);
+    return code;
+}
