@@ -17,8 +17,8 @@ bool ReadWholeFile(const std::string& path, std::string* bytes);
 std::vector<Qso> QsosFromDocument(const adif::Document& doc, const QsoSourceOptions& options);
 
 // The period a host without contest settings passes: from midnight of the
-// first QSO day to 23:59 of the last one.  Both null when no QSO has a
-// valid time.
+// first QSO day to 23:59 of the last one.  Times before 30 December 1899
+// (negative values) are left out.  Both null when no QSO has such a time.
 void DefaultPeriod(const std::vector<Qso>& qsos, OleDate* start, OleDate* end);
 
 // "BadQSO_StatsKOLVEX_16_04_2017.txt" for a period ending on 16 April 2017;

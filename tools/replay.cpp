@@ -129,7 +129,7 @@ void RemoveEveryNth(const StatsPluginApi& api, const std::vector<Qso>& qsos, int
         answeredOne += api.Remove(qsos[i], ownCall) == 1 ? 1 : 0;
         ++removed;
     }
-    std::printf("RemoveData0: %d QSOs removed (every %dth), %d answered 1\n", removed, every,
+    std::printf("RemoveData0: %d QSOs removed (every %d-th QSO), %d answered 1\n", removed, every,
                 answeredOne);
 }
 
