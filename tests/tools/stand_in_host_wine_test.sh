@@ -40,6 +40,11 @@ printf '%s\r\n' "START-OF-LOG: 2.0" "ARRL-SECTION: DX" "CALLSIGN: DF7KV" \
     "ADDRESS: Lindenstrasse 12" "ADDRESS: 80331 Muenchen" "SOAPBOX: " \
     "EMAIL: df7kv@example.org" "CREATED-BY: MixW 3.1.1" >header.expected
 check "score found in the result" test -n "$score"
+# The totals of an independent scorer of the same log.
+python3 "$(dirname "$0")/reference_score.py" "$samples/kolvex_sample.adi" \
+    "$(dirname "$0")/../../tools" >total.expected
+check "totals agree with the reference scorer" \
+    cmp -s total.expected <(grep -a '^Total' export.txt | tr -d '\r')
 check "Cabrillo header byte for byte" cmp -s header.expected <(head -n 14 DF7KV.cbr)
 check "one Cabrillo QSO line per entered QSO" \
     test "$(grep -c '^QSO: ' DF7KV.cbr)" = "$entered"
