@@ -1,0 +1,26 @@
+# libFuzzer target for the host's calls on the plug-in.  Only clang has
+# libFuzzer, so other compilers skip it; scripts/fuzz.sh makes a clang build.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  set(STATS_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
+      -fno-omit-frame-pointer)
+  # The core again, instrumented for coverage and the sanitizers.
+  get_target_property(STATS_CORE_SOURCES stats_core SOURCES)
+  add_library(stats_core_fuzz STATIC ${STATS_CORE_SOURCES})
+  target_include_directories(stats_core_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_options(stats_core_fuzz PUBLIC ${STATS_FUZZ_FLAGS} -fsanitize=fuzzer-no-link)
+
+  add_executable(host_calls_fuzzer
+    ${CMAKE_SOURCE_DIR}/fuzz/host_calls_fuzzer.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/host_inputs.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/model_rules.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/plugin_checker.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/result_parser.cpp
+    ${CMAKE_SOURCE_DIR}/bench/reference_scan.cpp
+    ${CMAKE_SOURCE_DIR}/bench/reference_result.cpp
+    ${CMAKE_SOURCE_DIR}/bench/reference_entry.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  target_include_directories(host_calls_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(host_calls_fuzzer PRIVATE stats_core_fuzz)
+  target_link_options(host_calls_fuzzer PRIVATE ${STATS_FUZZ_FLAGS} -fsanitize=fuzzer)
+endif()

@@ -1,0 +1,37 @@
+// Reads the fuzzer's input front to back; past the end every read gives 0.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+class ByteSource {
+  public:
+    ByteSource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+
+    bool Empty() const { return m_pos >= m_size; }
+
+    std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+
+    template <typename T>
+    T Raw() {
+        unsigned char bytes[sizeof(T)] = {};
+        for (unsigned char& b : bytes) b = Byte();
+        T value;
+        std::memcpy(&value, bytes, sizeof(T));
+        return value;
+    }
+
+    // `length` bytes as a C string would carry them: cut at the first NUL.
+    std::string Bytes(std::size_t length) {
+        std::string text;
+        for (; length > 0 && !Empty(); --length) text += static_cast<char>(Byte());
+        return text.substr(0, text.find('\0'));
+    }
+
+  private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};

@@ -1,0 +1,113 @@
+// libFuzzer target: each input is a run of host calls on a fresh plug-in, in
+// a folder of its own, with every answer and file checked as it goes.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+
+#include "fuzz/host_inputs.h"
+#include "fuzz/plugin_checker.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr int kMaxCalls = 256;
+
+void EmptyCurrentFolder() {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(".", ignored)) {
+        std::filesystem::remove_all(entry.path(), ignored);
+    }
+}
+
+std::string HostFolder(ByteSource& in) {
+    switch (in.Byte() % 3) {
+        case 0:
+            return "";
+        case 1:
+            return "host/";
+        default:
+            return "missing/";
+    }
+}
+
+// A QSO the host logged before: from the log, from earlier calls, or new.
+QsoArgs KnownQso(ByteSource& in, const PluginChecker& checker,
+                 const std::vector<QsoArgs>& history) {
+    const std::uint8_t pick = in.Byte();
+    const reference::Log& log = checker.Log();
+    if (pick < 128 && !log.empty()) {
+        const CInfo& q = log[pick % log.size()];
+        QsoArgs args;
+        args.call = q.m_call;
+        args.band = q.m_band;
+        args.mode = q.m_mode;
+        args.country = q.m_country;
+        args.time = q.m_time;
+        return args;
+    }
+    if (pick < 224 && !history.empty()) return history[pick % history.size()];
+    return fuzzin::Qso(in);
+}
+
+void RunCall(ByteSource& in, PluginChecker& checker, std::vector<QsoArgs>& history) {
+    switch (in.Byte() % 10) {
+        case 0: {
+            ResetArgs args = fuzzin::Reset(in);
+            args.hostDirectory = HostFolder(in);
+            const std::string version = fuzzin::Text(in, fuzzin::Field::kVersion);
+            checker.Reset(args, "[General]\r\nMixW=" + version + "\r\n");
+            break;
+        }
+        case 1:
+            history.push_back(fuzzin::Qso(in));
+            checker.Add(history.back());
+            break;
+        case 2: {
+            // The same QSO once more: a duplicate, or a refusal once more.
+            const std::uint8_t pick = in.Byte();
+            checker.Add(history.empty() ? fuzzin::Qso(in) : history[pick % history.size()]);
+            break;
+        }
+        case 3:
+            checker.Remove(KnownQso(in, checker, history));
+            break;
+        case 4:
+            checker.Check(fuzzin::Check(in));
+            break;
+        case 5: {
+            const std::string exchange = fuzzin::Text(in, fuzzin::Field::kExchange);
+            const std::string call = fuzzin::Text(in, fuzzin::Field::kCall);
+            checker.Exchange(exchange, call, fuzzin::Text(in, fuzzin::Field::kCountry));
+            break;
+        }
+        case 6:
+            checker.Result();
+            break;
+        case 7:
+            checker.SetHtml();
+            break;
+        case 8:
+            checker.Windows(in.Byte());
+            break;
+        default:
+            checker.RefreshDone();
+            break;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static TempFolder folder;  // the current folder for every run
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    EmptyCurrentFolder();
+    ByteSource in(data, size);
+    PluginChecker checker;
+    std::vector<QsoArgs> history;
+    for (int call = 0; call < kMaxCalls && !in.Empty(); ++call) RunCall(in, checker, history);
+    checker.Result();
+    return 0;
+}

@@ -1,0 +1,99 @@
+#include "fuzz/model_rules.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "contest/contest_rules.h"
+
+namespace model {
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+std::string UpperTrimmed(const std::string& text) {
+    const char* blanks = " \t\n\v\f\r";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos) return std::string();
+    std::string out = text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+std::string Trimmed(const std::string& text) {
+    const char* blanks = " \t\n\v\f\r";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool IsSpanish(const std::string& country) {
+    return country == "EA" || country == "EA6" || country == "EA8" || country == "EA9";
+}
+
+}  // namespace
+
+bool IsValidBand(const std::string& band) {
+    const std::string b = Lower(band);
+    return b == "80m" || b == "40m" || b == "20m" || b == "15m" || b == "10m";
+}
+
+AddOutcome ExpectedAdd(const QsoArgs& q, const reference::Log& log) {
+    AddOutcome out;
+    if (!IsValidBand(q.band)) return {0, {"   WRONG BAND !!!"}};
+    if (Lower(q.mode) != "rtty") return {0, {"   WRONG MODE !!!"}};
+    if (q.exchReceived.empty() || q.exchSent.empty()) return {0, {"   NO RX NUMBER !!!"}};
+    out.accepted = 1;
+    if (IsSpanish(q.country)) {
+        const std::string sent = UpperTrimmed(q.exchReceived);
+        if (q.call == "EA4URE" && sent != "HQ") {
+            out.messages.push_back("  ONLY HQ POSSIBLE FROM EA4URE !!!");
+        } else if (q.call != "EA4URE" && !IsProvinceCode(sent)) {
+            out.messages.push_back("   NO SPAIN PROVINCE !!!");
+        }
+    }
+    for (const CInfo& earlier : log) {
+        if (earlier.m_call == q.call && earlier.m_band == q.band && earlier.m_mode == q.mode) {
+            out.messages.push_back("   DUPE !!!");
+        }
+    }
+    return out;
+}
+
+int ExpectedExchange(const std::string& exchange, const std::string& call,
+                     const std::string& country) {
+    if (call == "EA4URE") return Trimmed(exchange) == "HQ";
+    if (IsSpanish(country)) return IsProvinceCode(Trimmed(exchange));
+    if (exchange.empty() || exchange.size() > 4 || exchange == "599") return 0;
+    return exchange.find_first_not_of("0123456789") == std::string::npos;
+}
+
+bool SplitCrLf(const std::string& content, std::vector<std::string>& lines) {
+    lines.clear();
+    size_t start = 0;
+    while (start < content.size()) {
+        const size_t end = content.find("\r\n", start);
+        if (end == std::string::npos) return false;
+        lines.push_back(content.substr(start, end - start));
+        if (lines.back().find_first_of("\r\n") != std::string::npos) return false;
+        start = end + 2;
+    }
+    return true;
+}
+
+std::string ReadFile(const std::string& name, bool& exists) {
+    std::ifstream file(name, std::ios::binary);
+    exists = file.is_open();
+    std::ostringstream content;
+    if (exists) content << file.rdbuf();
+    return content.str();
+}
+
+}  // namespace model

@@ -1,0 +1,31 @@
+// The contest rules written down once more, as simply as possible, to say
+// what the plug-in must answer and which bad-QSO lines it must write.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bench/reference_scan.h"
+
+namespace model {
+
+struct AddOutcome {
+    int accepted = 0;
+    std::vector<std::string> messages;  // the endings of the lines written, in order
+};
+
+// What adding this QSO to `log` gives.
+AddOutcome ExpectedAdd(const QsoArgs& qso, const reference::Log& log);
+
+int ExpectedExchange(const std::string& exchange, const std::string& call,
+                     const std::string& country);
+
+bool IsValidBand(const std::string& band);  // letter case ignored
+
+// The lines of a file whose every line ends in CR LF; false when a line
+// ends otherwise or holds a stray CR or LF.
+bool SplitCrLf(const std::string& content, std::vector<std::string>& lines);
+
+std::string ReadFile(const std::string& name, bool& exists);
+
+}  // namespace model

@@ -1,0 +1,304 @@
+#include "fuzz/plugin_checker.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+
+#include "contest/bad_qso_file.h"
+#include "fuzz/model_rules.h"
+#include "fuzz/result_parser.h"
+
+void FuzzFail(const char* what, const char* file, int line) {
+    std::fprintf(stderr, "invariant broken at %s:%d: %s\n", file, line, what);
+    std::abort();
+}
+
+namespace {
+
+const char* const kModelFile = "reference.txt";
+
+bool SameTime(const COleDateTime& a, const COleDateTime& b) {
+    if (a.GetStatus() != b.GetStatus()) return false;
+    return a.Value() == b.Value() || (std::isnan(a.Value()) && std::isnan(b.Value()));
+}
+
+bool SameRecord(const CInfo& a, const CInfo& b) {
+    return a.m_call == b.m_call && a.m_country == b.m_country && a.m_band == b.m_band &&
+           a.m_mode == b.m_mode && a.m_rstReceived == b.m_rstReceived &&
+           a.m_rstSent == b.m_rstSent && a.m_exchReceived == b.m_exchReceived &&
+           a.m_exchSent == b.m_exchSent && a.m_province == b.m_province &&
+           a.m_freqKHz == b.m_freqKHz && a.m_areaJA == b.m_areaJA && a.m_areaK == b.m_areaK &&
+           a.m_areaVE == b.m_areaVE && a.m_areaVK == b.m_areaVK &&
+           a.m_notCounted == b.m_notCounted && a.m_bad == b.m_bad && a.m_dupe == b.m_dupe &&
+           SameTime(a.m_time, b.m_time);
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> texts) {
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+}  // namespace
+
+void PluginChecker::CompareLogs() {
+    const PluginState& s = m_plugin.State();
+    FUZZ_CHECK(s.g_log.GetCount() == m_count);
+    FUZZ_CHECK(m_ref.log.size() == static_cast<size_t>(m_count));
+    size_t i = 0;
+    for (const auto& entry : s.g_log) FUZZ_CHECK(SameRecord(entry.second, m_ref.log[i++]));
+    FUZZ_CHECK(Sorted(s.g_workedBands) == Sorted(m_ref.workedBands));
+    FUZZ_CHECK(s.g_refreshPending == (m_pending ? 1 : 0));
+}
+
+// The plug-in's bad-QSO file: CR LF lines under `header`; the model's file
+// must hold the same bytes.
+std::vector<std::string> PluginChecker::ReadBadQsoFile() {
+    bool exists = false, modelExists = false;
+    const std::string content = model::ReadFile(m_badQsoFile, exists);
+    FUZZ_CHECK(exists);
+    FUZZ_CHECK(content == model::ReadFile(kModelFile, modelExists));
+    std::vector<std::string> lines;
+    FUZZ_CHECK(model::SplitCrLf(content, lines));
+    FUZZ_CHECK(!lines.empty() && lines.front() == m_header);
+    lines.erase(lines.begin());
+    return lines;
+}
+
+void PluginChecker::Reset(const ResetArgs& args, const std::string& ini) {
+    if (args.hostDirectory == "host/") {
+        std::filesystem::create_directories("host");
+        std::ofstream("host/MixW2.ini", std::ios::binary) << ini;
+    }
+    FUZZ_CHECK(m_plugin.ResetStats(args) == 1);
+    m_ref = reference::Store();
+    m_ref.badQsoFile = kModelFile;
+    BadQso::Create(kModelFile, BadQso::kCreatedHeader);
+    m_count = 0;
+    m_export = args.exportRequest != 0;
+    m_ownCountry = args.ownCountry;
+    m_badQsoFile = m_plugin.State().g_badQsoFile;
+    FUZZ_CHECK(m_badQsoFile.rfind("BadQSO_StatsKOLVEX_", 0) == 0);
+    m_header = BadQso::kCreatedHeader;
+    m_lines = ReadBadQsoFile();
+    FUZZ_CHECK(m_lines.empty());
+    CompareLogs();
+}
+
+void PluginChecker::CheckAddedLines(const std::vector<std::string>& messages) {
+    if (m_badQsoFile.empty()) return;  // no reset yet: the lines are lost
+    const std::vector<std::string> lines = ReadBadQsoFile();
+    FUZZ_CHECK(lines.size() == m_lines.size() + messages.size());
+    FUZZ_CHECK(std::equal(m_lines.begin(), m_lines.end(), lines.begin()));
+    for (size_t i = 0; i < messages.size(); ++i) {
+        const std::string& line = lines[m_lines.size() + i];
+        FUZZ_CHECK(line.rfind("QSO:  ", 0) == 0);
+        FUZZ_CHECK(line.size() >= messages[i].size() &&
+                   line.compare(line.size() - messages[i].size(), std::string::npos, messages[i]) ==
+                       0);
+    }
+    m_lines = lines;
+}
+
+void PluginChecker::Add(const QsoArgs& qso) {
+    const model::AddOutcome expected = model::ExpectedAdd(qso, m_ref.log);
+    const int accepted = m_plugin.AddData(qso);
+    FUZZ_CHECK(accepted == expected.accepted);
+    FUZZ_CHECK(reference::AddQso(m_ref, qso) == accepted);
+    m_count += accepted;
+    CheckAddedLines(expected.messages);
+    CompareLogs();
+}
+
+// Every line reporting this call as a whole field in that minute must be
+// gone; a line that does not even hold the call and the minute must stay.
+void PluginChecker::CheckRemovedLines(const QsoArgs& qso) {
+    if (m_badQsoFile.empty()) return;
+    std::string call = qso.call;
+    std::replace(call.begin(), call.end(), '\r', ' ');
+    std::replace(call.begin(), call.end(), '\n', ' ');
+    const std::string marker = " " + qso.time.Format("%H%M") + " ";
+    m_header = BadQso::kRewrittenHeader;
+    const std::vector<std::string> lines = ReadBadQsoFile();
+    size_t kept = 0;
+    for (const std::string& line : m_lines) {
+        const bool minute = line.find(marker) != std::string::npos;
+        const bool mustGo = minute && line.find("  " + call + "  ") != std::string::npos;
+        const bool mayGo = minute && line.find(call) != std::string::npos;
+        if (!mustGo && kept < lines.size() && lines[kept] == line) {
+            ++kept;
+        } else {
+            FUZZ_CHECK(mayGo);
+        }
+    }
+    FUZZ_CHECK(kept == lines.size());
+    m_lines = lines;
+}
+
+void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callAreaResets,
+                                    int provinceResets) {
+    const PluginState& s = m_plugin.State();
+    const bool areaCountry = found && (qso.country == "K" || qso.country == "VE" ||
+                                       qso.country == "JA" || qso.country == "VK");
+    FUZZ_CHECK(m_env.callAreaResets == callAreaResets + (areaCountry && m_env.callAreaOpen));
+    FUZZ_CHECK(m_env.provinceResets ==
+               provinceResets + (found && qso.country == "EA" && m_env.provinceOpen));
+    if (areaCountry && m_env.callAreaOpen) {
+        const size_t row = static_cast<size_t>(std::max(BandRow(qso.band), 0));
+        for (const BandRowList* list : {&s.g_bandProvinces, &s.g_bandAreasJA, &s.g_bandAreasK,
+                                        &s.g_bandAreasVE, &s.g_bandAreasVK}) {
+            FUZZ_CHECK((*list)[row].empty());
+        }
+    }
+    if (m_count == 0) {
+        for (const BandRowList* list : {&s.g_bandMults, &s.g_bandProvinces, &s.g_bandAreasJA,
+                                        &s.g_bandAreasK, &s.g_bandAreasVE, &s.g_bandAreasVK}) {
+            for (const auto& row : *list) FUZZ_CHECK(row.empty());
+        }
+    }
+}
+
+void PluginChecker::Remove(const QsoArgs& qso) {
+    const bool found = reference::FindQso(m_ref.log, qso) >= 0;
+    const int callAreaResets = m_env.callAreaResets;
+    const int provinceResets = m_env.provinceResets;
+    const int posted = m_env.refreshesPosted;
+    FUZZ_CHECK(m_plugin.RemoveData(qso) == 1);
+    reference::RemoveQso(m_ref, qso);
+    if (found) --m_count;
+    CheckMapWindows(qso, found, callAreaResets, provinceResets);
+    m_pending = true;
+    FUZZ_CHECK(m_env.refreshesPosted == posted + (m_env.setupRunning ? 1 : 0));
+    CheckRemovedLines(qso);
+    CompareLogs();
+}
+
+void PluginChecker::Check(const CheckArgs& args) {
+    const int posted = m_env.refreshesPosted;
+    const bool post = m_env.setupRunning && m_pending;
+    const int verdict = m_plugin.CheckCall(args);
+    FUZZ_CHECK(verdict == reference::JudgeCall(m_ref.log, m_plugin.State().g_hostVersion, args));
+    FUZZ_CHECK(m_env.refreshesPosted == posted + (post ? 1 : 0));
+    if (post) m_pending = false;
+    CompareLogs();
+}
+
+void PluginChecker::Exchange(const std::string& exchange, const std::string& call,
+                             const std::string& country) {
+    FUZZ_CHECK(m_plugin.IsValidExchg(exchange, call, country) ==
+               model::ExpectedExchange(exchange, call, country));
+}
+
+void PluginChecker::SetHtml() {
+    m_plugin.SetVersion();
+    m_html = true;
+}
+
+void PluginChecker::Windows(std::uint8_t open) {
+    m_env.setupRunning = (open & 1) != 0;
+    m_env.provinceOpen = (open & 2) != 0;
+    m_env.callAreaOpen = (open & 4) != 0;
+}
+
+// What the window thread does when its refresh pass ends.
+void PluginChecker::RefreshDone() {
+    std::lock_guard<std::recursive_mutex> guard(m_plugin.State().lock);
+    m_plugin.State().g_refreshPending = 1;
+    m_pending = true;
+}
+
+namespace {
+
+bool SameFigures(const BandFigures& a, const BandFigures& b) {
+    return a.band == b.band && a.qsos == b.qsos && a.points == b.points &&
+           a.entities == b.entities && a.provinces == b.provinces && a.ja == b.ja && a.w == b.w &&
+           a.ve == b.ve && a.vk == b.vk && a.multipliers == b.multipliers;
+}
+
+}  // namespace
+
+// The table adds up, and every figure is the one the per-band scan gives.
+void PluginChecker::CheckFigures(const ResultFigures& got, const ResultFigures& expected,
+                                 int badLines) {
+    BandFigures sum;
+    sum.band = "Total";
+    for (const BandFigures& band : got.bands) {
+        FUZZ_CHECK(band.multipliers ==
+                   band.entities + band.provinces + band.ja + band.w + band.ve + band.vk);
+        sum.Add(band);
+    }
+    FUZZ_CHECK(SameFigures(sum, got.total));
+    const long long product = static_cast<long long>(got.total.points) * got.total.multipliers;
+    FUZZ_CHECK(got.score == static_cast<int>(static_cast<std::uint32_t>(product)));
+    FUZZ_CHECK(got.rejected == std::max(badLines - got.total.dupes, 1) - 1);
+
+    FUZZ_CHECK(got.bands.size() == expected.bands.size());
+    for (size_t i = 0; i < got.bands.size(); ++i) {
+        FUZZ_CHECK(SameFigures(got.bands[i], expected.bands[i]));
+    }
+    FUZZ_CHECK(got.total.dupes == expected.total.dupes);
+    FUZZ_CHECK(got.rejected == expected.rejected && got.score == expected.score);
+    FUZZ_CHECK(got.hourQsos == expected.hourQsos && got.hourPoints == expected.hourPoints);
+    // The result shows the ten-minute figures scaled to an hour.
+    FUZZ_CHECK(got.tenMinuteQsos == expected.tenMinuteQsos * 6);
+    FUZZ_CHECK(got.tenMinutePoints == expected.tenMinutePoints * 6);
+    FUZZ_CHECK(got.lastQsoPoints == expected.lastQsoPoints);
+}
+
+void PluginChecker::CheckExport(std::size_t outputsBefore) {
+    FUZZ_CHECK(m_env.outputs.size() == outputsBefore + (m_export ? 1 : 0));
+    if (!m_export) return;
+    const std::string& output = m_env.outputs.back();
+    const std::string produced = "File produced: ";
+    if (output.rfind(produced, 0) != 0) {
+        FUZZ_CHECK(output.rfind("File not produced: ", 0) == 0);
+        return;
+    }
+    bool exists = false;
+    const std::string log = model::ReadFile(output.substr(produced.size()), exists);
+    FUZZ_CHECK(exists && log.rfind("START-OF-LOG: 2.0\r\n", 0) == 0);
+    const std::string end = "END-OF-LOG:\r\n";
+    FUZZ_CHECK(log.size() >= end.size() &&
+               log.compare(log.size() - end.size(), end.size(), end) == 0);
+    size_t qsoLines = 0;
+    for (size_t at = 0; (at = log.find("\r\nQSO: ", at)) != std::string::npos; ++at) ++qsoLines;
+    FUZZ_CHECK(qsoLines >= static_cast<size_t>(m_count));
+}
+
+void PluginChecker::Result() {
+    const std::size_t outputs = m_env.outputs.size();
+    int out = 0;
+    const char* text = m_plugin.GetResult(&out);
+    PluginState& s = m_plugin.State();
+    FUZZ_CHECK(out == -1 && text == s.g_resultText.c_str());
+    if (std::getenv("FUZZ_SHOW") != nullptr) std::fprintf(stderr, "%s\n", text);
+
+    const int badLines = BadQso::CountLines(m_badQsoFile);
+    BandRowLists lists;
+    const ResultFigures expected =
+        reference::Result(m_ref.log, m_ref.workedBands, m_ownCountry, m_export, badLines, lists);
+    ResultFigures got;
+    FUZZ_CHECK(m_html ? fuzzparse::ParseHtml(text, got) : fuzzparse::ParseText(text, got));
+    CheckFigures(got, expected, badLines);
+
+    FUZZ_CHECK(s.g_workedBands.size() == got.bands.size());
+    for (size_t i = 0; i < got.bands.size(); ++i) {
+        FUZZ_CHECK(s.g_workedBands[i] == got.bands[i].band);
+        const int row = BandRow(got.bands[i].band);
+        if (row < 0) continue;
+        const size_t r = static_cast<size_t>(row);
+        FUZZ_CHECK(s.g_bandMults[r] == lists.g_bandMults[r]);
+        FUZZ_CHECK(s.g_bandProvinces[r] == lists.g_bandProvinces[r]);
+        FUZZ_CHECK(s.g_bandAreasJA[r] == lists.g_bandAreasJA[r]);
+        FUZZ_CHECK(s.g_bandAreasK[r] == lists.g_bandAreasK[r]);
+        FUZZ_CHECK(s.g_bandAreasVE[r] == lists.g_bandAreasVE[r]);
+        FUZZ_CHECK(s.g_bandAreasVK[r] == lists.g_bandAreasVK[r]);
+    }
+    FUZZ_CHECK(s.g_score == got.score);
+    FUZZ_CHECK(m_profile.values["Claimed"] == std::to_string(got.score));
+    CheckExport(outputs);
+    CompareLogs();
+}
