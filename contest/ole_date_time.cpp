@@ -5,9 +5,10 @@
 
 namespace {
 
-// The OLE date range: 1 January 100 to 31 December 9999.
-constexpr double kMinDate = -657434.0;
-constexpr double kMaxDate = 2958465.0;
+// The OLE date range: days from 1 January 100 to 31 December 9999, each
+// with all of its hours.
+constexpr long kMinDay = -657434;
+constexpr long kMaxDay = 2958465;
 constexpr double kHalfSecond = 1.0 / 172800.0;
 constexpr long kDaysFrom1970To1899 = 25569;  // 1899-12-30 lies this many days before 1970-01-01
 
@@ -42,9 +43,10 @@ long DaysFromCivil(long y, int m, int d) {
 // second, the whole days give the date, the fraction (taken as positive even
 // below zero) gives the time of day.
 bool SplitDate(double value, Parts& p) {
-    if (!(value >= kMinDate && value <= kMaxDate)) return false;
+    if (!(value > kMinDay - 1.0 && value < kMaxDay + 1.0)) return false;
     const double rounded = value + (value > 0.0 ? kHalfSecond : -kHalfSecond);
     const long days = static_cast<long>(rounded);
+    if (days < kMinDay || days > kMaxDay) return false;
     const double magnitude = std::fabs(rounded);
     long seconds = static_cast<long>((magnitude - std::floor(magnitude)) * 86400.0);
     if (seconds >= 86400) seconds = 86399;
