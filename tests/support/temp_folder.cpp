@@ -9,7 +9,10 @@
 #include <stdexcept>
 
 TempFolder::TempFolder() {
-    char tmpl[] = "/tmp/kolvex-test-XXXXXX";
+    // In memory where the system offers it: the tests write many small files.
+    const bool inMemory = std::filesystem::is_directory("/dev/shm");
+    std::string pattern = inMemory ? "/dev/shm/kolvex-test-XXXXXX" : "/tmp/kolvex-test-XXXXXX";
+    char* tmpl = &pattern[0];
     if (mkdtemp(tmpl) == nullptr) throw std::runtime_error("mkdtemp");
     m_path = std::string(tmpl) + "/";
     m_previous = std::filesystem::current_path().string();

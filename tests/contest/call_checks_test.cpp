@@ -1,0 +1,268 @@
+#include "contest/call_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/case_name.h"
+#include "tests/support/plugin_rig.h"
+#include "tests/support/qso_builder.h"
+
+namespace {
+
+struct VerdictCase {
+    const char* name;
+    std::vector<Qso> logged;
+    Check check;
+    int verdict;
+    const char* hostVersion = "MixW";
+};
+
+class CheckCallVerdict : public testing::TestWithParam<VerdictCase> {};
+
+TEST_P(CheckCallVerdict, Answers) {
+    const VerdictCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    rig.State().g_hostVersion = c.hostVersion;
+    for (const Qso& qso : c.logged) ASSERT_EQ(rig.plugin.AddData(qso), 1);
+    EXPECT_EQ(rig.plugin.CheckCall(c.check), c.verdict);
+}
+
+Qso Ja(const std::string& call, const std::string& prefix) {
+    return Qso(call).Country("JA").Prefix(prefix);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusal, CheckCallVerdict,
+    testing::Values(
+        VerdictCase{"Band160mRefused", {}, Check("DL1A").Band("160m"), kRefused},
+        VerdictCase{"Band160mFromHost219", {}, Check("DL1A").Band("160m"), kNothingNew, "2.19"},
+        VerdictCase{"Band160mFromHost220", {}, Check("DL1A").Band("160m"), kNothingNew, "2.20"},
+        VerdictCase{"Band160mFromHost221", {}, Check("DL1A").Band("160m"), kRefused, "2.21"},
+        VerdictCase{"NoBandRefused", {}, Check("DL1A").NoBand(), kRefused},
+        VerdictCase{"ModePskRefused", {}, Check("DL1A").Mode("PSK"), kRefused},
+        VerdictCase{"ModeLowerCaseAllowed", {}, Check("DL1A").Mode("rtty"), kNewCountry},
+        VerdictCase{"BandUpperCaseAllowed", {}, Check("DL1A").Band("20M"), kNewCountry},
+        VerdictCase{"BandTextsDifferingInCaseOnlyPass",
+                    {},
+                    Check("DL1A").Band("20m").Band2("20M"),
+                    kNewCountry},
+        VerdictCase{"BandTextsDifferRefused", {}, Check("DL1A").Band("20m").Band2("40m"), kRefused},
+        VerdictCase{"BandTextsDifferFromHost220",
+                    {},
+                    Check("DL1A").Band("20m").Band2("40m"),
+                    kNothingNew,
+                    "2.20"},
+        VerdictCase{"EmptySecondBandRefused", {}, Check("DL1A").Band("20m").Band2(""), kRefused},
+        VerdictCase{"SecondBandWithoutFirstIsInvalidBand",
+                    {},
+                    Check("DL1A").NoBand().Band2("20m"),
+                    kRefused},
+        VerdictCase{"RefusalComesBeforeEmptyCountry",
+                    {},
+                    Check("DL1A").Band("160m").Country(""),
+                    kRefused}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Country, CheckCallVerdict,
+    testing::Values(
+        VerdictCase{"EmptyLogNewCountry", {}, Check("DL1A"), kNewCountry},
+        VerdictCase{"EmptyCountryNothingNew", {}, Check("DL1A").Country(""), kNothingNew},
+        VerdictCase{
+            "EmptyCountryBeforeDupe", {Qso("DL1A")}, Check("DL1A").Country(""), kNothingNew},
+        VerdictCase{"SameCallSameBandDupe", {Qso("DL1A")}, Check("DL1A"), kDupe},
+        VerdictCase{"DupeIgnoresMode", {Qso("DL1A").Mode("rtty")}, Check("DL1A"), kDupe},
+        VerdictCase{"DupeComparesCallCase", {Qso("DL1A")}, Check("dl1a"), kNothingNew},
+        VerdictCase{
+            "SameCallOtherBandJudgedAfresh", {Qso("DL1A")}, Check("DL1A").Band("40m"), kNewCountry},
+        VerdictCase{"CountryWorkedOnBand", {Qso("DL1A")}, Check("DL2B"), kNothingNew},
+        VerdictCase{
+            "CountryWorkedOnOtherBandOnly", {Qso("DL1A").Band("40m")}, Check("DL2B"), kNewCountry},
+        VerdictCase{"OtherCountryOnBand", {Qso("DL1A")}, Check("F5X").Country("F"), kNewCountry},
+        VerdictCase{
+            "BandTextComparedExactlyInLog", {Qso("DL1A").Band("20M")}, Check("DL2B"), kNewCountry}),
+    CaseName());
+
+INSTANTIATE_TEST_SUITE_P(CallArea, CheckCallVerdict,
+                         testing::Values(VerdictCase{"OtherJapaneseArea",
+                                                     {Ja("JA1A", "JA1")},
+                                                     Check("JA2B").Country("JA").Prefix("JA2"),
+                                                     kNewCallArea},
+                                         VerdictCase{"SameJapaneseArea",
+                                                     {Ja("JA1A", "JA1")},
+                                                     Check("JR1B").Country("JA").Prefix("JR1"),
+                                                     kNothingNew},
+                                         VerdictCase{"JapanesePrefixWithoutDigit",
+                                                     {Ja("JA1A", "JA1")},
+                                                     Check("JA2B").Country("JA").Prefix("JA"),
+                                                     kNewCallArea},
+                                         VerdictCase{
+                                             "AreaOnOtherBandDoesNotCount",
+                                             {Ja("JA1A", "JA1"), Ja("JA2A", "JA2").Band("40m")},
+                                             Check("JA2B").Country("JA").Prefix("JA2"),
+                                             kNewCallArea},
+                                         VerdictCase{"CanadaNewThoughUsaSameDigit",
+                                                     {Qso("K4A").Country("K").Prefix("K4")},
+                                                     Check("VE4B").Country("VE").Prefix("VE4"),
+                                                     kNewCountry},
+                                         VerdictCase{"CanadianAreaNotMatchedByUsaArea",
+                                                     {Qso("K4A").Country("K").Prefix("K4"),
+                                                      Qso("VE3A").Country("VE").Prefix("VE3")},
+                                                     Check("VE4B").Country("VE").Prefix("VE4"),
+                                                     kNewCallArea},
+                                         VerdictCase{"AustralianAreaWorked",
+                                                     {Qso("VK2A").Country("VK").Prefix("VK2")},
+                                                     Check("VK2B").Country("VK").Prefix("VK2"),
+                                                     kNothingNew},
+                                         VerdictCase{"UsaFromWPrefix",
+                                                     {Qso("K1A").Country("K").Prefix("K1")},
+                                                     Check("W1B").Country("K").Prefix("W1"),
+                                                     kNothingNew}),
+                         CaseName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Headquarters, CheckCallVerdict,
+    testing::Values(VerdictCase{"NoQsoOnBand", {}, Check("EA4URE").Country("EA"), kNewCountry},
+                    VerdictCase{"FirstQsoOnBandNotHq",
+                                {Qso("EA1A").Spanish("EA", "M"), Qso("EA2B").Spanish("EA", "HQ")},
+                                Check("EA4URE").Country("EA"),
+                                kNewCountry},
+                    VerdictCase{"FirstQsoOnBandHq",
+                                {Qso("EA1A").Spanish("EA", "HQ")},
+                                Check("EA4URE").Country("EA"),
+                                kNothingNew},
+                    VerdictCase{"FirstQsoHqButCountryNew",
+                                {Qso("EA8A").Spanish("EA8", "HQ")},
+                                Check("EA4URE").Country("EA"),
+                                kNewCountry},
+                    VerdictCase{"HqWorkedIsDupe",
+                                {Qso("EA4URE").Spanish("EA", "HQ")},
+                                Check("EA4URE").Country("EA"),
+                                kDupe},
+                    VerdictCase{"FirstQsoOnOtherBandIgnored",
+                                {Qso("EA1A").Spanish("EA", "M").Band("40m"),
+                                 Qso("EA2B").Spanish("EA", "HQ")},
+                                Check("EA4URE").Country("EA"),
+                                kNothingNew}),
+    CaseName());
+
+TEST(CheckCall, RefusalVerdictFollowsVersionFromHostIni) {
+    PluginRig rig;
+    std::filesystem::create_directory("host");
+    TempFolder::Write("host/MixW2.ini", "[Main]\r\nMixW=2.19\r\n");
+    ResetArgs args = ContestReset();
+    args.hostDirectory = rig.folder.Path() + "host/";
+    rig.Reset(args);
+    EXPECT_EQ(rig.plugin.CheckCall(Check("DL1A").Band("160m")), kNothingNew);
+}
+
+TEST(CheckCall, NeverChangesTheLog) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.CheckCall(Check("DL2B"));
+    rig.plugin.CheckCall(Check("DL1A"));
+    EXPECT_EQ(rig.State().g_log.GetCount(), 1);
+    EXPECT_EQ(rig.BadQsoContent(), "KOLVEX TEST UBN file \r\n");
+}
+
+struct RefreshCase {
+    const char* name;
+    bool setupRunning;
+    int pendingBefore;
+    int posted;
+    int pendingAfter;
+};
+
+class CheckCallRefresh : public testing::TestWithParam<RefreshCase> {};
+
+TEST_P(CheckCallRefresh, PostsOnlyWhenAskedAndWindowRuns) {
+    const RefreshCase& c = GetParam();
+    PluginRig rig;
+    rig.env.setupRunning = c.setupRunning;
+    rig.State().g_refreshPending = c.pendingBefore;
+    rig.plugin.CheckCall(Check("DL1A"));
+    EXPECT_EQ(rig.env.refreshesPosted, c.posted);
+    EXPECT_EQ(rig.State().g_refreshPending, c.pendingAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CheckCallRefresh,
+                         testing::Values(RefreshCase{"PendingAndRunning", true, 1, 1, 0},
+                                         RefreshCase{"NotPending", true, 0, 0, 0},
+                                         RefreshCase{"NoWindow", false, 1, 0, 1}),
+                         CaseName());
+
+TEST(CheckCallRefresh, PostsOnceUntilRefreshRearms) {
+    PluginRig rig;
+    rig.env.setupRunning = true;
+    rig.plugin.CheckCall(Check("DL1A"));
+    rig.plugin.CheckCall(Check("DL1AB"));
+    EXPECT_EQ(rig.env.refreshesPosted, 1);
+    rig.State().g_refreshPending = 1;  // the refresh ends its pass
+    rig.plugin.CheckCall(Check("DL1ABC"));
+    EXPECT_EQ(rig.env.refreshesPosted, 2);
+}
+
+TEST(CheckCallRefresh, PostsAlsoForRefusedCall) {
+    PluginRig rig;
+    rig.env.setupRunning = true;
+    EXPECT_EQ(rig.plugin.CheckCall(Check("DL1A").Band("160m")), kRefused);
+    EXPECT_EQ(rig.env.refreshesPosted, 1);
+}
+
+struct ExchangeCase {
+    const char* name;
+    const char* exchange;
+    const char* call;
+    const char* country;
+    int valid;
+};
+
+class ExchangeCheck : public testing::TestWithParam<ExchangeCase> {};
+
+TEST_P(ExchangeCheck, Answers) {
+    const ExchangeCase& c = GetParam();
+    PluginRig rig;
+    EXPECT_EQ(rig.plugin.IsValidExchg(c.exchange, c.call, c.country), c.valid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Foreign, ExchangeCheck,
+                         testing::Values(ExchangeCase{"FourDigits", "1234", "DL1A", "DL", 1},
+                                         ExchangeCase{"OneDigit", "7", "DL1A", "DL", 1},
+                                         ExchangeCase{"FiveDigits", "12345", "DL1A", "DL", 0},
+                                         ExchangeCase{"Report599", "599", "DL1A", "DL", 0},
+                                         ExchangeCase{"LeadingZero599", "0599", "DL1A", "DL", 1},
+                                         ExchangeCase{"Empty", "", "DL1A", "DL", 0},
+                                         ExchangeCase{"LeadingBlank", " 12", "DL1A", "DL", 0},
+                                         ExchangeCase{"Letters", "12a", "DL1A", "DL", 0},
+                                         ExchangeCase{"Province", "M", "DL1A", "DL", 0},
+                                         ExchangeCase{"LowerCaseEaIsForeign", "12", "EA1A", "ea",
+                                                      1},
+                                         ExchangeCase{"HighBytes", "\xB9\xB2", "DL1A", "DL", 0}),
+                         CaseName());
+
+INSTANTIATE_TEST_SUITE_P(Spanish, ExchangeCheck,
+                         testing::Values(ExchangeCase{"BlanksTrimmed", " M ", "EA1A", "EA", 1},
+                                         ExchangeCase{"TabsTrimmed", "\tTF\t", "EA8A", "EA8", 1},
+                                         ExchangeCase{"LowerCaseRefused", "m", "EA1A", "EA", 0},
+                                         ExchangeCase{"HqFromAnySpanishStation", "HQ", "EA1A", "EA",
+                                                      1},
+                                         ExchangeCase{"Unknown", "XX", "EA1A", "EA", 0},
+                                         ExchangeCase{"Number", "12", "EA6A", "EA6", 0},
+                                         ExchangeCase{"Empty", "", "EA9A", "EA9", 0}),
+                         CaseName());
+
+INSTANTIATE_TEST_SUITE_P(Headquarters, ExchangeCheck,
+                         testing::Values(ExchangeCase{"Hq", "HQ", "EA4URE", "EA", 1},
+                                         ExchangeCase{"LowerCaseRefused", "hq", "EA4URE", "EA", 0},
+                                         ExchangeCase{"BlankTrimmed", " HQ", "EA4URE", "EA", 1},
+                                         ExchangeCase{"ProvinceRefused", "M", "EA4URE", "EA", 0},
+                                         ExchangeCase{"RuleHoldsForAnyCountry", "12", "EA4URE",
+                                                      "DL", 0}),
+                         CaseName());
+
+}  // namespace

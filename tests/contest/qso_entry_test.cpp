@@ -1,0 +1,604 @@
+#include "contest/qso_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "tests/support/case_name.h"
+#include "tests/support/plugin_rig.h"
+#include "tests/support/qso_builder.h"
+
+namespace {
+
+const std::string kCreated = "KOLVEX TEST UBN file ";
+const std::string kRewritten = "KOLVEX TEST UBN file  ";
+
+// The whole file: the header and each line, every one ending in CR LF.
+std::string FileOf(const std::string& header, const std::vector<std::string>& lines) {
+    std::string content = header + "\r\n";
+    for (const std::string& line : lines) content += line + "\r\n";
+    return content;
+}
+
+std::vector<std::string> Calls(const LogStore& log) {
+    std::vector<std::string> calls;
+    for (const auto& entry : log) calls.push_back(entry.second.m_call);
+    return calls;
+}
+
+std::vector<int> Frequencies(const LogStore& log) {
+    std::vector<int> kHz;
+    for (const auto& entry : log) kHz.push_back(entry.second.m_freqKHz);
+    return kHz;
+}
+
+std::vector<std::string> FolderEntries() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+struct RefusalCase {
+    const char* name;
+    Qso qso;
+    const char* line;
+    std::vector<std::string> workedBands;
+};
+
+class AddDataRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(AddDataRefusal, WritesOneLineAndLeavesLogEmpty) {
+    const RefusalCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    EXPECT_EQ(rig.plugin.AddData(c.qso), 0);
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {c.line}));
+    EXPECT_TRUE(rig.State().g_log.IsEmpty());
+    EXPECT_EQ(rig.State().g_workedBands, c.workedBands);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AddDataRefusal,
+    testing::Values(
+        RefusalCase{"WrongBand",
+                    Qso("DL1A").Band("160m").FreqHz(1838000),
+                    "QSO:  1838  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
+                    "   WRONG BAND !!!",
+                    {}},
+        RefusalCase{"WrongModeKeepsBand",
+                    Qso("DL1A").Mode("PSK"),
+                    "QSO:  14085  PSK  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
+                    "   WRONG MODE !!!",
+                    {"20m"}},
+        RefusalCase{"NoExchangeReceived",
+                    Qso("DL1A").Exch(""),
+                    "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  "
+                    "   NO RX NUMBER !!!",
+                    {"20m"}},
+        RefusalCase{"NoExchangeSent",
+                    Qso("DL1A").ExchSent(""),
+                    "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599    DL1A  599  012"
+                    "   NO RX NUMBER !!!",
+                    {"20m"}}),
+    CaseName());
+
+TEST(AddData, WorkedBandsKeepFirstAppearanceOfExactTexts) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("A").Band("20m"));
+    rig.plugin.AddData(Qso("B").Band("20M"));
+    rig.plugin.AddData(Qso("C").Band("20m"));
+    rig.plugin.AddData(Qso("D").Band("40m").Mode("PSK"));
+    EXPECT_EQ(rig.State().g_workedBands, (std::vector<std::string>{"20m", "20M", "40m"}));
+}
+
+struct ProvinceCase {
+    const char* name;
+    Qso qso;
+    const char* province;
+    int bad;
+    std::vector<std::string> lines;
+};
+
+class AddDataProvince : public testing::TestWithParam<ProvinceCase> {};
+
+TEST_P(AddDataProvince, EntersQsoWithProvinceOrFlag) {
+    const ProvinceCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    EXPECT_EQ(rig.plugin.AddData(c.qso), 1);
+    ASSERT_EQ(rig.State().g_log.GetCount(), 1);
+    const CInfo& info = rig.State().g_log.GetAt(0);
+    EXPECT_EQ(info.m_province, c.province);
+    EXPECT_EQ(info.m_bad, c.bad);
+    EXPECT_EQ(info.m_notCounted, c.bad);
+    EXPECT_EQ(info.m_dupe, 0);
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, c.lines));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AddDataProvince,
+    testing::Values(
+        ProvinceCase{"LowerCaseTrimmed", Qso("EA1A").Spanish("EA", " m "), "M", 0, {}},
+        ProvinceCase{"Canaries", Qso("EA8A").Spanish("EA8", "tf"), "TF", 0, {}},
+        ProvinceCase{"HqFromAnySpanishStation", Qso("EA1A").Spanish("EA", "HQ"), "HQ", 0, {}},
+        ProvinceCase{"UnknownProvince",
+                     Qso("EA1ABC").Spanish("EA", "XX"),
+                     "",
+                     1,
+                     {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1ABC  599  XX"
+                      "   NO SPAIN PROVINCE !!!"}},
+        ProvinceCase{"HeadquartersLowerCase", Qso("EA4URE").Spanish("EA", "hq"), "HQ", 0, {}},
+        ProvinceCase{"HeadquartersBlanks", Qso("EA4URE").Spanish("EA", " HQ\t"), "HQ", 0, {}},
+        ProvinceCase{"HeadquartersSendingProvince",
+                     Qso("EA4URE").Spanish("EA", "M"),
+                     "",
+                     1,
+                     {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA4URE  599  M"
+                      "  ONLY HQ POSSIBLE FROM EA4URE !!!"}},
+        ProvinceCase{"ForeignExchangeNotChecked", Qso("DL1A").Exch("abc"), "", 0, {}},
+        ProvinceCase{"HeadquartersCallAbroadNotChecked", Qso("EA4URE").Exch("12"), "", 0, {}},
+        ProvinceCase{
+            "LowerCaseCountryIsNotSpanish", Qso("EA1A").Country("ea").Exch("XX"), "", 0, {}}),
+    CaseName());
+
+TEST(AddData, FillsRecordFromArguments) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("W4X")
+                           .Country("K")
+                           .Prefix("W4")
+                           .FreqHz(14085999)
+                           .RstSent("579")
+                           .RstReceived("589")
+                           .ExchSent("007")
+                           .Exch("123")
+                           .Mode("rtty"));
+    const CInfo& info = rig.State().g_log.GetAt(0);
+    EXPECT_EQ(info.m_call, "W4X");
+    EXPECT_EQ(info.m_country, "K");
+    EXPECT_EQ(info.m_band, "20m");
+    EXPECT_EQ(info.m_mode, "rtty");
+    EXPECT_EQ(info.m_rstSent, "579");
+    EXPECT_EQ(info.m_rstReceived, "589");
+    EXPECT_EQ(info.m_exchSent, "007");
+    EXPECT_EQ(info.m_exchReceived, "123");
+    EXPECT_EQ(info.m_freqKHz, 14085);
+    EXPECT_EQ(info.m_areaK, 4);
+    EXPECT_TRUE(info.m_time.SameAs(QsoTime()));
+}
+
+TEST(AddData, SpanishStationGetsNoCallArea) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Prefix("EA1"));
+    const CInfo& info = rig.State().g_log.GetAt(0);
+    EXPECT_EQ(info.m_areaJA + info.m_areaK + info.m_areaVE + info.m_areaVK, -4);
+}
+
+TEST(AddData, ThirdIdenticalQsoGetsTwoDupeLines) {
+    PluginRig rig;
+    rig.Reset();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
+    const std::string dupe =
+        "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012   DUPE !!!";
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {dupe, dupe, dupe}));
+    const LogStore& log = rig.State().g_log;
+    EXPECT_EQ(log.GetAt(0).m_dupe, 0);
+    EXPECT_EQ(log.GetAt(1).m_dupe, 1);
+    EXPECT_EQ(log.GetAt(2).m_dupe, 1);
+    EXPECT_EQ(log.GetAt(2).m_notCounted, 1);
+    EXPECT_EQ(log.GetAt(2).m_bad, 0);
+}
+
+TEST(AddData, BadProvinceDupeGetsProvinceLineThenDupeLine) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
+    const std::string province =
+        "QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1A  599  XX   NO SPAIN PROVINCE !!!";
+    const std::string dupe =
+        "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  EA1A  599  XX   DUPE !!!";
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {province, province, dupe}));
+    const CInfo& second = rig.State().g_log.GetAt(1);
+    EXPECT_EQ(second.m_bad + second.m_dupe + second.m_notCounted, 3);
+}
+
+TEST(AddData, DupeNeedsExactlySameCallBandAndMode) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.AddData(Qso("DL1A").Mode("rtty"));
+    rig.plugin.AddData(Qso("DL1A").Band("20M"));
+    rig.plugin.AddData(Qso("dl1a"));
+    rig.plugin.AddData(Qso("DL1A").Band("40m"));
+    for (const auto& entry : rig.State().g_log) EXPECT_EQ(entry.second.m_dupe, 0);
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {}));
+}
+
+struct LineTextCase {
+    const char* name;
+    Qso qso;
+    const char* line;
+};
+
+class AddDataLineText : public testing::TestWithParam<LineTextCase> {};
+
+// A dupe makes the line; the second QSO is the one reported.
+TEST_P(AddDataLineText, WritesFieldsAsGiven) {
+    const LineTextCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(c.qso);
+    rig.plugin.AddData(c.qso);
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {c.line}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, AddDataLineText,
+    testing::Values(
+        LineTextCase{"FrequencyInWholeKilohertz", Qso("DL1A").FreqHz(7040999),
+                     "QSO:  7040  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
+                     "   DUPE !!!"},
+        LineTextCase{"FrequencyBelowOneKilohertz", Qso("DL1A").FreqHz(999),
+                     "QSO:  0  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
+                     "   DUPE !!!"},
+        LineTextCase{"LargestFrequency", Qso("DL1A").FreqHz(std::numeric_limits<uint32_t>::max()),
+                     "QSO:  4294967  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
+                     "   DUPE !!!"},
+        LineTextCase{"InvalidTime", Qso("DL1A").Time(COleDateTime(1.0, COleDateTime::invalid)),
+                     "QSO:  14085  RTTY  Invalid DateTime  DL1OWN  599  001  DL1A  599  012"
+                     "   DUPE !!!"},
+        LineTextCase{"NullTime", Qso("DL1A").Time(COleDateTime(0.0, COleDateTime::null)),
+                     "QSO:  14085  RTTY    DL1OWN  599  001  DL1A  599  012   DUPE !!!"},
+        LineTextCase{"EmptyTexts", Qso("DL1A").OwnCall("").RstReceived(""),
+                     "QSO:  14085  RTTY  2017-02-12 1405    599  001  DL1A    012   DUPE !!!"},
+        LineTextCase{"LineBreaksBecomeBlanks", Qso("DL1A").Exch("1\r\n2").OwnCall("DL\n1"),
+                     "QSO:  14085  RTTY  2017-02-12 1405  DL 1  599  001  DL1A  599  1  2"
+                     "   DUPE !!!"}),
+    CaseName());
+
+TEST(AddData, WithoutResetEntersQsoAndWritesNoFile) {
+    PluginRig rig;
+    EXPECT_EQ(rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX")), 1);
+    EXPECT_EQ(rig.plugin.AddData(Qso("DL1A").Band("160m")), 0);
+    EXPECT_EQ(rig.State().g_log.GetCount(), 1);
+    EXPECT_TRUE(FolderEntries().empty());
+}
+
+TEST(AddData, UnwritableFileStillEntersQso) {
+    PluginRig rig;
+    std::filesystem::create_directory(kBadQsoFile);  // a name taken by a folder
+    rig.Reset();
+    EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
+    EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
+    EXPECT_EQ(rig.State().g_log.GetAt(1).m_dupe, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(kBadQsoFile));
+}
+
+TEST(AddData, PathIntoMissingFolderStillEntersQso) {
+    PluginRig rig;
+    rig.Reset();
+    rig.State().g_badQsoFile = "missing/folder/bad.txt";
+    EXPECT_EQ(rig.plugin.AddData(Qso("DL1A").Band("160m")), 0);
+    EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
+    EXPECT_FALSE(std::filesystem::exists("missing"));
+}
+
+TEST(AddData, DoesNotAskForRefresh) {
+    PluginRig rig;
+    rig.env.setupRunning = true;
+    rig.State().g_refreshPending = 0;
+    rig.plugin.AddData(Qso("DL1A"));
+    EXPECT_EQ(rig.env.refreshesPosted, 0);
+    EXPECT_EQ(rig.State().g_refreshPending, 0);
+}
+
+// ---- Removing ----
+
+TEST(RemoveData, TakesOutFirstMatchingRecordOnly) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A").FreqHz(1000));
+    rig.plugin.AddData(Qso("DL2B").FreqHz(2000));
+    rig.plugin.AddData(Qso("DL1A").FreqHz(3000));
+    EXPECT_EQ(rig.plugin.RemoveData(Qso("DL1A")), 1);
+    EXPECT_EQ(Frequencies(rig.State().g_log), (std::vector<int>{2, 3}));
+    EXPECT_EQ(rig.State().g_log.GetAt(1).m_dupe, 1);  // flags are never recomputed
+}
+
+TEST(RemoveData, SkipsRecordsOfOtherTime) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 0)).FreqHz(1000));
+    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 5)).FreqHz(2000));
+    rig.plugin.RemoveData(Qso("DL1A").Time(QsoTime(14, 5)));
+    EXPECT_EQ(Frequencies(rig.State().g_log), (std::vector<int>{1}));
+}
+
+struct MatchCase {
+    const char* name;
+    Qso logged;
+    Qso removed;
+    bool found;
+};
+
+class RemoveDataMatch : public testing::TestWithParam<MatchCase> {};
+
+TEST_P(RemoveDataMatch, FindsRecordOnlyWhenAllValuesEqual) {
+    const MatchCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(c.logged);
+    rig.plugin.RemoveData(c.removed);
+    EXPECT_EQ(rig.State().g_log.IsEmpty(), c.found);
+}
+
+const COleDateTime kT = QsoTime();
+INSTANTIATE_TEST_SUITE_P(
+    Table, RemoveDataMatch,
+    testing::Values(
+        MatchCase{"SameValues", Qso("DL1A"), Qso("DL1A"), true},
+        MatchCase{"OtherFieldsNotCompared", Qso("DL1A"),
+                  Qso("DL1A").Country("K").Exch("").FreqHz(1).OwnCall("X").Prefix("K1"), true},
+        MatchCase{"CallCaseDiffers", Qso("DL1A"), Qso("dl1a"), false},
+        MatchCase{"ModeCaseDiffers", Qso("DL1A"), Qso("DL1A").Mode("rtty"), false},
+        MatchCase{"BandCaseDiffers", Qso("DL1A"), Qso("DL1A").Band("20M"), false},
+        MatchCase{"OneSecondLater", Qso("DL1A"), Qso("DL1A").Time(Later(kT, 1)), false},
+        MatchCase{"NullTimesOfAnyValue", Qso("DL1A").Time({1.0, COleDateTime::null}),
+                  Qso("DL1A").Time({2.0, COleDateTime::null}), true},
+        MatchCase{"NullAgainstValid", Qso("DL1A").Time({kT.Value(), COleDateTime::null}),
+                  Qso("DL1A"), false},
+        MatchCase{"InvalidTimesOfSameValue", Qso("DL1A").Time({kT.Value(), COleDateTime::invalid}),
+                  Qso("DL1A").Time({kT.Value(), COleDateTime::invalid}), true},
+        MatchCase{"InvalidTimesOfOtherValue", Qso("DL1A").Time({1.0, COleDateTime::invalid}),
+                  Qso("DL1A").Time({2.0, COleDateTime::invalid}), false},
+        MatchCase{"InvalidAgainstValid", Qso("DL1A").Time({kT.Value(), COleDateTime::invalid}),
+                  Qso("DL1A"), false}),
+    CaseName());
+
+TEST(RemoveData, RewritesFileWithoutLinesOfThatCallAndMinute) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.AddData(Qso("DL1A"));  // DUPE line, 14:05
+    rig.plugin.AddData(Qso("DL2B"));
+    rig.plugin.AddData(Qso("DL2B"));                                    // DUPE line of another call
+    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 6)).Band("160m"));  // other minute
+    rig.plugin.RemoveData(Qso("DL1A"));
+    EXPECT_EQ(
+        rig.BadQsoContent(),
+        FileOf(kRewritten, {"QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  DL2B  599  012"
+                            "   DUPE !!!",
+                            "QSO:  14085  RTTY  2017-02-12 1406  DL1OWN  599  001  DL1A  599  012"
+                            "   WRONG BAND !!!"}));
+}
+
+TEST(RemoveData, KeepsLinesOfLongerCallInSameMinute) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
+    rig.plugin.AddData(Qso("EA1AB").Spanish("EA", "XX"));
+    rig.plugin.AddData(Qso("XEA1A").Spanish("EA", "XX"));
+    rig.plugin.RemoveData(Qso("EA1A"));
+    EXPECT_EQ(rig.BadQsoContent(),
+              FileOf(kRewritten, {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1AB  599  XX"
+                                  "   NO SPAIN PROVINCE !!!",
+                                  "QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  XEA1A  599  XX"
+                                  "   NO SPAIN PROVINCE !!!"}));
+}
+
+TEST(RemoveData, RecordNotFoundStillRewritesAndDropsItsLines) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A").Band("160m"));  // refused: a line, no record
+    rig.plugin.AddData(Qso("DL2B"));
+    rig.env.setupRunning = true;
+    rig.State().g_refreshPending = 0;
+    EXPECT_EQ(rig.plugin.RemoveData(Qso("DL1A").Band("160m")), 1);
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
+    EXPECT_EQ(rig.State().g_log.GetCount(), 1);
+    EXPECT_EQ(rig.env.refreshesPosted, 1);
+}
+
+TEST(RemoveData, InvalidTimeQsoLosesItsLines) {
+    PluginRig rig;
+    rig.Reset();
+    const Qso broken = Qso("DL1A").Time({5.5, COleDateTime::invalid});
+    rig.plugin.AddData(broken);
+    rig.plugin.AddData(broken);
+    rig.plugin.RemoveData(broken);
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
+    EXPECT_EQ(rig.State().g_log.GetCount(), 1);
+}
+
+TEST(RemoveData, CallWithLineBreakLosesItsLines) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1\r\nA"));
+    rig.plugin.AddData(Qso("DL1\r\nA"));
+    rig.plugin.RemoveData(Qso("DL1\r\nA"));
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
+}
+
+TEST(RemoveData, HeaderOnlyFileGetsRewrittenHeader) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.RemoveData(Qso("DL1A"));
+    EXPECT_EQ(rig.BadQsoContent(), "KOLVEX TEST UBN file  \r\n");
+}
+
+TEST(RemoveData, MissingFileIsRecreatedWithHeaderOnly) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    std::filesystem::remove(kBadQsoFile);
+    rig.plugin.RemoveData(Qso("DL2B"));
+    EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
+}
+
+TEST(RemoveData, WithoutResetWritesNoFile) {
+    PluginRig rig;
+    rig.plugin.AddData(Qso("DL1A"));
+    EXPECT_EQ(rig.plugin.RemoveData(Qso("DL1A")), 1);
+    EXPECT_TRUE(rig.State().g_log.IsEmpty());
+    EXPECT_TRUE(FolderEntries().empty());
+}
+
+TEST(RemoveData, UnwritableFileStillRemovesRecord) {
+    PluginRig rig;
+    std::filesystem::create_directory(kBadQsoFile);
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    EXPECT_EQ(rig.plugin.RemoveData(Qso("DL1A")), 1);
+    EXPECT_TRUE(rig.State().g_log.IsEmpty());
+    EXPECT_TRUE(std::filesystem::is_directory(kBadQsoFile));
+}
+
+struct WindowCase {
+    const char* name;
+    Qso removed;
+    bool callAreaOpen;
+    bool provinceOpen;
+    int callAreaResets;
+    int provinceResets;
+};
+
+class RemoveDataWindows : public testing::TestWithParam<WindowCase> {};
+
+// A second QSO keeps the log from emptying, which would clear every list.
+TEST_P(RemoveDataWindows, ResetsWindowOfRemovedStationsKind) {
+    const WindowCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    rig.env.callAreaOpen = c.callAreaOpen;
+    rig.env.provinceOpen = c.provinceOpen;
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.AddData(Qso("OTHER"));
+    rig.plugin.RemoveData(c.removed);
+    EXPECT_EQ(rig.env.callAreaResets, c.callAreaResets);
+    EXPECT_EQ(rig.env.provinceResets, c.provinceResets);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RemoveDataWindows,
+    testing::Values(
+        WindowCase{"UsaResetsCallAreas", Qso("DL1A").Country("K"), true, true, 1, 0},
+        WindowCase{"CanadaResetsCallAreas", Qso("DL1A").Country("VE"), true, false, 1, 0},
+        WindowCase{"JapanResetsCallAreas", Qso("DL1A").Country("JA"), true, false, 1, 0},
+        WindowCase{"AustraliaResetsCallAreas", Qso("DL1A").Country("VK"), true, false, 1, 0},
+        WindowCase{"CallAreaWindowClosed", Qso("DL1A").Country("K"), false, true, 0, 0},
+        WindowCase{"SpainResetsProvinces", Qso("DL1A").Country("EA"), true, true, 0, 1},
+        WindowCase{"CanariesLeaveProvinces", Qso("DL1A").Country("EA8"), true, true, 0, 0},
+        WindowCase{"ProvinceWindowClosed", Qso("DL1A").Country("EA"), true, false, 0, 0},
+        WindowCase{"OtherCountryResetsNothing", Qso("DL1A").Country("DL"), true, true, 0, 0},
+        WindowCase{"RecordNotFoundResetsNothing", Qso("DL9Z").Country("K"), true, true, 0, 0}),
+    CaseName());
+
+// Fills row `row` of every band-row list with one entry.
+void FillRow(BandRowLists& lists, int row) {
+    for (BandRowList* list : {&lists.g_bandMults, &lists.g_bandAreasK, &lists.g_bandAreasVE,
+                              &lists.g_bandAreasJA, &lists.g_bandAreasVK, &lists.g_bandProvinces}) {
+        (*list)[static_cast<size_t>(row)] = {"X"};
+    }
+}
+
+TEST(RemoveData, CallAreaResetEmptiesRowOfBandExceptMultipliers) {
+    PluginRig rig;
+    rig.Reset();
+    rig.env.callAreaOpen = true;
+    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4"));
+    rig.plugin.AddData(Qso("OTHER"));
+    PluginState& s = rig.State();
+    FillRow(s, 3);
+    FillRow(s, 2);
+    rig.plugin.RemoveData(Qso("K4A").Country("K"));
+    for (const BandRowList* list : {&s.g_bandAreasK, &s.g_bandAreasVE, &s.g_bandAreasJA,
+                                    &s.g_bandAreasVK, &s.g_bandProvinces}) {
+        EXPECT_TRUE((*list)[3].empty());
+        EXPECT_EQ((*list)[2], std::vector<std::string>{"X"});
+    }
+    EXPECT_EQ(s.g_bandMults[3], std::vector<std::string>{"X"});
+}
+
+TEST(RemoveData, BandWithoutRowEmptiesFirstRow) {
+    PluginRig rig;
+    rig.Reset();
+    rig.env.callAreaOpen = true;
+    rig.plugin.AddData(Qso("K4A").Country("K").Band("20M"));
+    rig.plugin.AddData(Qso("OTHER"));
+    PluginState& s = rig.State();
+    FillRow(s, 0);
+    FillRow(s, 3);
+    rig.plugin.RemoveData(Qso("K4A").Country("K").Band("20M"));
+    EXPECT_TRUE(s.g_bandAreasK[0].empty());
+    EXPECT_EQ(s.g_bandAreasK[3], std::vector<std::string>{"X"});
+}
+
+TEST(RemoveData, CallAreaWindowClosedKeepsRows) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("K4A").Country("K"));
+    rig.plugin.AddData(Qso("OTHER"));
+    FillRow(rig.State(), 3);
+    rig.plugin.RemoveData(Qso("K4A").Country("K"));
+    EXPECT_EQ(rig.State().g_bandAreasK[3], std::vector<std::string>{"X"});
+}
+
+TEST(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    PluginState& s = rig.State();
+    for (int row = 0; row < kBandRows; ++row) FillRow(s, row);
+    rig.plugin.RemoveData(Qso("DL1A"));
+    EXPECT_TRUE(s.g_workedBands.empty());
+    for (const BandRowList* list : {&s.g_bandMults, &s.g_bandAreasK, &s.g_bandAreasVE,
+                                    &s.g_bandAreasJA, &s.g_bandAreasVK, &s.g_bandProvinces}) {
+        for (const auto& row : *list) EXPECT_TRUE(row.empty());
+    }
+}
+
+TEST(RemoveData, RemainingQsoKeepsWorkedBandsAndRows) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A").Band("40m"));
+    rig.plugin.AddData(Qso("DL2B"));
+    FillRow(rig.State(), 2);
+    rig.plugin.RemoveData(Qso("DL1A").Band("40m"));
+    EXPECT_EQ(rig.State().g_workedBands, (std::vector<std::string>{"40m", "20m"}));
+    EXPECT_EQ(rig.State().g_bandMults[2], std::vector<std::string>{"X"});
+    EXPECT_EQ(Calls(rig.State().g_log), std::vector<std::string>{"DL2B"});
+}
+
+struct RemoveRefreshCase {
+    const char* name;
+    bool setupRunning;
+    int posted;
+};
+
+class RemoveDataRefresh : public testing::TestWithParam<RemoveRefreshCase> {};
+
+TEST_P(RemoveDataRefresh, RearmsFlagAndPostsToRunningWindow) {
+    const RemoveRefreshCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    rig.env.setupRunning = c.setupRunning;
+    rig.State().g_refreshPending = 0;
+    rig.plugin.RemoveData(Qso("DL1A"));
+    EXPECT_EQ(rig.State().g_refreshPending, 1);
+    EXPECT_EQ(rig.env.refreshesPosted, c.posted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RemoveDataRefresh,
+                         testing::Values(RemoveRefreshCase{"WindowRunning", true, 1},
+                                         RemoveRefreshCase{"NoWindow", false, 0}),
+                         CaseName());
+
+}  // namespace

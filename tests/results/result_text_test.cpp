@@ -1,0 +1,345 @@
+#include "results/result_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "results/score.h"
+#include "tests/support/case_name.h"
+#include "tests/support/plugin_rig.h"
+#include "tests/support/qso_builder.h"
+
+namespace {
+
+const std::string kHead =
+    "   \t\tKOLVEX CONTEST 15.04-16.04.2017 \r\n\t\t\tContestant: DL1OWN\r\n"
+    "\tQSOs\tPoints\tEADX100\tProv\tJA\tW\tVE\tVK\tiMults\r\n";
+
+std::string Footer(const std::string& figures) { return figures + kCreditLine; }
+
+TEST(ResultText, EmptyLogGivesHeadsTotalsAndZeroRates) {
+    PluginRig rig;
+    rig.Reset();
+    EXPECT_EQ(rig.Result(),
+              kHead + Footer("Total\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"
+                             "\r\nDupe\t 0\r\nBad QSO\t 0\r\n\r\nScore: 0*0 = 0\r\n\t\t\tRate\r\n"
+                             "Hourly (10min) QSO rate:     0 (0) QSOs/hour\r\n"
+                             "Hourly (10min) pts rate:     0 (0) points/hour\r\n\r\n"
+                             "Last QSO: 0 points\r\n\r\n"));
+}
+
+// Fills the log of the golden tests: two bands with QSOs, one band whose
+// only QSO was refused, a dupe and a refused 160 m QSO.
+void FillSmallLog(PluginRig& rig) {
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Time(QsoTime(14, 0)));
+    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4").Time(QsoTime(14, 1)));
+    rig.plugin.AddData(Qso("VE4B").Country("VE").Prefix("VE4").Time(QsoTime(14, 2)));
+    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 3)));
+    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 4)));
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Band("40m").Time(QsoTime(14, 5)));
+    rig.plugin.AddData(Qso("JA1A").Country("JA").Prefix("JA1").Band("40m").Time(QsoTime(14, 6)));
+    rig.plugin.AddData(Qso("X1X").Band("10m").Mode("PSK"));
+    rig.plugin.AddData(Qso("Y1Y").Band("160m"));
+}
+
+TEST(ResultText, SmallLogGolden) {
+    PluginRig rig;
+    rig.Reset();
+    FillSmallLog(rig);
+    EXPECT_EQ(rig.Result(),
+              kHead + Footer("40m\t 2\t  4\t   2\t  1\t1\t0\t0\t0\t  4\r\n"
+                             "20m\t 4\t  6\t   4\t  1\t0\t1\t1\t0\t  7\r\n"
+                             "10m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"
+                             "Total\t 6\t  10\t   6\t  2\t1\t1\t1\t0\t  11\r\n"
+                             "\r\nDupe\t 1\r\nBad QSO\t 2\r\n\r\nScore: 10*11 = 110\r\n"
+                             "\t\t\tRate\r\n"
+                             "Hourly (10min) QSO rate:     2 (12) QSOs/hour\r\n"
+                             "Hourly (10min) pts rate:     4 (24) points/hour\r\n\r\n"
+                             "Last QSO: 1 points\r\n\r\n"));
+}
+
+TEST(ResultText, SmallLogFillsBandRowLists) {
+    PluginRig rig;
+    rig.Reset();
+    FillSmallLog(rig);
+    rig.Result();
+    const PluginState& s = rig.State();
+    using List = std::vector<std::string>;
+    EXPECT_EQ(s.g_bandMults[3], (List{"EA", "K", "K4", "VE", "VE4", "DL"}));
+    EXPECT_EQ(s.g_bandAreasK[3], List{"K4"});
+    EXPECT_EQ(s.g_bandAreasVE[3], List{"VE4"});
+    EXPECT_EQ(s.g_bandProvinces[3], List{"M"});
+    EXPECT_EQ(s.g_bandMults[2], (List{"EA", "JA", "JA1"}));
+    EXPECT_EQ(s.g_bandAreasJA[2], List{"JA1"});
+    EXPECT_EQ(s.g_bandProvinces[2], List{"M"});
+    EXPECT_TRUE(s.g_bandMults[5].empty());
+}
+
+TEST(ResultText, KeepsScoreForExport) {
+    PluginRig rig;
+    rig.Reset();
+    FillSmallLog(rig);
+    rig.Result();
+    EXPECT_EQ(rig.State().g_score, 110);
+}
+
+TEST(ResultText, BandRowsInDescendingPaddedOrder) {
+    PluginRig rig;
+    rig.Reset();
+    for (const char* band : {"10m", "80m", "20M", "20m", "40m"}) {
+        rig.plugin.AddData(Qso("DL1A").Band(band).Mode("PSK"));
+    }
+    const std::string result = rig.Result();
+    std::vector<size_t> at;
+    for (const char* row : {"\r\n80m\t", "\r\n40m\t", "\r\n20m\t", "\r\n20M\t", "\r\n10m\t"}) {
+        at.push_back(result.find(row));
+        ASSERT_NE(at.back(), std::string::npos) << row;
+    }
+    EXPECT_TRUE(std::is_sorted(at.begin(), at.end()));
+    EXPECT_EQ(rig.State().g_workedBands,
+              (std::vector<std::string>{"80m", "40m", "20m", "20M", "10m"}));
+}
+
+struct PointsCase {
+    const char* name;
+    const char* own;
+    const char* worked;
+    int points;
+};
+
+class QsoPointsOf : public testing::TestWithParam<PointsCase> {};
+
+TEST_P(QsoPointsOf, FollowsTable) {
+    EXPECT_EQ(QsoPoints(GetParam().own, GetParam().worked), GetParam().points);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, QsoPointsOf,
+                         testing::Values(PointsCase{"SpainWorksCanaries", "EA", "EA8", 2},
+                                         PointsCase{"CeutaWorksSpain", "EA9", "EA", 2},
+                                         PointsCase{"SpainWorksGermany", "EA", "DL", 1},
+                                         PointsCase{"GermanyWorksSpain", "DL", "EA", 3},
+                                         PointsCase{"GermanyWorksBaleares", "DL", "EA6", 3},
+                                         PointsCase{"GermanyWorksJapan", "DL", "JA", 1},
+                                         PointsCase{"LowerCaseIsNotSpain", "DL", "ea", 1},
+                                         PointsCase{"NoOwnCountry", "", "EA", 3}),
+                         CaseName());
+
+TEST(ResultText, SpanishOperatorScoresTwoPerSpanishQso) {
+    PluginRig rig;
+    rig.Reset(ContestReset("EA1OWN", "EA"));
+    rig.plugin.AddData(Qso("EA8A").Spanish("EA8", "TF"));
+    EXPECT_NE(rig.Result().find("Last QSO: 2 points\r\n"), std::string::npos);
+}
+
+TEST(ResultText, CountryCountsOncePerBand) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.AddData(Qso("DL2B"));
+    rig.plugin.AddData(Qso("DL1A").Band("40m"));
+    const std::string result = rig.Result();
+    EXPECT_NE(result.find("40m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
+    EXPECT_NE(result.find("20m\t 2\t  2\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
+    EXPECT_NE(result.find("Score: 3*2 = 6\r\n"), std::string::npos);
+}
+
+TEST(ResultText, SameDigitInUsaAndCanadaCountsInBothColumns) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4"));
+    rig.plugin.AddData(Qso("VE4A").Country("VE").Prefix("VE4"));
+    rig.plugin.AddData(Qso("W4B").Country("K").Prefix("W4"));
+    EXPECT_NE(rig.Result().find("20m\t 3\t  3\t   2\t  0\t0\t1\t1\t0\t  4\r\n"), std::string::npos);
+    EXPECT_EQ(rig.State().g_bandMults[3], (std::vector<std::string>{"K", "K4", "VE", "VE4"}));
+}
+
+TEST(ResultText, DupeAddsToDupeFigureOnly) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.AddData(Qso("DL1A"));
+    const std::string result = rig.Result();
+    EXPECT_NE(result.find("20m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
+    EXPECT_NE(result.find("\r\nDupe\t 1\r\n"), std::string::npos);
+}
+
+TEST(ResultText, BadProvinceCountsNothing) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
+    EXPECT_NE(rig.Result().find("20m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"), std::string::npos);
+}
+
+TEST(ResultText, QsoWithEmptyCallCountsNothing) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso(""));
+    rig.plugin.AddData(Qso(""));  // a dupe, and still not counted
+    const std::string result = rig.Result();
+    EXPECT_NE(result.find("20m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"), std::string::npos);
+    EXPECT_NE(result.find("\r\nDupe\t 0\r\n"), std::string::npos);
+}
+
+TEST(ResultText, EmptyCountryIsAnEntity) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("X1A").Country(""));
+    EXPECT_NE(rig.Result().find("20m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
+}
+
+// ---- Rates ----
+
+struct RateCase {
+    const char* name;
+    double secondsBefore;  // of the first QSO, before the last one
+    const char* qsoRate;
+};
+
+class ResultRate : public testing::TestWithParam<RateCase> {};
+
+TEST_P(ResultRate, CountsQsoInWindowsRoundedToSecond) {
+    const RateCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A").Time(Later(QsoTime(), -c.secondsBefore)));
+    rig.plugin.AddData(Qso("DL2B").Time(QsoTime()));
+    const std::string line =
+        std::string("Hourly (10min) QSO rate: ") + c.qsoRate + " QSOs/hour\r\n";
+    EXPECT_NE(rig.Result().find(line), std::string::npos) << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, ResultRate,
+    testing::Values(RateCase{"TenMinutesLessPointSixCounts", 9 * 60 + 59.4, "    2 (12)"},
+                    RateCase{"TenMinutesLessPointFourDoesNot", 9 * 60 + 59.6, "    2 (6)"},
+                    RateCase{"HourLessPointSixCounts", 59 * 60 + 59.4, "    2 (6)"},
+                    RateCase{"HourLessPointFourDoesNot", 59 * 60 + 59.6, "    1 (6)"},
+                    RateCase{"LaterThanLastCountsInBoth", -3600.0 * 5, "    2 (12)"}),
+    CaseName());
+
+TEST(ResultRate, SevenInTenMinutesThirtyInHour) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL0X").Band("40m").Time(QsoTime()));  // other band: not counted
+    for (int i = 0; i < 30; ++i) {
+        const int minutesBefore = i < 23 ? 55 - 2 * i : 6 - (i - 23);  // 55..11, then 6..0
+        rig.plugin.AddData(Qso("DL" + std::to_string(i) + "A")
+                               .Spanish("EA", "M")
+                               .Time(Later(QsoTime(), -60.0 * minutesBefore)));
+    }
+    const std::string result = rig.Result();
+    EXPECT_NE(result.find("Hourly (10min) QSO rate:    30 (42) QSOs/hour\r\n"), std::string::npos);
+    EXPECT_NE(result.find("Hourly (10min) pts rate:    90 (126) points/hour\r\n"),
+              std::string::npos);
+    EXPECT_NE(result.find("Last QSO: 3 points\r\n"), std::string::npos);
+}
+
+TEST(ResultRate, OnlyLastQsosBandCounts) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A").Band("40m").Spanish("EA", "M").Time(QsoTime()));
+    rig.plugin.AddData(Qso("DL2B").Time(QsoTime()));
+    const std::string result = rig.Result();
+    EXPECT_NE(result.find("QSO rate:     1 (6) QSOs/hour"), std::string::npos);
+    EXPECT_NE(result.find("Last QSO: 1 points"), std::string::npos);
+}
+
+// ---- Rejected count ----
+
+struct RejectedCase {
+    const char* name;
+    const char* file;  // nullptr: no file
+    int dupes;
+    int shown;
+};
+
+class ResultRejected : public testing::TestWithParam<RejectedCase> {};
+
+TEST_P(ResultRejected, IsLinesLessDupesLessHeader) {
+    const RejectedCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    for (int i = 0; i <= c.dupes; ++i) rig.plugin.AddData(Qso("DL1A"));
+    std::remove(kBadQsoFile);
+    if (c.file != nullptr) TempFolder::Write(kBadQsoFile, c.file);
+    const std::string line = "\r\nBad QSO\t " + std::to_string(c.shown) + "\r\n";
+    EXPECT_NE(rig.Result().find(line), std::string::npos) << line;
+}
+
+const char* const kFourLines = "H\r\n1\r\n2\r\n3\r\n";
+INSTANTIATE_TEST_SUITE_P(
+    Table, ResultRejected,
+    testing::Values(RejectedCase{"ThreeLinesTwoDupes", kFourLines, 2, 1},
+                    RejectedCase{"ThreeLinesFiveDupes", kFourLines, 5, 0},
+                    RejectedCase{"ThreeLinesNoDupes", kFourLines, 0, 3},
+                    RejectedCase{"HeaderOnly", "H\r\n", 0, 0},
+                    RejectedCase{"LastLineWithoutLineEnd", "H\r\n1\r\n2", 0, 2},
+                    RejectedCase{"EmptyFile", "", 0, 0}, RejectedCase{"NoFile", nullptr, 0, 0},
+                    RejectedCase{"NoFileWithDupes", nullptr, 3, 0}),
+    CaseName());
+
+// ---- Side effects ----
+
+TEST(ResultText, RefillsRowsOfReportedBandsOnly) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.plugin.AddData(Qso("DL2A").Band("20M"));
+    PluginState& s = rig.State();
+    s.g_bandMults[3] = {"OLD"};
+    s.g_bandProvinces[3] = {"OLD"};
+    s.g_bandMults[1] = {"OLD80"};
+    s.g_bandMults[0] = {"OLD160"};
+    rig.Result();
+    rig.Result();
+    EXPECT_EQ(s.g_bandMults[3], std::vector<std::string>{"DL"});
+    EXPECT_TRUE(s.g_bandProvinces[3].empty());
+    EXPECT_EQ(s.g_bandMults[1], std::vector<std::string>{"OLD80"});
+    EXPECT_EQ(s.g_bandMults[0], std::vector<std::string>{"OLD160"});
+}
+
+TEST(ResultText, WritesClaimedOnlyWhenScoreChanges) {
+    PluginRig rig;
+    rig.Reset();
+    const int afterReset = rig.profile.writes;
+    rig.Result();
+    EXPECT_EQ(rig.profile.values["Claimed"], "0");
+    EXPECT_EQ(rig.profile.writes, afterReset + 1);
+    rig.Result();
+    EXPECT_EQ(rig.profile.writes, afterReset + 1);
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.Result();
+    EXPECT_EQ(rig.profile.values["Claimed"], "1");
+    EXPECT_EQ(rig.profile.writes, afterReset + 2);
+}
+
+TEST(ResultText, AnswersMinusOneAndOwnText) {
+    PluginRig rig;
+    rig.Reset();
+    int out = 0;
+    const char* text = rig.plugin.GetResult(&out);
+    EXPECT_EQ(out, -1);
+    EXPECT_EQ(text, rig.State().g_resultText.c_str());
+    EXPECT_NE(rig.plugin.GetResult(nullptr), nullptr);
+}
+
+TEST(ResultText, BeforeAnyResetShowsEmptyTitle) {
+    PluginRig rig;
+    rig.plugin.AddData(Qso("DL1A"));
+    const std::string result = rig.Result();
+    EXPECT_EQ(result.rfind("   \t\tKOLVEX CONTEST - \r\n\t\t\tContestant: \r\n", 0), 0u);
+    EXPECT_NE(result.find("\r\nBad QSO\t 0\r\n"), std::string::npos);
+}
+
+TEST(ResultText, ResetEmptiesResult) {
+    PluginRig rig;
+    rig.Reset();
+    rig.plugin.AddData(Qso("DL1A"));
+    rig.Reset();
+    EXPECT_NE(rig.Result().find(kHead + "Total\t 0\t  0\t"), std::string::npos);
+}
+
+}  // namespace
