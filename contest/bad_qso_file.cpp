@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 
+#include "contest/text_util.h"
+
 namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -11,15 +13,6 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 File Open(const std::string& name, const char* mode) {
     if (name.empty()) return File(nullptr, &std::fclose);
     return File(std::fopen(name.c_str(), mode), &std::fclose);
-}
-
-// A line break inside a text would split its report into two lines.
-std::string OneLine(const std::string& text) {
-    std::string out = text;
-    for (char& c : out) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
 }
 
 std::string Line(const BadQsoFields& q, const std::string& modePart, const char* message) {
@@ -32,7 +25,8 @@ std::string Line(const BadQsoFields& q, const std::string& modePart, const char*
         line += *field;
     }
     line += message;
-    return OneLine(line);
+    // A line break inside a text would split its report into two lines.
+    return BlankLineBreaks(line);
 }
 
 bool WriteLines(std::FILE* file, const std::vector<std::string>& lines) {
@@ -122,7 +116,7 @@ int CountLines(const std::string& fileName) {
 
 bool ReportsQso(const std::string& line, const std::string& call, const std::string& marker) {
     return line.find(marker) != std::string::npos &&
-           line.find("  " + OneLine(call) + "  ") != std::string::npos;
+           line.find("  " + BlankLineBreaks(call) + "  ") != std::string::npos;
 }
 
 }  // namespace BadQso

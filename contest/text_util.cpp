@@ -23,6 +23,13 @@ std::string ToUpper(std::string text) {
     return text;
 }
 
+std::string BlankLineBreaks(std::string text) {
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
+}
+
 std::string Trim(const std::string& text) {
     size_t first = 0;
     size_t last = text.size();

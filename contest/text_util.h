@@ -6,6 +6,8 @@
 // Letter case ignored for A-Z only; other bytes compare exactly.
 bool EqualsIgnoreCase(const std::string& a, const std::string& b);
 std::string ToUpper(std::string text);
+// CR and LF replaced by blanks, for texts that must stay on one line.
+std::string BlankLineBreaks(std::string text);
 // Leading and trailing blanks, tabs, CR, LF, VT and FF removed.
 std::string Trim(const std::string& text);
 // printf into a std::string; texts of any length.

@@ -35,7 +35,9 @@ std::string ResultHtml(const ResultTitle& title, const ResultFigures& r) {
     const std::string heading =
         Format("   KOLVEX CONTEST %s-%s", title.periodStart.c_str(), title.periodEnd.c_str());
     std::string page = kPageHead;
-    page += Format(kTitle, heading.c_str(), title.ownCall.c_str());
+    // The page is one line: a line break in the host's call must not split it.
+    page += Format(kTitle, BlankLineBreaks(heading).c_str(),
+                   BlankLineBreaks(title.ownCall).c_str());
     page += Format(kColumnHeads, "Band", "QSOs", "Points", "EADX100", "Prov", "JA", "W", "VE", "VK",
                    "iMults");
     for (const BandFigures& band : r.bands) page += FigureRow(band);
