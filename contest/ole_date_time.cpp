@@ -9,7 +9,6 @@ namespace {
 // with all of its hours.
 constexpr long kMinDay = -657434;
 constexpr long kMaxDay = 2958465;
-constexpr double kHalfSecond = 1.0 / 172800.0;
 constexpr long kDaysFrom1970To1899 = 25569;  // 1899-12-30 lies this many days before 1970-01-01
 
 struct Parts {
@@ -39,21 +38,24 @@ long DaysFromCivil(long y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
-// Splits an OLE date the way the OLE conversion does: round to the nearest
-// second, the whole days give the date, the fraction (taken as positive even
-// below zero) gives the time of day.
+// Splits an OLE date into its parts, rounded to the nearest second.  The
+// rounding works on the continuous day scale, so that a time just before
+// midnight rolls over to the next day below zero as well.
 bool SplitDate(double value, Parts& p) {
     if (!(value > kMinDay - 1.0 && value < kMaxDay + 1.0)) return false;
-    const double rounded = value + (value > 0.0 ? kHalfSecond : -kHalfSecond);
-    const long days = static_cast<long>(rounded);
+    const double linear = COleDateTime(value, COleDateTime::valid).Linear();
+    const long long seconds = std::llround(linear * 86400.0);
+    long long days = seconds / 86400;
+    long long secondOfDay = seconds % 86400;
+    if (secondOfDay < 0) {
+        secondOfDay += 86400;
+        --days;
+    }
     if (days < kMinDay || days > kMaxDay) return false;
-    const double magnitude = std::fabs(rounded);
-    long seconds = static_cast<long>((magnitude - std::floor(magnitude)) * 86400.0);
-    if (seconds >= 86400) seconds = 86399;
-    CivilFromDays(days - kDaysFrom1970To1899, p);
-    p.hour = static_cast<int>(seconds / 3600);
-    p.minute = static_cast<int>(seconds / 60 % 60);
-    p.second = static_cast<int>(seconds % 60);
+    CivilFromDays(static_cast<long>(days) - kDaysFrom1970To1899, p);
+    p.hour = static_cast<int>(secondOfDay / 3600);
+    p.minute = static_cast<int>(secondOfDay / 60 % 60);
+    p.second = static_cast<int>(secondOfDay % 60);
     return true;
 }
 

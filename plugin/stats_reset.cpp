@@ -35,12 +35,12 @@ bool ReadVersionLine(const std::string& path, std::string& version) {
 }
 
 // The host's version from its "MixW2.ini", found by listing the host folder.
-// The file is opened where the listing found it, not in the current folder.
+// The file is opened in that folder, not in the current one.
 void FindHostVersion(Environment& env, const std::string& hostDirectory, std::string& version) {
     const std::string pattern = hostDirectory + "*.ini";
     for (const std::string& name : env.FindFiles(pattern)) {
         if (name.find("MixW2.ini") == std::string::npos) continue;
-        ReadVersionLine(FolderOf(pattern) + name, version);
+        ReadVersionLine(FolderOf(pattern) + "MixW2.ini", version);
         return;
     }
     version = "MixW";

@@ -72,7 +72,16 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"NegativeHalfIsNoonOfEpoch", COleDateTime(-0.5, COleDateTime::valid),
                                "%Y-%m-%d %H%M", "1899-12-30 1200"},
                     FormatCase{"YearsBack", COleDateTime(-36522.75, COleDateTime::valid),
-                               "%d.%m.%Y %H%M", "01.01.1800 1800"}),
+                               "%d.%m.%Y %H%M", "01.01.1800 1800"},
+                    FormatCase{"LastHalfSecondRollsToNextDay",
+                               COleDateTime(-2.0 - (86399.8 / 86400), COleDateTime::valid),
+                               "%Y-%m-%d %H%M%S", "1899-12-29 000000"},
+                    FormatCase{"LastHalfSecondBeforeEpochRollsToEpoch",
+                               COleDateTime(-1.0 - (86399.7 / 86400), COleDateTime::valid),
+                               "%Y-%m-%d %H%M%S", "1899-12-30 000000"},
+                    FormatCase{"SecondBeforeMidnightKept",
+                               COleDateTime(-1.0 - (86399.2 / 86400), COleDateTime::valid),
+                               "%Y-%m-%d %H%M%S", "1899-12-29 235959"}),
     CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
