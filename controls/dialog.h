@@ -6,7 +6,7 @@
 #include <windows.h>
 
 class Dialog {
-public:
+  public:
     explicit Dialog(int templateId) : m_templateId(templateId) {}
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -15,7 +15,7 @@ public:
     HWND Window() const { return m_window; }
     HWND Item(int id) const { return GetDlgItem(m_window, id); }
 
-protected:
+  protected:
     int TemplateId() const { return m_templateId; }
     static INT_PTR CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -24,13 +24,11 @@ protected:
     virtual bool OnInit() { return true; }
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     // Anything else; `result` is what the dialog procedure returns.
-    virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) {
-        return false;
-    }
+    virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
     // The window is gone; nothing may touch it any more.
     virtual void OnDestroyed() {}
 
-private:
+  private:
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_window = nullptr;
@@ -39,12 +37,12 @@ private:
 
 // Runs in its own message loop until End; OK and Cancel end it by default.
 class ModalDialog : public Dialog {
-public:
+  public:
     using Dialog::Dialog;
     // The value given to End, or -1 when the dialog could not be created.
     INT_PTR DoModal(HWND owner);
 
-protected:
+  protected:
     void End(INT_PTR result) { EndDialog(Window(), result); }
     bool OnCommand(int id, int code, HWND control) override;
     virtual void OnOK() { End(IDOK); }
@@ -53,12 +51,12 @@ protected:
 
 // Lives in the message loop of the thread that created it until Destroy.
 class ModelessDialog : public Dialog {
-public:
+  public:
     using Dialog::Dialog;
     ~ModelessDialog() override { Destroy(); }
     bool Create(HWND owner);
     void Destroy();
 
-protected:
+  protected:
     bool OnCommand(int id, int code, HWND control) override;
 };

@@ -30,14 +30,14 @@ std::vector<DlgInitItem> ParseDlgInit(const unsigned char* data, size_t size) {
 }
 
 void FillFromDlgInit(HWND dialog, HINSTANCE module, int templateId) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId),
-                                MAKEINTRESOURCEA(kDlgInitResourceType));
+    HRSRC found =
+        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDlgInitResourceType));
     if (found == nullptr) return;
     HGLOBAL loaded = LoadResource(module, found);
     const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (data == nullptr) return;
-    const auto items = ParseDlgInit(static_cast<const unsigned char*>(data),
-                                    SizeofResource(module, found));
+    const auto items =
+        ParseDlgInit(static_cast<const unsigned char*>(data), SizeofResource(module, found));
     for (const DlgInitItem& item : items) {
         const UINT message = item.message == kDlgInitComboAdd  ? CB_ADDSTRING
                              : item.message == kDlgInitListAdd ? LB_ADDSTRING

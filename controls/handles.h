@@ -7,7 +7,7 @@
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -31,7 +31,7 @@ public:
         if (old != Traits::Invalid()) Traits::Close(old);
     }
 
-private:
+  private:
     Handle m_handle = Traits::Invalid();
 };
 

@@ -71,8 +71,8 @@ void SetupSet0(void) {
     }
 }
 
-int ResetStats0(T hostDir, int exportRequest, T ownCall, D start, D end, T, T, T, T, T, T, T, T,
-                T, T ownCountry, int, int, int, double, double, T, T, T) {
+int ResetStats0(T hostDir, int exportRequest, T ownCall, D start, D end, T, T, T, T, T, T, T, T, T,
+                T ownCountry, int, int, int, double, double, T, T, T) {
     try {
         ResetArgs args;
         args.hostDirectory = Text(hostDir);
@@ -108,9 +108,8 @@ int RemoveData0(T ownCall, T call, D time, D, D, D, unsigned int, unsigned int f
                 T rstSent, T rstReceived, T exchSent, T exchReceived, T, T, T, T, T, T, T, T,
                 T callPrefix, T country, int, int, int, double, double, T, T, T, T band, T) {
     try {
-        ThePlugin().RemoveData(MakeQsoArgs(ownCall, call, time, freqHz, mode, rstSent,
-                                           rstReceived, exchSent, exchReceived, callPrefix,
-                                           country, band));
+        ThePlugin().RemoveData(MakeQsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstReceived,
+                                           exchSent, exchReceived, callPrefix, country, band));
     } catch (...) {
     }
     return 1;

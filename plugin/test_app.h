@@ -5,7 +5,7 @@
 #include <windows.h>
 
 class CTestApp {
-public:
+  public:
     CTestApp() = default;
     CTestApp(const CTestApp&) = delete;
     CTestApp& operator=(const CTestApp&) = delete;

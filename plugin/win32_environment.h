@@ -8,7 +8,7 @@
 #include "plugin/environment.h"
 
 class Win32Environment : public Environment {
-public:
+  public:
     std::vector<std::string> FindFiles(const std::string& pattern) override;
     void ShowOutput(const std::string& text) override;
 

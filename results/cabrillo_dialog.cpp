@@ -1,10 +1,10 @@
 #include "results/cabrillo_dialog.h"
 
+#include <utility>
+
 #include "controls/dialog_init.h"
 #include "controls/resource_module.h"
 #include "resources/resource.h"
-
-#include <utility>
 
 Cabrillo::Cabrillo(CabrilloHeader& header) : ModalDialog(IDD_CABRILLO), m_header(header) {}
 

@@ -2,23 +2,23 @@
 // fields and, on OK, writes the edited values back.
 #pragma once
 
-#include "controls/dialog.h"
 #include "controls/data_exchange.h"
+#include "controls/dialog.h"
 #include "results/cabrillo_log.h"
 
 class Cabrillo : public ModalDialog {
-public:
+  public:
     explicit Cabrillo(CabrilloHeader& header);
 
     // True when the operator confirmed with OK; the header is changed
     // only then.
     static bool Edit(CabrilloHeader& header, HWND owner);
 
-protected:
+  protected:
     bool OnInit() override;
     void OnOK() override;
 
-private:
+  private:
     void DoDataExchange(CabrilloHeader& header, Exchange direction);
 
     CabrilloHeader& m_header;

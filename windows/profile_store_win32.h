@@ -7,7 +7,7 @@
 #include "windows/settings.h"
 
 class ProfileStoreWin32 : public ProfileStore {
-public:
+  public:
     // The file name as handed to the profile functions: a relative name
     // resolves against the process's current directory.
     explicit ProfileStoreWin32(std::string file = Settings::kFile,
@@ -17,7 +17,7 @@ public:
     std::string Read(const std::string& key, const std::string& fallback) override;
     void Write(const std::string& key, const std::string& value) override;
 
-private:
+  private:
     std::string m_file;
     std::string m_section;
 };

@@ -1,7 +1,6 @@
 // Reading the initial list items kept beside a dialog template.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -1,8 +1,7 @@
 // The export directory of the loaded Stats.dll, read from memory, and the
 // entries the loader resolves by name and by ordinal.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

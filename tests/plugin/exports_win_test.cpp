@@ -1,8 +1,7 @@
 // The exports of the real Stats.dll with the inputs a host may really
 // pass: null pointers, huge texts, any byte, any date, extreme numbers.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <climits>
 #include <cmath>
@@ -89,7 +88,7 @@ std::string AllHighBytes() {
 }
 
 class Exports : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(StatsDll::Get().module, nullptr) << "Stats.dll not found beside the test";
         CreateDirectoryA("Plugins", nullptr);
@@ -139,9 +138,17 @@ TEST_F(Exports, ResetTakesAnyDateAndNullTexts) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     HostDateTime dates[] = {
-        {k16April2017, kInvalid}, {k16April2017, kNull}, {k16April2017, 7},  {nan, kValid},
-        {inf, kValid},            {-inf, kValid},        {1e308, kValid},    {-1e308, kValid},
-        {-693959.5, kValid},      {2958465.9999, kValid}, {0.0, -1},
+        {k16April2017, kInvalid},
+        {k16April2017, kNull},
+        {k16April2017, 7},
+        {nan, kValid},
+        {inf, kValid},
+        {-inf, kValid},
+        {1e308, kValid},
+        {-1e308, kValid},
+        {-693959.5, kValid},
+        {2958465.9999, kValid},
+        {0.0, -1},
     };
     for (HostDateTime& date : dates) {
         Reset r;
@@ -175,10 +182,9 @@ TEST_F(Exports, AddAndRemoveTakeANullInEveryPosition) {
         int added;
     };
     const Row rows[] = {
-        {&Qso::ownCall, 1},    {&Qso::call, 1},         {&Qso::mode, 0},
-        {&Qso::rstSent, 1},    {&Qso::rstReceived, 1},  {&Qso::exchSent, 0},
-        {&Qso::exchReceived, 0}, {&Qso::callPrefix, 1}, {&Qso::country, 1},
-        {&Qso::band, 0},       {&Qso::unread, 1},
+        {&Qso::ownCall, 1},     {&Qso::call, 1},     {&Qso::mode, 0},         {&Qso::rstSent, 1},
+        {&Qso::rstReceived, 1}, {&Qso::exchSent, 0}, {&Qso::exchReceived, 0}, {&Qso::callPrefix, 1},
+        {&Qso::country, 1},     {&Qso::band, 0},     {&Qso::unread, 1},
     };
     for (const Row& row : rows) {
         Qso q;
@@ -265,7 +271,7 @@ TEST_F(Exports, CheckCallKnowsANullBandFromAnEmptyOne) {
         int verdict;
     };
     const Row rows[] = {
-        {"20m", nullptr, 2}, {"20m", "20M", 2}, {"20m", "40m", 4}, {"20m", "", 4},
+        {"20m", nullptr, 2}, {"20m", "20M", 2},     {"20m", "40m", 4},    {"20m", "", 4},
         {nullptr, "20m", 4}, {nullptr, nullptr, 4}, {"160m", nullptr, 4},
     };
     for (const Row& row : rows) {

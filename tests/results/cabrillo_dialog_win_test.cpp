@@ -1,7 +1,6 @@
 // The Cabrillo header dialog, driven from a second thread like an operator.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -196,13 +195,22 @@ TEST(CabrilloTemplate, ControlsHaveTheirKindsStylesAndLists) {
         {IDC_CAB_CONTEST, "Edit", 0, ES_MULTILINE, {}},
         {IDC_CAB_CALLSIGN, "Edit", 0, ES_MULTILINE, {}},
         {IDC_CAB_CLAIMED, "Edit", 0, ES_MULTILINE, {}},
-        {IDC_CAB_CATEGORY_OPERATOR, "ComboBox", CBS_DROPDOWN, CBS_SORT,
+        {IDC_CAB_CATEGORY_OPERATOR,
+         "ComboBox",
+         CBS_DROPDOWN,
+         CBS_SORT,
          {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
-        {IDC_CAB_CATEGORY_BAND, "ComboBox", CBS_DROPDOWN, CBS_SORT,
+        {IDC_CAB_CATEGORY_BAND,
+         "ComboBox",
+         CBS_DROPDOWN,
+         CBS_SORT,
          {"ALL", "80M", "40M", "20M", "15M", "10M"}},
         {IDC_CAB_CATEGORY_MODE, "Edit", 0, ES_MULTILINE, {}},
         {IDC_CAB_CATEGORY_POWER, "ComboBox", CBS_DROPDOWN | CBS_SORT, 0, {"HIGH", "LOW", "QRP"}},
-        {IDC_CAB_CATEGORY_TRANSMITTER, "ComboBox", CBS_DROPDOWN | CBS_SORT, 0,
+        {IDC_CAB_CATEGORY_TRANSMITTER,
+         "ComboBox",
+         CBS_DROPDOWN | CBS_SORT,
+         0,
          {"ONE", "TWO", "UNLIMITED"}},
         {IDC_CAB_NAME, "Edit", 0, ES_MULTILINE, {}},
         {IDC_CAB_ADDRESS, "Edit", kMultiLine, 0, {}},
@@ -224,7 +232,8 @@ TEST(CabrilloTemplate, ControlsHaveTheirKindsStylesAndLists) {
     WindowDriver driver(kCaption, [&](HWND dialog) {
         for (const Row& row : rows) {
             HWND control = GetDlgItem(dialog, row.id);
-            seen.push_back({ClassOf(control), static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)),
+            seen.push_back({ClassOf(control),
+                            static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)),
                             ComboItems(control)});
         }
         EnumChildWindows(dialog, CollectLabel, reinterpret_cast<LPARAM>(&labels));
@@ -246,10 +255,10 @@ TEST(CabrilloTemplate, ControlsHaveTheirKindsStylesAndLists) {
         }
     }
     const std::vector<std::string> expectedLabels = {
-        "CONTEST",        "CALLSIGN",   "CLAIMED",           "CATEGORY-OPERATOR",
-        "CATEGORY-BAND",  "CATEGORY-MODE", "CATEGORY-POWER", "CATEGORY-TRANSMITTER",
-        "NAME",           "ADDRESS",    "OPERATORS",         "CLUB",
-        "SOAPBOX",        "E-MAIL"};
+        "CONTEST",       "CALLSIGN",      "CLAIMED",        "CATEGORY-OPERATOR",
+        "CATEGORY-BAND", "CATEGORY-MODE", "CATEGORY-POWER", "CATEGORY-TRANSMITTER",
+        "NAME",          "ADDRESS",       "OPERATORS",      "CLUB",
+        "SOAPBOX",       "E-MAIL"};
     EXPECT_EQ(labels, expectedLabels);
     EXPECT_EQ(buttons, (std::vector<std::string>{"OK", "CANCEL"}));
 }
@@ -288,8 +297,8 @@ int TakePicture(const RECT& r, const std::string& picture) {
     const std::string count = picture + ".colours";
     std::remove(WindowsName(count).c_str());
     const std::string geometry = std::to_string(r.right - r.left) + "x" +
-                                 std::to_string(r.bottom - r.top) + "+" +
-                                 std::to_string(r.left) + "+" + std::to_string(r.top);
+                                 std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
+                                 "+" + std::to_string(r.top);
     if (!StartUnixProgram("/bin/sh -c \"import -window root -crop " + geometry + " +repage " +
                           picture + " && convert " + picture + " -format %k info:" + count +
                           ".part && mv " + count + ".part " + count + "\""))

@@ -22,8 +22,10 @@ TempDir::TempDir() : m_previous(CurrentDirectory()) {
         std::string candidate = std::string(base) + "kolvex-" +
                                 std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(attempt) + "\\";
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) m_path = candidate;
-        else if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("temp folder");
+        if (CreateDirectoryA(candidate.c_str(), nullptr))
+            m_path = candidate;
+        else if (GetLastError() != ERROR_ALREADY_EXISTS)
+            throw std::runtime_error("temp folder");
     }
     SetCurrentDirectoryA(m_path.c_str());
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +16,7 @@ public:
     static std::string Read(const std::string& name);  // whole file, bytes as they are
     static void Write(const std::string& name, const std::string& content);
 
-private:
+  private:
     std::string m_path;
     std::string m_previous;
 };

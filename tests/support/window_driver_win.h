@@ -13,7 +13,7 @@
 HWND FindOwnWindow(const std::string& caption);
 
 class WindowDriver {
-public:
+  public:
     // Waits (on its own thread) up to `patienceMs` for the window, then runs
     // `act` with it.  A window that never comes is reported by Found().
     WindowDriver(std::string caption, std::function<void(HWND)> act, DWORD patienceMs = 20000);
@@ -24,7 +24,7 @@ public:
     // Waits for the thread to finish, then tells whether the window came.
     bool Found();
 
-private:
+  private:
     std::string m_caption;
     std::function<void(HWND)> m_act;
     bool m_found = false;

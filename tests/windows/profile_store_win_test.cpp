@@ -1,8 +1,7 @@
 // The settings store over the real profile functions, in a fresh folder
 // that plays the host's current directory.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
