@@ -18,6 +18,8 @@ const CInfo* LogStore::Last() const {
 LogStore::Id LogStore::Add(const CInfo& info) {
     const Id id = m_nextId++;
     const CInfo& stored = m_records.emplace(id, info).first->second;
+    m_byCallBand.emplace(JoinKey(stored.m_call, stored.m_band), Entry{id, &stored});
+    m_byBand[stored.m_band].push_back(id);
     Index(id, stored, +1);
     return id;
 }
@@ -25,17 +27,36 @@ LogStore::Id LogStore::Add(const CInfo& info) {
 void LogStore::RemoveAt(Id id) {
     auto it = m_records.find(id);
     if (it == m_records.end()) return;
-    Index(id, it->second, -1);
+    const CInfo& info = it->second;
+    const auto same = m_byCallBand.equal_range(JoinKey(info.m_call, info.m_band));
+    for (auto entry = same.first; entry != same.second; ++entry) {
+        if (entry->second.id == id) {
+            m_byCallBand.erase(entry);
+            break;
+        }
+    }
+    Index(id, info, -1);
+    const std::string band = info.m_band;
     m_records.erase(it);
+    DropStaleFirsts(band);
 }
 
 void LogStore::RemoveAll() {
     m_records.clear();
-    m_byQso.clear();
     m_byCallBand.clear();
     m_byBand.clear();
     m_byBandCountry.clear();
     m_areasByBand.clear();
+}
+
+// Takes removed ids off the front of the band's list, so that its first id
+// is the band's first record.
+void LogStore::DropStaleFirsts(const std::string& band) {
+    auto it = m_byBand.find(band);
+    if (it == m_byBand.end()) return;
+    std::deque<Id>& ids = it->second;
+    while (!ids.empty() && m_records.count(ids.front()) == 0) ids.pop_front();
+    if (ids.empty()) m_byBand.erase(it);
 }
 
 namespace {
@@ -51,25 +72,10 @@ void Count(Map& map, const std::string& key, int step) {
     if (it->second == 0) map.erase(it);
 }
 
-template <typename Map, typename Id>
-void Track(Map& map, const std::string& key, Id id, int step) {
-    if (step > 0) {
-        map[key].insert(id);
-        return;
-    }
-    auto it = map.find(key);
-    if (it == map.end()) return;
-    it->second.erase(id);
-    if (it->second.empty()) map.erase(it);
-}
-
 }  // namespace
 
-// Adds (step +1) or takes out (step -1) one record from every index.
-void LogStore::Index(Id id, const CInfo& info, int step) {
-    Track(m_byQso, JoinKey(info.m_call, info.m_band, info.m_mode), id, step);
-    Count(m_byCallBand, JoinKey(info.m_call, info.m_band), step);
-    Track(m_byBand, info.m_band, id, step);
+// Adds (step +1) or takes out (step -1) one record from the counting indexes.
+void LogStore::Index(Id, const CInfo& info, int step) {
     Count(m_byBandCountry, JoinKey(info.m_band, info.m_country), step);
     const std::int32_t areas[kAreaKinds] = {info.m_areaJA, info.m_areaVE, info.m_areaVK,
                                             info.m_areaK};
@@ -85,14 +91,18 @@ bool LogStore::HasCallOnBand(const std::string& call, const std::string& band) c
 
 int LogStore::CountSame(const std::string& call, const std::string& band,
                         const std::string& mode) const {
-    auto it = m_byQso.find(JoinKey(call, band, mode));
-    return it == m_byQso.end() ? 0 : static_cast<int>(it->second.size());
+    const auto same = m_byCallBand.equal_range(JoinKey(call, band));
+    int count = 0;
+    for (auto entry = same.first; entry != same.second; ++entry) {
+        if (entry->second.info->m_mode == mode) ++count;
+    }
+    return count;
 }
 
 const CInfo* LogStore::FirstOnBand(const std::string& band) const {
     auto it = m_byBand.find(band);
     if (it == m_byBand.end()) return nullptr;
-    return &m_records.at(*it->second.begin());
+    return &m_records.at(it->second.front());
 }
 
 bool LogStore::HasCountryOnBand(const std::string& band, const std::string& country) const {
@@ -112,10 +122,13 @@ bool LogStore::HasAreaOnBand(const std::string& band, const CInfo& info) const {
 
 const LogStore::Id* LogStore::FindQso(const std::string& call, const std::string& band,
                                       const std::string& mode, const COleDateTime& time) const {
-    auto it = m_byQso.find(JoinKey(call, band, mode));
-    if (it == m_byQso.end()) return nullptr;
-    for (const Id& id : it->second) {
-        if (m_records.at(id).m_time.SameAs(time)) return &id;
+    // The first in log order: the matching entry with the lowest id.
+    const Id* first = nullptr;
+    const auto same = m_byCallBand.equal_range(JoinKey(call, band));
+    for (auto entry = same.first; entry != same.second; ++entry) {
+        const Entry& e = entry->second;
+        if (e.info->m_mode != mode || !e.info->m_time.SameAs(time)) continue;
+        if (first == nullptr || e.id < *first) first = &e.id;
     }
-    return nullptr;
+    return first;
 }

@@ -5,15 +5,15 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <unordered_map>
 
 #include "contest/info.h"
 
 class LogStore {
-public:
+  public:
     using Id = std::uint64_t;
     using Records = std::map<Id, CInfo>;  // ordered by id = log order
 
@@ -40,17 +40,24 @@ public:
     const Id* FindQso(const std::string& call, const std::string& band, const std::string& mode,
                       const COleDateTime& time) const;
 
-private:
+  private:
     enum AreaKind { kJA, kVE, kVK, kK, kAreaKinds };
     using AreaCounts = std::array<std::array<int, 10>, kAreaKinds>;
+    struct Entry {
+        Id id;
+        const CInfo* info;  // map nodes never move
+    };
 
     void Index(Id id, const CInfo& info, int step);
+    void DropStaleFirsts(const std::string& band);
 
     Records m_records;
     Id m_nextId = 0;
-    std::unordered_map<std::string, std::set<Id>> m_byQso;        // call, band, mode
-    std::unordered_map<std::string, int> m_byCallBand;            // call, band
-    std::unordered_map<std::string, std::set<Id>> m_byBand;       // band
-    std::unordered_map<std::string, int> m_byBandCountry;         // band, country
-    std::unordered_map<std::string, AreaCounts> m_areasByBand;    // band
+    // One entry per record under (call, band), in no particular order.
+    std::unordered_multimap<std::string, Entry> m_byCallBand;
+    // Ids on each band in log order; removed ids leave the front at once and
+    // the middle when they reach the front.
+    std::unordered_map<std::string, std::deque<Id>> m_byBand;
+    std::unordered_map<std::string, int> m_byBandCountry;       // band, country
+    std::unordered_map<std::string, AreaCounts> m_areasByBand;  // band
 };

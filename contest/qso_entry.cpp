@@ -41,44 +41,45 @@ CInfo RecordOf(const QsoArgs& qso) {
 void MarkBad(CInfo& info) { info.m_bad = info.m_notCounted = 1; }
 
 // A Spanish station must send its province; the HQ station only "HQ".
-void ApplyProvinceRule(CInfo& info, const BadQsoFields& fields, std::vector<std::string>& lines) {
+void ApplyProvinceRule(CInfo& info, const QsoArgs& qso, std::vector<std::string>& lines) {
     const std::string sent = Trim(ToUpper(info.m_exchReceived));
     if (info.m_call == kHqCall) {
         if (sent == "HQ") {
             info.m_province = sent;
         } else {
             MarkBad(info);
-            lines.push_back(BadQso::LineB(fields, BadQso::kOnlyHq));
+            lines.push_back(BadQso::LineB(FieldsOf(qso), BadQso::kOnlyHq));
         }
     } else if (IsProvinceCode(sent)) {
         info.m_province = sent;
     } else {
         MarkBad(info);
-        lines.push_back(BadQso::LineB(fields, BadQso::kNoProvince));
+        lines.push_back(BadQso::LineB(FieldsOf(qso), BadQso::kNoProvince));
     }
 }
 
-int Refuse(const ContestData& data, const BadQsoFields& fields, const char* message) {
-    BadQso::Append(data.g_badQsoFile, {BadQso::LineA(fields, message)});
+int Refuse(const ContestData& data, const QsoArgs& qso, const char* message) {
+    BadQso::Append(data.g_badQsoFile, {BadQso::LineA(FieldsOf(qso), message)});
     return 0;
 }
 
 }  // namespace
 
+// The texts of the bad-QSO lines are made only for a QSO that gets a line:
+// most QSOs get none.
 int AddQso(ContestData& data, const QsoArgs& qso) {
-    const BadQsoFields fields = FieldsOf(qso);
-    if (!ValidBands().Contains(qso.band)) return Refuse(data, fields, BadQso::kWrongBand);
+    if (!ValidBands().Contains(qso.band)) return Refuse(data, qso, BadQso::kWrongBand);
     std::vector<std::string>& bands = data.g_workedBands;
     if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
-    if (!ValidModes().Contains(qso.mode)) return Refuse(data, fields, BadQso::kWrongMode);
+    if (!ValidModes().Contains(qso.mode)) return Refuse(data, qso, BadQso::kWrongMode);
     if (qso.exchReceived.empty() || qso.exchSent.empty()) {
-        return Refuse(data, fields, BadQso::kNoRxNumber);
+        return Refuse(data, qso, BadQso::kNoRxNumber);
     }
 
     CInfo info = RecordOf(qso);
     std::vector<std::string> lines;
     if (IsSpanishCountry(qso.country)) {
-        ApplyProvinceRule(info, fields, lines);
+        ApplyProvinceRule(info, qso, lines);
     } else {
         SetCallArea(info, qso.country, qso.callPrefix);
     }
@@ -86,7 +87,7 @@ int AddQso(ContestData& data, const QsoArgs& qso) {
     if (earlier > 0) {
         info.m_dupe = info.m_notCounted = 1;
         lines.insert(lines.end(), static_cast<size_t>(earlier),
-                     BadQso::LineA(fields, BadQso::kDupe));
+                     BadQso::LineA(FieldsOf(qso), BadQso::kDupe));
     }
     data.g_log.Add(info);
     BadQso::Append(data.g_badQsoFile, lines);

@@ -42,7 +42,7 @@ namespace {
 // What one band has seen so far, and where its multipliers are listed.
 struct BandTally {
     BandFigures figures;
-    std::unordered_set<std::string> countries;
+    std::unordered_map<std::string, int> countries;  // country -> points of a QSO with it
     std::unordered_set<std::string> provinces;
     std::bitset<10> areas[4];  // JA, K, VE, VK
     int row = -1;              // band row, -1 when the band has none
@@ -66,9 +66,10 @@ void Append(ContestData& data, BandRowList BandRowLists::*list, int row, const s
     if (row >= 0) (data.*list)[static_cast<size_t>(row)].push_back(text);
 }
 
-// The multipliers a counted QSO brings to its band: entity, first call area, province.
-void CountMultipliers(ContestData& data, BandTally& t, const CInfo& qso) {
-    if (t.countries.insert(qso.m_country).second) {
+// The multipliers a counted QSO brings to its band: entity (when the band
+// has not seen its country yet), first call area, province.
+void CountMultipliers(ContestData& data, BandTally& t, const CInfo& qso, bool newCountry) {
+    if (newCountry) {
         Append(data, &BandRowLists::g_bandMults, t.row, qso.m_country);
         ++t.figures.entities;
         ++t.figures.multipliers;
@@ -117,37 +118,46 @@ void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso
     }
 }
 
+// The tally of a band; a result has only a handful, so a scan beats hashing.
+BandTally* FindTally(std::vector<BandTally>& tallies, const std::string& band) {
+    for (BandTally& t : tallies) {
+        if (t.figures.band == band) return &t;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
                             int badLines) {
     SortWorkedBands(data.g_workedBands);
     std::vector<BandTally> tallies(data.g_workedBands.size());
-    std::unordered_map<std::string, BandTally*> byBand;
     for (size_t i = 0; i < tallies.size(); ++i) {
         tallies[i].figures.band = data.g_workedBands[i];
         tallies[i].row = BandRow(data.g_workedBands[i]);
         data.EmptyRow(tallies[i].row);
-        byBand.emplace(data.g_workedBands[i], &tallies[i]);
     }
 
     ResultFigures r;
     const CInfo* last = data.g_log.Last();
+    // Every record on the last QSO's band falls into this tally.
+    const BandTally* lastBand = last != nullptr ? FindTally(tallies, last->m_band) : nullptr;
     for (const auto& entry : data.g_log) {
         const CInfo& qso = entry.second;
-        auto found = byBand.find(qso.m_band);
-        if (found == byBand.end() || qso.m_call.empty()) continue;
-        BandTally& t = *found->second;
-        t.figures.dupes += qso.m_dupe;
+        BandTally* t = FindTally(tallies, qso.m_band);
+        if (t == nullptr || qso.m_call.empty()) continue;
+        t->figures.dupes += qso.m_dupe;
         if (qso.m_notCounted) continue;
-        const int points = QsoPoints(ownCountry, qso.m_country);
-        ++t.figures.qsos;
-        t.figures.points += points;
-        if (qso.m_band == last->m_band) {
+        const auto country = t->countries.try_emplace(qso.m_country, 0);
+        if (country.second) country.first->second = QsoPoints(ownCountry, qso.m_country);
+        const int points = country.first->second;
+        ++t->figures.qsos;
+        t->figures.points += points;
+        if (t == lastBand) {
             r.lastQsoPoints = points;
             if (!exportRun) CountRate(r, last->m_time, qso, points);
         }
-        CountMultipliers(data, t, qso);
+        CountMultipliers(data, *t, qso, country.second);
     }
 
     r.total.band = "Total";
