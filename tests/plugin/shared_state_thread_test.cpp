@@ -1,0 +1,218 @@
+// The window thread's refresh reads the log and the band-row lists while the
+// host thread adds, checks, removes and asks for results.  Both sides hold
+// State().lock; the refresh copies what it shows and checks the copy.  Built
+// with -fsanitize=thread this also proves that no access goes unguarded.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "plugin/stats_plugin.h"
+#include "tests/support/fake_environment.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using Guard = std::lock_guard<std::recursive_mutex>;
+
+// Stations whose call starts with their country and area: a record whose
+// call and country disagree was read half-written.
+struct Station {
+    const char* country;
+    const char* prefix;
+    const char* call;
+    const char* exchange;
+};
+const Station kStations[] = {
+    {"K", "K1", "K1ABC", "001"},    {"K", "W4", "W4XYZ", "002"},    {"JA", "JA1", "JA1QRP", "003"},
+    {"VE", "VE3", "VE3AAA", "004"}, {"VK", "VK2", "VK2BB", "005"},  {"EA", "EA4", "EA4ABC", "M"},
+    {"EA8", "EA8", "EA8ZZ", "TF"},  {"DL", "DL1", "DL1ABC", "006"}, {"EA", "EA4", "EA4URE", "HQ"},
+};
+const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
+
+QsoArgs QsoOf(int n) {
+    const Station& s = kStations[n % 9];
+    QsoArgs q;
+    q.ownCall = "UR5EQF";
+    q.call = s.call;
+    q.callPrefix = s.prefix;
+    q.country = s.country;
+    q.band = kBands[(n / 9) % 5];
+    q.mode = "RTTY";
+    q.rstSent = q.rstReceived = "599";
+    q.exchSent = "001";
+    q.exchReceived = s.exchange;
+    q.time = COleDateTime(42840.5 + n / 1440.0, COleDateTime::valid);
+    q.freqHz = 14080000;
+    return q;
+}
+
+CheckArgs CheckOf(const QsoArgs& q) {
+    CheckArgs c;
+    c.call = q.call;
+    c.mode = q.mode;
+    c.callPrefix = q.callPrefix;
+    c.country = q.country;
+    c.band = c.band2 = q.band;
+    c.hasBand = c.hasBand2 = true;
+    return c;
+}
+
+// What one refresh pass copied out under the lock.
+struct Snapshot {
+    int count = 0;
+    int walked = 0;
+    std::vector<CInfo> typedCall;  // earlier QSOs with the typed call
+    std::vector<std::string> mults, provinces, areasK, areasVE, areasJA, areasVK;
+};
+
+class WindowThread {
+  public:
+    explicit WindowThread(StatsPlugin& plugin) : m_plugin(plugin) {}
+
+    // Runs refresh passes until the host thread is done.
+    void Run(const std::atomic<bool>& done) {
+        for (int pass = 0; !done.load() || pass < 10; ++pass) {
+            Check(Refresh(pass));
+            std::this_thread::yield();
+        }
+    }
+
+    int passes = 0;
+    std::vector<std::string> faults;
+
+  private:
+    Snapshot Refresh(int pass) {
+        PluginState& s = m_plugin.State();
+        Guard guard(s.lock);
+        Snapshot shot;
+        shot.count = s.g_log.GetCount();
+        const std::string typed = kStations[pass % 9].call;
+        for (const auto& entry : s.g_log) {
+            ++shot.walked;
+            if (entry.second.m_call == typed) shot.typedCall.push_back(entry.second);
+        }
+        // The previous-QSO rows belong to the window thread.
+        for (const CInfo& q : shot.typedCall) {
+            const int row = BandRow(q.m_band);
+            if (row >= 0)
+                s.g_prevQsoRows[static_cast<size_t>(row)] = {q.m_band, q.m_mode, "-", q.m_province,
+                                                             "-"};
+        }
+        const size_t row = static_cast<size_t>(1 + pass % 5);
+        shot.mults = s.g_bandMults[row];
+        shot.provinces = s.g_bandProvinces[row];
+        shot.areasK = s.g_bandAreasK[row];
+        shot.areasVE = s.g_bandAreasVE[row];
+        shot.areasJA = s.g_bandAreasJA[row];
+        shot.areasVK = s.g_bandAreasVK[row];
+        s.g_refreshPending = 1;  // the pass is over: the next check may ask again
+        ++passes;
+        return shot;
+    }
+
+    void Fault(const std::string& what) {
+        if (faults.size() < 20) faults.push_back(what);
+    }
+
+    void CheckAreas(const Snapshot& shot, const std::vector<std::string>& areas,
+                    const std::string& country) {
+        for (const std::string& code : areas) {
+            const bool shaped = code.size() == country.size() + 1 &&
+                                code.compare(0, country.size(), country) == 0 &&
+                                code.back() >= '0' && code.back() <= '9';
+            if (!shaped) Fault("area code " + code);
+            // Removals empty the area rows but keep the multiplier row.
+            if (std::count(shot.mults.begin(), shot.mults.end(), code) != 1) {
+                Fault("area " + code + " not once among the multipliers");
+            }
+        }
+    }
+
+    void Check(const Snapshot& shot) {
+        if (shot.count != shot.walked) Fault("log count differs from its records");
+        for (const CInfo& q : shot.typedCall) {
+            if (q.m_call.rfind(q.m_country.substr(0, 2), 0) != 0 &&
+                !(q.m_country == "K" && q.m_call[0] == 'W')) {
+                Fault("record " + q.m_call + " with country " + q.m_country);
+            }
+        }
+        std::vector<std::string> mults = shot.mults;
+        std::sort(mults.begin(), mults.end());
+        if (std::adjacent_find(mults.begin(), mults.end()) != mults.end()) {
+            Fault("a multiplier listed twice");
+        }
+        CheckAreas(shot, shot.areasK, "K");
+        CheckAreas(shot, shot.areasVE, "VE");
+        CheckAreas(shot, shot.areasJA, "JA");
+        CheckAreas(shot, shot.areasVK, "VK");
+    }
+
+    StatsPlugin& m_plugin;
+};
+
+ResetArgs Reset() {
+    ResetArgs r;
+    r.hostDirectory = "./";
+    r.ownCall = "UR5EQF";
+    r.ownCountry = "UR";
+    r.start = COleDateTime(42840.5, COleDateTime::valid);
+    r.end = COleDateTime(42841.5, COleDateTime::valid);
+    return r;
+}
+
+// The host's side: a contest's worth of calls, with a reload in the middle.
+void HostCalls(StatsPlugin& plugin, std::vector<std::string>& faults) {
+    plugin.ResetStats(Reset());
+    std::vector<QsoArgs> logged;
+    for (int n = 0; n < 1500; ++n) {
+        if (n == 700) {
+            plugin.ResetStats(Reset());
+            for (const QsoArgs& q : logged) plugin.AddData(q);
+        }
+        const QsoArgs q = QsoOf(n);
+        plugin.CheckCall(CheckOf(q));
+        if (plugin.AddData(q) != 1) faults.push_back("QSO refused: " + q.call);
+        logged.push_back(q);
+        if (n % 7 == 6) {
+            const QsoArgs gone = logged[static_cast<size_t>(n * 31) % logged.size()];
+            plugin.RemoveData(gone);
+            logged.erase(std::find_if(logged.begin(), logged.end(), [&](const QsoArgs& l) {
+                return l.time.Value() == gone.time.Value();
+            }));
+        }
+        int out = 0;
+        if (n % 5 == 0 && plugin.GetResult(&out) == nullptr) faults.push_back("no result");
+    }
+}
+
+TEST(SharedState, WindowRefreshSeesWholeUpdatesWhileHostCalls) {
+    TempFolder folder;
+    FakeEnvironment env;
+    env.setupRunning = true;
+    env.callAreaOpen = true;
+    env.provinceOpen = true;
+    MapProfileStore profile;
+    StatsPlugin plugin(env, profile);
+
+    WindowThread window(plugin);
+    std::atomic<bool> done{false};
+    std::thread ui([&] { window.Run(done); });
+    std::vector<std::string> hostFaults;
+    HostCalls(plugin, hostFaults);
+    done = true;
+    ui.join();
+
+    EXPECT_TRUE(hostFaults.empty()) << hostFaults.front();
+    EXPECT_TRUE(window.faults.empty()) << window.faults.front();
+    EXPECT_GE(window.passes, 10);
+    int out = 0;
+    const std::string result = plugin.GetResult(&out);
+    EXPECT_NE(result.find("Total\t"), std::string::npos);
+}
+
+}  // namespace
