@@ -36,7 +36,8 @@ class Maker {
 
     std::string Suffix() {
         std::string s;
-        for (int i = 1 + Below(3); i > 0; --i) s += static_cast<char>('A' + Below(26));
+        // Mostly three letters, so that two stations rarely share a call by chance.
+        for (int i = Chance(20) ? 2 : 3; i > 0; --i) s += static_cast<char>('A' + Below(26));
         return s;
     }
 
@@ -100,7 +101,7 @@ std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream) {
             q.country = earlier.country;
             q.band = earlier.band;
             q.exchReceived = earlier.exchReceived;
-        } else if (make.Chance(1)) {
+        } else if (make.Below(2000) == 0) {  // the HQ, now and then on each band
             q.call = "EA4URE";
             q.callPrefix = "EA4";
             q.country = "EA";

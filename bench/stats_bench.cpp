@@ -157,6 +157,9 @@ void GetResult(benchmark::State& state) {
     Loaded& l = LogOf(SizeOf(state));
     int out = 0;
     for (auto _ : state) benchmark::DoNotOptimize(l.plugin.GetResult(&out));
+    const PluginState& s = l.plugin.State();
+    state.counters["logged"] = s.g_log.GetCount();
+    state.counters["bad_lines"] = BadQso::CountLines(s.g_badQsoFile);
 }
 
 void GetResult_ref(benchmark::State& state) {
@@ -228,3 +231,15 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
+namespace {
+void WalkOnly(benchmark::State& state) {
+    Loaded& l = LogOf(SizeOf(state));
+    for (auto _ : state) {
+        long sum = 0;
+        for (const auto& e : l.plugin.State().g_log)
+            sum += e.second.m_dupe + (long)e.second.m_band.size();
+        benchmark::DoNotOptimize(sum);
+    }
+}
+}  // namespace
+BENCHMARK(WalkOnly)->Arg(100000)->Unit(benchmark::kMicrosecond);
