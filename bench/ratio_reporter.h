@@ -13,7 +13,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 
-    // Nanoseconds per iteration of "<name>/<size>", or 0 when it did not run.
+    // CPU nanoseconds per iteration of "<name>/<size>" (the median when
+    // repeated), or 0 when it did not run.  CPU time, because the machine
+    // may be busy with other work.
     double Nanoseconds(const std::string& name, const std::string& size) const;
 
   private:
