@@ -97,12 +97,37 @@ void RunCall(ByteSource& in, PluginChecker& checker, std::vector<QsoArgs>& histo
 
 }  // namespace
 
+namespace {
+
+std::filesystem::path g_runFolder;  // where every run works
+
+// Each run works in the folder of its own; libFuzzer's relative paths (the
+// corpus folder, artifacts) keep meaning the folder it was started in.
+class InRunFolder {
+  public:
+    InRunFolder() : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(g_runFolder);
+    }
+    ~InRunFolder() { std::filesystem::current_path(m_previous); }
+    InRunFolder(const InRunFolder&) = delete;
+    InRunFolder& operator=(const InRunFolder&) = delete;
+
+  private:
+    std::filesystem::path m_previous;
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    static TempFolder folder;  // the current folder for every run
+    const std::filesystem::path started = std::filesystem::current_path();
+    static TempFolder folder;  // removed at exit
+    g_runFolder = folder.Path();
+    std::filesystem::current_path(started);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    InRunFolder inFolder;
     EmptyCurrentFolder();
     ByteSource in(data, size);
     PluginChecker checker;
