@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "contest/text_util.h"
@@ -74,6 +75,11 @@ bool Rewrite(const std::string& fileName, const std::string& header,
     bool written = WriteLines(file.get(), {header});
     written = WriteLines(file.get(), lines) && written;
     return Finish(std::move(file), written);
+}
+
+bool Exists(const std::string& fileName) {
+    std::error_code error;
+    return !fileName.empty() && std::filesystem::exists(fileName, error);
 }
 
 bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {

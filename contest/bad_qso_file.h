@@ -42,6 +42,9 @@ bool Append(const std::string& fileName, const std::vector<std::string>& lines);
 bool Rewrite(const std::string& fileName, const std::string& header,
              const std::vector<std::string>& lines);
 
+// Whether anything (a file, even one that cannot be read, or a folder)
+// stands under this name.
+bool Exists(const std::string& fileName);
 // The lines without their line ends; false when the file cannot be read.
 bool ReadLines(const std::string& fileName, std::vector<std::string>& lines);
 // Lines in the file, a last line without line end included; 0 when unreadable.

@@ -111,7 +111,11 @@ void ResetMapWindows(ContestData& data, const QsoArgs& qso, MapWindows& windows)
 void DropReportedLines(const ContestData& data, const QsoArgs& qso) {
     const std::string marker = " " + qso.time.Format("%H%M") + " ";
     std::vector<std::string> lines;
-    if (BadQso::ReadLines(data.g_badQsoFile, lines) && !lines.empty()) {
+    if (!BadQso::ReadLines(data.g_badQsoFile, lines)) {
+        // A file that is there but cannot be read (another program holds it)
+        // keeps its lines: a rewrite would leave the header alone.
+        if (BadQso::Exists(data.g_badQsoFile)) return;
+    } else if (!lines.empty()) {
         lines.erase(lines.begin());  // the header
     }
     lines.erase(std::remove_if(lines.begin(), lines.end(),

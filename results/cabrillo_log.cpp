@@ -123,7 +123,10 @@ std::string CCabrilloLog::WriteLog(int claimedScore, const std::string& hostVers
     const std::string name = FileName();
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "wb"),
                                                          &std::fclose);
-    bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    // The flush is checked on its own: a full disk shows only there, and not
+    // every C library reports it again from fclose.
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
+                   std::fflush(file.get()) == 0;
     if (file) written = std::fclose(file.release()) == 0 && written;
     return written ? "File produced: " + name : "File not produced: " + name;
 }
