@@ -46,8 +46,13 @@ foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   set(workdir ${WINE_STATE}/work/${name})
   file(MAKE_DIRECTORY ${workdir})
+  # The fault injection fills up a small file system of its own.
+  set(wrapper)
+  if(name STREQUAL "fault_injection_win_test")
+    set(wrapper bash ${CMAKE_SOURCE_DIR}/tests/plugin/with_small_disk.sh ${workdir}.disk)
+  endif()
   add_test(NAME win.${name}
-    COMMAND bash ${WINE_SESSION} run ${WINE_STATE} ${STATS_WIN32_BIN}/${name}.exe
+    COMMAND ${wrapper} bash ${WINE_SESSION} run ${WINE_STATE} ${STATS_WIN32_BIN}/${name}.exe
     WORKING_DIRECTORY ${workdir})
   set_tests_properties(win.${name} PROPERTIES
     FIXTURES_REQUIRED wine
@@ -56,3 +61,23 @@ foreach(source ${STATS_WIN_TESTS})
     ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
 endforeach()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
+
+# A shell test that drives the stand-in host through the real DLL, in an
+# empty folder of its own (the script empties it first).
+function(add_host_wine_test name)
+  set(workdir ${WINE_STATE}/work/${name})
+  file(MAKE_DIRECTORY ${workdir})
+  add_test(NAME win.${name}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/${name}.sh
+      ${WINE_SESSION} ${WINE_STATE} ${STATS_WIN32_BIN} ${ARGN}
+    WORKING_DIRECTORY ${workdir})
+  set_tests_properties(win.${name} PROPERTIES
+    FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_display
+    TIMEOUT 600)
+endfunction()
+
+# An export run of the sample log and a run of the edge cases (python3 for
+# the reference scorer); a load run of 100,000 made-up QSOs.
+add_host_wine_test(stand_in_host_wine_test ${CMAKE_SOURCE_DIR}/samples)
+add_host_wine_test(stand_in_host_load_wine_test 100000)

@@ -27,13 +27,18 @@ const T& Pick(const T (&table)[N], std::mt19937& random) {
     return table[std::uniform_int_distribution<std::size_t>(0, N - 1)(random)];
 }
 
-std::string Suffix(std::mt19937& random) {
-    std::uniform_int_distribution<int> letter('A', 'Z');
+// A suffix of its own for every QSO number (A..Z, AA..ZZ, AAA..), so that
+// the only duplicates are the ones made on purpose below: every duplicate
+// adds lines to the bad-QSO file, which each removal reads and rewrites.
+std::string Suffix(int number) {
     std::string out;
-    int length = std::uniform_int_distribution<int>(1, 3)(random);
-    for (int i = 0; i < length; ++i) out.push_back(static_cast<char>(letter(random)));
+    for (int n = number + 1; n > 0; n = (n - 1) / 26)
+        out.insert(out.begin(), static_cast<char>('A' + (n - 1) % 26));
     return out;
 }
+
+// One QSO in this many repeats an earlier one on its band.
+constexpr int kDupeEvery = 500;
 
 }  // namespace
 
@@ -47,7 +52,7 @@ std::vector<Qso> MakeSyntheticLog(int count, std::uint32_t state) {
         char digit = static_cast<char>('0' + std::uniform_int_distribution<int>(0, 9)(random));
         Qso qso;
         qso.callPrefix = std::string(station.prefix) + digit;
-        qso.call = qso.callPrefix + Suffix(random);
+        qso.call = qso.callPrefix + Suffix(i);
         qso.country = station.country;
         qso.band = kBands[band];
         qso.freqHz = kBandHz[band] + std::uniform_int_distribution<std::uint32_t>(0, 40000)(random);
@@ -59,6 +64,15 @@ std::vector<Qso> MakeSyntheticLog(int count, std::uint32_t state) {
         qso.exchReceived =
             station.spanish ? Pick(kProvinces, random)
                             : std::to_string(std::uniform_int_distribution<int>(1, 9999)(random));
+        if (i % kDupeEvery == kDupeEvery - 1) {
+            const Qso& earlier = log[static_cast<std::size_t>(i / 2)];
+            qso.call = earlier.call;
+            qso.callPrefix = earlier.callPrefix;
+            qso.country = earlier.country;
+            qso.band = earlier.band;
+            qso.freqHz = earlier.freqHz;
+            qso.exchReceived = earlier.exchReceived;
+        }
         log.push_back(qso);
     }
     return log;
