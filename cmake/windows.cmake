@@ -42,6 +42,9 @@ add_library(Stats SHARED
 )
 set_target_properties(Stats PROPERTIES PREFIX "" OUTPUT_NAME Stats SUFFIX ".dll")
 target_link_libraries(Stats PRIVATE stats_win stats_core ${STATS_STATIC_LINK})
+# The file that ships carries no debug information or symbol table; the
+# tests load this same file.
+target_link_options(Stats PRIVATE -s)
 
 # GoogleTest, cross-built from the Debian sources.
 set(GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
