@@ -84,13 +84,15 @@ void RemoveQso(Store& store, const QsoArgs& q) {
     const int found = FindQso(store.log, q);
     if (found >= 0) store.log.erase(store.log.begin() + found);
     const std::string marker = " " + q.time.Format("%H%M") + " ";
+    if (store.log.empty()) store.workedBands.clear();
     std::vector<std::string> lines, kept;
     if (BadQso::ReadLines(store.badQsoFile, lines)) {
         for (size_t i = 1; i < lines.size(); ++i) {
             if (!BadQso::ReportsQso(lines[i], q.call, marker)) kept.push_back(lines[i]);
         }
+    } else if (BadQso::Exists(store.badQsoFile)) {
+        return;  // there but unreadable: its lines stay
     }
-    if (store.log.empty()) store.workedBands.clear();
     BadQso::Rewrite(store.badQsoFile, BadQso::kRewrittenHeader, kept);
 }
 
