@@ -10,35 +10,6 @@ namespace reference {
 
 namespace {
 
-BadQsoFields FieldsOf(const QsoArgs& q) {
-    BadQsoFields f;
-    f.freqKHz = static_cast<int>(q.freqHz / 1000);
-    f.mode = q.mode;
-    f.time = q.time;
-    f.ownCall = q.ownCall;
-    f.rstSent = q.rstSent;
-    f.exchSent = q.exchSent;
-    f.call = q.call;
-    f.rstReceived = q.rstReceived;
-    f.exchReceived = q.exchReceived;
-    return f;
-}
-
-CInfo RecordOf(const QsoArgs& q) {
-    CInfo info;
-    info.m_time = q.time;
-    info.m_freqKHz = static_cast<std::int32_t>(q.freqHz / 1000);
-    info.m_call = q.call;
-    info.m_band = q.band;
-    info.m_mode = q.mode;
-    info.m_rstReceived = q.rstReceived;
-    info.m_rstSent = q.rstSent;
-    info.m_exchReceived = q.exchReceived;
-    info.m_exchSent = q.exchSent;
-    info.m_country = q.country;
-    return info;
-}
-
 int Refuse(const Store& store, const QsoArgs& q, const char* message) {
     BadQso::Append(store.badQsoFile, {BadQso::LineA(FieldsOf(q), message)});
     return 0;

@@ -7,8 +7,6 @@
 #include "contest/contest_rules.h"
 #include "contest/text_util.h"
 
-namespace {
-
 BadQsoFields FieldsOf(const QsoArgs& qso) {
     BadQsoFields f;
     f.freqKHz = static_cast<int>(qso.freqHz / 1000);
@@ -37,6 +35,8 @@ CInfo RecordOf(const QsoArgs& qso) {
     info.m_country = qso.country;
     return info;
 }
+
+namespace {
 
 void MarkBad(CInfo& info) { info.m_bad = info.m_notCounted = 1; }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "contest/bad_qso_file.h"
 #include "contest/contest_data.h"
 #include "contest/ole_date_time.h"
 
@@ -21,6 +22,11 @@ struct QsoArgs {
     std::string country;
     std::string band;
 };
+
+// The texts of the QSO as its bad-QSO lines show them.
+BadQsoFields FieldsOf(const QsoArgs& qso);
+// The record of the QSO before any rule is applied.
+CInfo RecordOf(const QsoArgs& qso);
 
 // 1 when the QSO entered the log (flagged or not), 0 when refused.
 int AddQso(ContestData& data, const QsoArgs& qso);
