@@ -11,7 +11,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DSTATS_BENCH=OFF >/dev/null
+  -DSTATS_BENCH=OFF -DSTATS_WINE=OFF >/dev/null
 cmake --build "$build" --target host_calls_fuzzer -j2
 
 work="$build/corpus-run"

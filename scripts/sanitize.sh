@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sanitizer runs of the native tests:
 #  - build-asan: g++ with AddressSanitizer and UndefinedBehaviorSanitizer,
-#    the whole native test suite through ctest (the Wine tests excepted:
+#    the whole native test suite through ctest (without the Wine tests:
 #    they run the cross-built DLL, which no sanitizer instruments);
 #  - build-tsan: g++ with ThreadSanitizer, the shared-state thread test.
 # Usage: scripts/sanitize.sh [asan|tsan]   (default: both)
@@ -17,40 +17,14 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 
 configure() {  # build folder, sanitizer
   cmake -S "$root" -B "$1" -DCMAKE_BUILD_TYPE=Debug -DSTATS_SANITIZE="$2" \
-    -DSTATS_BENCH=OFF -DCMAKE_PROJECT_INCLUDE="$root/cmake/sanitize.cmake" >/dev/null
-}
-
-# The names of the tests that need Wine or the cross-built DLL.
-wine_tests() {  # build folder
-  ctest --test-dir "$1" --show-only=json-v1 | python3 -c '
-import json, re, sys
-names = []
-for test in json.load(sys.stdin).get("tests", []):
-    props = {p["name"]: p["value"] for p in test.get("properties", [])}
-    fixtures = " ".join(str(props.get(k, "")) for k in
-                        ("FIXTURES_REQUIRED", "FIXTURES_SETUP", "FIXTURES_CLEANUP"))
-    command = " ".join(test.get("command", []))
-    if "wine" in fixtures or re.search(r"wine|win32|mingw|\.exe\b|\.dll\b", command):
-        names.append("^" + re.escape(test["name"]) + "$")
-print("|".join(names))'
+    -DSTATS_BENCH=OFF -DSTATS_WINE=OFF -DCMAKE_PROJECT_INCLUDE="$root/cmake/sanitize.cmake" >/dev/null
 }
 
 run_asan() {
   local build="$root/build-asan"
   configure "$build" address
-  # Every native target; the cross build of the DLL (win32) is left out.
-  local targets
-  targets=$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p' |
-    grep -vE '[./]|^(all|clean|depend|edit_cache|rebuild_cache|test|install.*|list_install_components|win32.*)$' || true)
-  # shellcheck disable=SC2086
-  cmake --build "$build" -j2 --target $targets
-  local skip
-  skip=$(wine_tests "$build")
-  if [ -n "$skip" ]; then
-    ctest --test-dir "$build" --output-on-failure -j2 -E "$skip"
-  else
-    ctest --test-dir "$build" --output-on-failure -j2
-  fi
+  cmake --build "$build" -j2
+  ctest --test-dir "$build" --output-on-failure -j2
 }
 
 run_tsan() {
