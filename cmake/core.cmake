@@ -2,6 +2,8 @@ add_library(stats_core STATIC
   contest/ole_date_time.cpp
   contest/contest_rules.cpp
   contest/info.cpp
+  contest/text_codes.cpp
+  contest/call_band_index.cpp
   contest/log_store.cpp
   contest/band_rows.cpp
   contest/text_util.cpp

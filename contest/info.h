@@ -8,6 +8,11 @@
 
 class CInfo {
 public:
+    CInfo() = default;
+    CInfo(const CInfo&) = default;
+    CInfo(CInfo&&) = default;  // the log moves records, it does not copy them
+    CInfo& operator=(const CInfo&) = default;
+    CInfo& operator=(CInfo&&) = default;
     virtual ~CInfo() = default;
 
     std::string m_call;

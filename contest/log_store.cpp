@@ -1,134 +1,209 @@
 #include "contest/log_store.h"
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
-
-#include "contest/text_util.h"
 
 const CInfo& LogStore::GetAt(int index) const {
     if (index < 0 || index >= GetCount()) throw std::out_of_range("log index");
-    auto it = m_records.begin();
-    std::advance(it, index);
+    auto it = begin();
+    for (int i = 0; i < index; ++i) ++it;
     return it->second;
 }
 
-const CInfo* LogStore::Last() const {
-    return m_records.empty() ? nullptr : &m_records.rbegin()->second;
+// The tail is never a removed slot, so the last slot is the last record.
+const CInfo* LogStore::Last() const { return m_slots.empty() ? nullptr : &m_slots.back().second; }
+
+LogStore::Keys LogStore::KeysOf(Id id, const CInfo& info) {
+    Keys keys{};
+    keys.id = id;
+    keys.band = m_bands.Intern(info.m_band);
+    keys.country = m_countries.Intern(info.m_country);
+    keys.province = m_provinces.Intern(info.m_province);
+    keys.dupe = info.m_dupe;
+    keys.live = true;
+    keys.counted = info.m_notCounted == 0;
+    keys.hasCall = !info.m_call.empty();
+    keys.hasProvince = !info.m_province.empty();
+    const std::int32_t areas[] = {info.m_areaJA, info.m_areaK, info.m_areaVE, info.m_areaVK};
+    keys.areaColumn = 4;
+    keys.area = -1;
+    for (std::int8_t column = 0; column < 4; ++column) {
+        if (areas[column] == -1) continue;
+        keys.areaColumn = column;
+        keys.area = areas[column];
+        break;
+    }
+    return keys;
 }
 
-LogStore::Id LogStore::Add(const CInfo& info) {
+LogStore::Id LogStore::Add(CInfo info) {
     const Id id = m_nextId++;
-    const CInfo& stored = m_records.emplace(id, info).first->second;
-    m_byCallBand.emplace(JoinKey(stored.m_call, stored.m_band), Entry{id, &stored});
-    m_byBand[stored.m_band].push_back(id);
-    Index(id, stored, +1);
+    const Pos pos = static_cast<Pos>(m_slots.size());
+    m_keys.push_back(KeysOf(id, info));
+    m_slots.emplace_back(id, std::move(info));
+    ++m_live;
+    Index(pos, +1);
     return id;
 }
 
+std::size_t LogStore::PosOf(Id id) const {
+    const auto it = std::lower_bound(m_keys.begin(), m_keys.end(), id,
+                                     [](const Keys& keys, Id wanted) { return keys.id < wanted; });
+    if (it == m_keys.end() || it->id != id || !it->live) return m_slots.size();
+    return static_cast<std::size_t>(it - m_keys.begin());
+}
+
 void LogStore::RemoveAt(Id id) {
-    auto it = m_records.find(id);
-    if (it == m_records.end()) return;
-    const CInfo& info = it->second;
-    const auto same = m_byCallBand.equal_range(JoinKey(info.m_call, info.m_band));
-    for (auto entry = same.first; entry != same.second; ++entry) {
-        if (entry->second.id == id) {
-            m_byCallBand.erase(entry);
-            break;
-        }
-    }
-    Index(id, info, -1);
-    const std::string band = info.m_band;
-    m_records.erase(it);
-    DropStaleFirsts(band);
+    const std::size_t pos = PosOf(id);
+    if (pos == m_slots.size()) return;
+    Index(static_cast<Pos>(pos), -1);
+    m_keys[pos].live = false;
+    --m_live;
+    m_slots[pos].second = CInfo();  // frees the texts now, not at compaction
+    DropStaleFirsts(m_byBand[m_keys[pos].band]);
+    DropDeadTail();
+    CompactIfSparse();
 }
 
 void LogStore::RemoveAll() {
-    m_records.clear();
+    // clear() keeps the capacity: the host reloads a log of about the same size.
+    m_slots.clear();
+    m_keys.clear();
+    m_live = 0;
+    m_bands.clear();
+    m_countries.clear();
+    m_provinces.clear();
     m_byCallBand.clear();
     m_byBand.clear();
-    m_byBandCountry.clear();
-    m_areasByBand.clear();
 }
 
 // Takes removed ids off the front of the band's list, so that its first id
 // is the band's first record.
-void LogStore::DropStaleFirsts(const std::string& band) {
-    auto it = m_byBand.find(band);
-    if (it == m_byBand.end()) return;
-    std::deque<Id>& ids = it->second;
-    while (!ids.empty() && m_records.count(ids.front()) == 0) ids.pop_front();
-    if (ids.empty()) m_byBand.erase(it);
+void LogStore::DropStaleFirsts(BandIndex& band) {
+    while (!band.ids.empty() && PosOf(band.ids.front()) == m_slots.size()) band.ids.pop_front();
 }
 
-namespace {
-
-template <typename Map>
-void Count(Map& map, const std::string& key, int step) {
-    auto it = map.find(key);
-    if (it == map.end()) {
-        if (step > 0) map.emplace(key, step);
-        return;
+void LogStore::DropDeadTail() {
+    while (!m_keys.empty() && !m_keys.back().live) {
+        m_keys.pop_back();
+        m_slots.pop_back();
     }
-    it->second += step;
-    if (it->second == 0) map.erase(it);
 }
 
-}  // namespace
+// Once more than half of the slots are removed ones, the live records move
+// together (amortised O(1) per removal); positions change, so the indexes are
+// made afresh.
+void LogStore::CompactIfSparse() {
+    const std::size_t dead = m_slots.size() - m_live;
+    if (dead <= m_live) return;
+    std::size_t to = 0;
+    for (std::size_t from = 0; from < m_slots.size(); ++from) {
+        if (!m_keys[from].live) continue;
+        if (to != from) {
+            m_slots[to] = std::move(m_slots[from]);
+            m_keys[to] = m_keys[from];
+        }
+        ++to;
+    }
+    m_slots.erase(m_slots.begin() + static_cast<std::ptrdiff_t>(to), m_slots.end());
+    m_keys.resize(to);
+    m_byCallBand.clear();
+    m_byBand.clear();
+    for (std::size_t pos = 0; pos < to; ++pos) Index(static_cast<Pos>(pos), +1);
+}
 
-// Adds (step +1) or takes out (step -1) one record from the counting indexes.
-void LogStore::Index(Id, const CInfo& info, int step) {
-    Count(m_byBandCountry, JoinKey(info.m_band, info.m_country), step);
+// Adds (step +1) or takes out (step -1) the record at `pos` from the indexes;
+// the band's id list drops removed ids on its own.
+void LogStore::Index(Pos pos, int step) {
+    const Keys& keys = m_keys[pos];
+    const CInfo& info = m_slots[pos].second;
+    const CallBand key{info.m_call, keys.band};
+    if (keys.band >= m_byBand.size()) m_byBand.resize(keys.band + 1);
+    BandIndex& band = m_byBand[keys.band];
+    if (step > 0) {
+        m_byCallBand.Insert(pos, HashOf(key), SameAs(key));
+        band.ids.push_back(keys.id);
+        if (keys.country >= band.countries.size()) band.countries.resize(keys.country + 1);
+    } else {
+        m_byCallBand.Erase(pos, HashOf(key), SameAs(key));
+    }
+    band.countries[keys.country] += step;
     const std::int32_t areas[kAreaKinds] = {info.m_areaJA, info.m_areaVE, info.m_areaVK,
                                             info.m_areaK};
-    AreaCounts& counts = m_areasByBand[info.m_band];
     for (int kind = 0; kind < kAreaKinds; ++kind) {
-        if (areas[kind] >= 0 && areas[kind] <= 9) counts[kind][areas[kind]] += step;
+        if (areas[kind] >= 0 && areas[kind] <= 9) band.areas[kind][areas[kind]] += step;
     }
+}
+
+const LogStore::BandIndex* LogStore::BandOf(const std::string& band) const {
+    const Code code = m_bands.Find(band);
+    return code < m_byBand.size() ? &m_byBand[code] : nullptr;
+}
+
+std::uint64_t LogStore::HashOf(const CallBand& key) const {
+    return std::hash<std::string>()(key.call) ^ (key.band + 1ull) * 0x9E3779B97F4A7C15ull;
+}
+
+CallBandIndex::SameKey LogStore::SameAs(const CallBand& key) const {
+    return [this, &key](Pos pos) {
+        return m_keys[pos].band == key.band && m_slots[pos].second.m_call == key.call;
+    };
+}
+
+LogStore::Pos LogStore::NewestOf(const std::string& call, const std::string& band) const {
+    const CallBand key{call, m_bands.Find(band)};
+    if (key.band == TextCodes::kNone) return CallBandIndex::kNone;
+    return m_byCallBand.Newest(HashOf(key), SameAs(key));
 }
 
 bool LogStore::HasCallOnBand(const std::string& call, const std::string& band) const {
-    return m_byCallBand.count(JoinKey(call, band)) != 0;
+    return NewestOf(call, band) != CallBandIndex::kNone;
 }
 
 int LogStore::CountSame(const std::string& call, const std::string& band,
                         const std::string& mode) const {
-    const auto same = m_byCallBand.equal_range(JoinKey(call, band));
     int count = 0;
-    for (auto entry = same.first; entry != same.second; ++entry) {
-        if (entry->second.info->m_mode == mode) ++count;
+    for (Pos pos = NewestOf(call, band); pos != CallBandIndex::kNone;
+         pos = m_byCallBand.Older(pos)) {
+        if (m_slots[pos].second.m_mode == mode) ++count;
     }
     return count;
 }
 
 const CInfo* LogStore::FirstOnBand(const std::string& band) const {
-    auto it = m_byBand.find(band);
-    if (it == m_byBand.end()) return nullptr;
-    return &m_records.at(it->second.front());
+    const BandIndex* index = BandOf(band);
+    if (index == nullptr || index->ids.empty()) return nullptr;
+    return &m_slots[PosOf(index->ids.front())].second;
 }
 
 bool LogStore::HasCountryOnBand(const std::string& band, const std::string& country) const {
-    return m_byBandCountry.count(JoinKey(band, country)) != 0;
+    const BandIndex* index = BandOf(band);
+    const Code code = m_countries.Find(country);
+    return index != nullptr && code < index->countries.size() && index->countries[code] > 0;
 }
 
 bool LogStore::HasAreaOnBand(const std::string& band, const CInfo& info) const {
-    auto it = m_areasByBand.find(band);
-    if (it == m_areasByBand.end()) return false;
+    const BandIndex* index = BandOf(band);
+    if (index == nullptr) return false;
     const std::int32_t areas[kAreaKinds] = {info.m_areaJA, info.m_areaVE, info.m_areaVK,
                                             info.m_areaK};
     for (int kind = 0; kind < kAreaKinds; ++kind) {
-        if (areas[kind] >= 0 && areas[kind] <= 9 && it->second[kind][areas[kind]] > 0) return true;
+        if (areas[kind] >= 0 && areas[kind] <= 9 && index->areas[kind][areas[kind]] > 0) {
+            return true;
+        }
     }
     return false;
 }
 
 const LogStore::Id* LogStore::FindQso(const std::string& call, const std::string& band,
                                       const std::string& mode, const COleDateTime& time) const {
-    // The first in log order: the matching entry with the lowest id.
+    // The first in log order: the last match on the way from newest to oldest.
     const Id* first = nullptr;
-    const auto same = m_byCallBand.equal_range(JoinKey(call, band));
-    for (auto entry = same.first; entry != same.second; ++entry) {
-        const Entry& e = entry->second;
-        if (e.info->m_mode != mode || !e.info->m_time.SameAs(time)) continue;
-        if (first == nullptr || e.id < *first) first = &e.id;
+    for (Pos pos = NewestOf(call, band); pos != CallBandIndex::kNone;
+         pos = m_byCallBand.Older(pos)) {
+        const Slot& slot = m_slots[pos];
+        if (slot.second.m_mode == mode && slot.second.m_time.SameAs(time)) first = &slot.first;
     }
     return first;
 }

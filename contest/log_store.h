@@ -6,25 +6,81 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <string>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
+#include "contest/call_band_index.h"
 #include "contest/info.h"
+#include "contest/text_codes.h"
 
 class LogStore {
   public:
-    using Id = std::uint64_t;
-    using Records = std::map<Id, CInfo>;  // ordered by id = log order
+    using Id = std::uint64_t;  // a sequence number: ids grow in log order
+    using Code = TextCodes::Code;
 
-    int GetCount() const { return static_cast<int>(m_records.size()); }
-    bool IsEmpty() const { return m_records.empty(); }
-    Records::const_iterator begin() const { return m_records.begin(); }
-    Records::const_iterator end() const { return m_records.end(); }
+    // A record with its id, shaped like a map entry.
+    struct Slot {
+        Slot(Id id, CInfo&& info) : first(id), second(std::move(info)) {}
+        Id first;
+        CInfo second;
+    };
+
+    // What a pass over the log needs of a record, kept small and beside the
+    // other records' so that the pass reads one compact array.
+    struct Keys {
+        Id id;
+        Code band;
+        Code country;
+        Code province;
+        std::int32_t dupe;
+        std::int32_t area;       // the call area of `areaColumn`
+        std::int8_t areaColumn;  // first of JA, K, VE, VK that is not -1; 4 for none
+        bool live;               // false once removed (the slot waits for compaction)
+        bool counted;
+        bool hasCall;
+        bool hasProvince;
+    };
+
+    // Walks the live records in log order.
+    class const_iterator {
+      public:
+        const_iterator(const LogStore* log, std::size_t pos) : m_log(log), m_pos(pos) { Skip(); }
+        const Slot& operator*() const { return m_log->m_slots[m_pos]; }
+        const Slot* operator->() const { return &m_log->m_slots[m_pos]; }
+        const_iterator& operator++() {
+            ++m_pos;
+            Skip();
+            return *this;
+        }
+        bool operator==(const const_iterator& o) const { return m_pos == o.m_pos; }
+        bool operator!=(const const_iterator& o) const { return m_pos != o.m_pos; }
+
+      private:
+        void Skip() {
+            while (m_pos < m_log->m_keys.size() && !m_log->m_keys[m_pos].live) ++m_pos;
+        }
+        const LogStore* m_log;
+        std::size_t m_pos;
+    };
+
+    int GetCount() const { return static_cast<int>(m_live); }
+    bool IsEmpty() const { return m_live == 0; }
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, m_slots.size()); }
     const CInfo& GetAt(int index) const;  // walks the log: for tests and tools
     const CInfo* Last() const;
 
-    Id Add(const CInfo& info);
+    // Positions 0 .. SlotCount()-1 in log order, removed ones included
+    // (their keys say they are not live).
+    std::size_t SlotCount() const { return m_slots.size(); }
+    const Keys& KeysAt(std::size_t pos) const { return m_keys[pos]; }
+    const CInfo& RecordAt(std::size_t pos) const { return m_slots[pos].second; }
+    const TextCodes& Bands() const { return m_bands; }
+    const TextCodes& Countries() const { return m_countries; }
+    const TextCodes& Provinces() const { return m_provinces; }
+
+    Id Add(CInfo info);
     void RemoveAt(Id id);
     void RemoveAll();
 
@@ -43,21 +99,37 @@ class LogStore {
   private:
     enum AreaKind { kJA, kVE, kVK, kK, kAreaKinds };
     using AreaCounts = std::array<std::array<int, 10>, kAreaKinds>;
-    struct Entry {
-        Id id;
-        const CInfo* info;  // map nodes never move
+    using Pos = CallBandIndex::Pos;
+    struct CallBand {
+        const std::string& call;
+        Code band;
+    };
+    // What the checks know of one band.
+    struct BandIndex {
+        std::deque<Id> ids;          // log order; removed ones leave when at the front
+        std::vector<int> countries;  // records per country code
+        AreaCounts areas{};
     };
 
-    void Index(Id id, const CInfo& info, int step);
-    void DropStaleFirsts(const std::string& band);
+    Keys KeysOf(Id id, const CInfo& info);
+    std::size_t PosOf(Id id) const;  // SlotCount() when not live
+    const BandIndex* BandOf(const std::string& band) const;
+    // The newest position of the call on the band, CallBandIndex::kNone when none.
+    Pos NewestOf(const std::string& call, const std::string& band) const;
+    std::uint64_t HashOf(const CallBand& key) const;
+    CallBandIndex::SameKey SameAs(const CallBand& key) const;
+    void Index(Pos pos, int step);
+    void DropStaleFirsts(BandIndex& band);
+    void DropDeadTail();
+    void CompactIfSparse();
 
-    Records m_records;
+    std::vector<Slot> m_slots;  // log order; kept when emptied, so a reload does not regrow it
+    std::vector<Keys> m_keys;   // one per slot
+    std::size_t m_live = 0;
     Id m_nextId = 0;
-    // One entry per record under (call, band), in no particular order.
-    std::unordered_multimap<std::string, Entry> m_byCallBand;
-    // Ids on each band in log order; removed ids leave the front at once and
-    // the middle when they reach the front.
-    std::unordered_map<std::string, std::deque<Id>> m_byBand;
-    std::unordered_map<std::string, int> m_byBandCountry;       // band, country
-    std::unordered_map<std::string, AreaCounts> m_areasByBand;  // band
+    TextCodes m_bands;
+    TextCodes m_countries;
+    TextCodes m_provinces;
+    CallBandIndex m_byCallBand;
+    std::vector<BandIndex> m_byBand;  // by band code
 };

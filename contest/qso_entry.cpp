@@ -1,6 +1,7 @@
 #include "contest/qso_entry.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "contest/bad_qso_file.h"
@@ -89,7 +90,7 @@ int AddQso(ContestData& data, const QsoArgs& qso) {
         lines.insert(lines.end(), static_cast<size_t>(earlier),
                      BadQso::LineA(FieldsOf(qso), BadQso::kDupe));
     }
-    data.g_log.Add(info);
+    data.g_log.Add(std::move(info));
     BadQso::Append(data.g_badQsoFile, lines);
     return 1;
 }

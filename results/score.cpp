@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <bitset>
 #include <cmath>
-#include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 #include "contest/contest_rules.h"
 
@@ -40,26 +39,27 @@ int QsoPoints(const std::string& ownCountry, const std::string& workedCountry) {
 namespace {
 
 // What one band has seen so far, and where its multipliers are listed.
+// Countries and provinces go by their codes in the log.
 struct BandTally {
     BandFigures figures;
-    std::unordered_map<std::string, int> countries;  // country -> points of a QSO with it
-    std::unordered_set<std::string> provinces;
+    std::vector<int> countryPoints;  // points of a QSO with the country; 0 = not seen yet
+    std::vector<bool> provinces;
     std::bitset<10> areas[4];  // JA, K, VE, VK
     int row = -1;              // band row, -1 when the band has none
 };
 
 struct AreaColumn {
     const char* prefix;
-    std::int32_t CInfo::*area;
     BandRowList BandRowLists::*list;
     int BandFigures::*count;
 };
 
+// In the order of the record's area column.
 const AreaColumn kAreaColumns[4] = {
-    {"JA", &CInfo::m_areaJA, &BandRowLists::g_bandAreasJA, &BandFigures::ja},
-    {"K", &CInfo::m_areaK, &BandRowLists::g_bandAreasK, &BandFigures::w},
-    {"VE", &CInfo::m_areaVE, &BandRowLists::g_bandAreasVE, &BandFigures::ve},
-    {"VK", &CInfo::m_areaVK, &BandRowLists::g_bandAreasVK, &BandFigures::vk},
+    {"JA", &BandRowLists::g_bandAreasJA, &BandFigures::ja},
+    {"K", &BandRowLists::g_bandAreasK, &BandFigures::w},
+    {"VE", &BandRowLists::g_bandAreasVE, &BandFigures::ve},
+    {"VK", &BandRowLists::g_bandAreasVK, &BandFigures::vk},
 };
 
 void Append(ContestData& data, BandRowList BandRowLists::*list, int row, const std::string& text) {
@@ -68,28 +68,29 @@ void Append(ContestData& data, BandRowList BandRowLists::*list, int row, const s
 
 // The multipliers a counted QSO brings to its band: entity (when the band
 // has not seen its country yet), first call area, province.
-void CountMultipliers(ContestData& data, BandTally& t, const CInfo& qso, bool newCountry) {
+void CountMultipliers(ContestData& data, BandTally& t, const LogStore::Keys& qso, bool newCountry) {
+    const LogStore& log = data.g_log;
     if (newCountry) {
-        Append(data, &BandRowLists::g_bandMults, t.row, qso.m_country);
+        Append(data, &BandRowLists::g_bandMults, t.row, log.Countries().Text(qso.country));
         ++t.figures.entities;
         ++t.figures.multipliers;
     }
-    for (int i = 0; i < 4; ++i) {
+    if (qso.areaColumn < 4 && qso.area >= 0 && qso.area <= 9) {
+        const auto i = static_cast<size_t>(qso.areaColumn);
         const AreaColumn& column = kAreaColumns[i];
-        const std::int32_t area = qso.*column.area;
-        if (area == -1) continue;
-        if (area >= 0 && area <= 9 && !t.areas[i].test(static_cast<size_t>(area))) {
-            t.areas[i].set(static_cast<size_t>(area));
+        const auto area = static_cast<size_t>(qso.area);
+        if (!t.areas[i].test(area)) {
+            t.areas[i].set(area);
             const std::string code = column.prefix + std::to_string(area);
             Append(data, &BandRowLists::g_bandMults, t.row, code);
             Append(data, column.list, t.row, code);
             ++(t.figures.*column.count);
             ++t.figures.multipliers;
         }
-        break;
     }
-    if (!qso.m_province.empty() && t.provinces.insert(qso.m_province).second) {
-        Append(data, &BandRowLists::g_bandProvinces, t.row, qso.m_province);
+    if (qso.hasProvince && !t.provinces[qso.province]) {
+        t.provinces[qso.province] = true;
+        Append(data, &BandRowLists::g_bandProvinces, t.row, log.Provinces().Text(qso.province));
         ++t.figures.provinces;
         ++t.figures.multipliers;
     }
@@ -126,38 +127,59 @@ BandTally* FindTally(std::vector<BandTally>& tallies, const std::string& band) {
     return nullptr;
 }
 
-}  // namespace
-
-ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
-                            int badLines) {
+// The tallies of the worked bands, in result order, their rows emptied.
+std::vector<BandTally> StartTallies(ContestData& data) {
     SortWorkedBands(data.g_workedBands);
     std::vector<BandTally> tallies(data.g_workedBands.size());
     for (size_t i = 0; i < tallies.size(); ++i) {
         tallies[i].figures.band = data.g_workedBands[i];
         tallies[i].row = BandRow(data.g_workedBands[i]);
+        tallies[i].countryPoints.assign(data.g_log.Countries().size(), 0);
+        tallies[i].provinces.assign(data.g_log.Provinces().size(), false);
         data.EmptyRow(tallies[i].row);
     }
+    return tallies;
+}
+
+// The tally of each band code of the log; null for a band not worked.
+std::vector<BandTally*> TallyByBandCode(const LogStore& log, std::vector<BandTally>& tallies) {
+    std::vector<BandTally*> byCode(log.Bands().size());
+    for (size_t code = 0; code < byCode.size(); ++code) {
+        byCode[code] = FindTally(tallies, log.Bands().Text(static_cast<LogStore::Code>(code)));
+    }
+    return byCode;
+}
+
+}  // namespace
+
+ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
+                            int badLines) {
+    std::vector<BandTally> tallies = StartTallies(data);
+    const LogStore& log = data.g_log;
+    const std::vector<BandTally*> tallyOf = TallyByBandCode(log, tallies);
 
     ResultFigures r;
-    const CInfo* last = data.g_log.Last();
+    const CInfo* last = log.Last();
     // Every record on the last QSO's band falls into this tally.
     const BandTally* lastBand = last != nullptr ? FindTally(tallies, last->m_band) : nullptr;
-    for (const auto& entry : data.g_log) {
-        const CInfo& qso = entry.second;
-        BandTally* t = FindTally(tallies, qso.m_band);
-        if (t == nullptr || qso.m_call.empty()) continue;
-        t->figures.dupes += qso.m_dupe;
-        if (qso.m_notCounted) continue;
-        const auto country = t->countries.try_emplace(qso.m_country, 0);
-        if (country.second) country.first->second = QsoPoints(ownCountry, qso.m_country);
-        const int points = country.first->second;
+    for (size_t pos = 0; pos < log.SlotCount(); ++pos) {
+        const LogStore::Keys& qso = log.KeysAt(pos);
+        if (!qso.live) continue;
+        BandTally* t = tallyOf[qso.band];
+        if (t == nullptr || !qso.hasCall) continue;
+        t->figures.dupes += qso.dupe;
+        if (!qso.counted) continue;
+        int& known = t->countryPoints[qso.country];
+        const bool newCountry = known == 0;
+        if (newCountry) known = QsoPoints(ownCountry, log.Countries().Text(qso.country));
+        const int points = known;
         ++t->figures.qsos;
         t->figures.points += points;
         if (t == lastBand) {
             r.lastQsoPoints = points;
-            if (!exportRun) CountRate(r, last->m_time, qso, points);
+            if (!exportRun) CountRate(r, last->m_time, log.RecordAt(pos), points);
         }
-        CountMultipliers(data, *t, qso, country.second);
+        CountMultipliers(data, *t, qso, newCountry);
     }
 
     r.total.band = "Total";
