@@ -63,7 +63,19 @@ void LogStore::RemoveAt(Id id) {
     m_slots[pos].second = CInfo();  // frees the texts now, not at compaction
     DropStaleFirsts(m_byBand[m_keys[pos].band]);
     DropDeadTail();
-    CompactIfSparse();
+    if (m_live == 0) {
+        ReleaseAll();
+    } else {
+        CompactIfSparse();
+    }
+}
+
+// A log emptied QSO by QSO gives its memory back, unlike one emptied for a
+// reload.  Ids stay unique.
+void LogStore::ReleaseAll() {
+    const Id nextId = m_nextId;
+    *this = LogStore();
+    m_nextId = nextId;
 }
 
 void LogStore::RemoveAll() {

@@ -122,6 +122,7 @@ class LogStore {
     void DropStaleFirsts(BandIndex& band);
     void DropDeadTail();
     void CompactIfSparse();
+    void ReleaseAll();
 
     std::vector<Slot> m_slots;  // log order; kept when emptied, so a reload does not regrow it
     std::vector<Keys> m_keys;   // one per slot
