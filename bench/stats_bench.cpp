@@ -183,8 +183,8 @@ void LogWalk(benchmark::State& state) {
     Loaded& l = LogOf(SizeOf(state));
     for (auto _ : state) {
         long sum = 0;
-        for (const auto& entry : l.plugin.State().g_log) {
-            sum += entry.second.m_dupe + static_cast<long>(entry.second.m_band.size());
+        for (const CInfo& record : l.plugin.State().g_log) {
+            sum += record.m_dupe + static_cast<long>(record.m_band.size());
         }
         benchmark::DoNotOptimize(sum);
     }

@@ -8,11 +8,11 @@ const CInfo& LogStore::GetAt(int index) const {
     if (index < 0 || index >= GetCount()) throw std::out_of_range("log index");
     auto it = begin();
     for (int i = 0; i < index; ++i) ++it;
-    return it->second;
+    return *it;
 }
 
 // The tail is never a removed slot, so the last slot is the last record.
-const CInfo* LogStore::Last() const { return m_slots.empty() ? nullptr : &m_slots.back().second; }
+const CInfo* LogStore::Last() const { return m_slots.empty() ? nullptr : &m_slots.back().info; }
 
 LogStore::Keys LogStore::KeysOf(Id id, const CInfo& info) {
     Keys keys{};
@@ -60,7 +60,7 @@ void LogStore::RemoveAt(Id id) {
     Index(static_cast<Pos>(pos), -1);
     m_keys[pos].live = false;
     --m_live;
-    m_slots[pos].second = CInfo();  // frees the texts now, not at compaction
+    m_slots[pos].info = CInfo();  // frees the texts now, not at compaction
     DropStaleFirsts(m_byBand[m_keys[pos].band]);
     DropDeadTail();
     if (m_live == 0) {
@@ -129,7 +129,7 @@ void LogStore::CompactIfSparse() {
 // the band's id list drops removed ids on its own.
 void LogStore::Index(Pos pos, int step) {
     const Keys& keys = m_keys[pos];
-    const CInfo& info = m_slots[pos].second;
+    const CInfo& info = m_slots[pos].info;
     const CallBand key{info.m_call, keys.band};
     if (keys.band >= m_byBand.size()) m_byBand.resize(keys.band + 1);
     BandIndex& band = m_byBand[keys.band];
@@ -159,7 +159,7 @@ std::uint64_t LogStore::HashOf(const CallBand& key) const {
 
 CallBandIndex::SameKey LogStore::SameAs(const CallBand& key) const {
     return [this, &key](Pos pos) {
-        return m_keys[pos].band == key.band && m_slots[pos].second.m_call == key.call;
+        return m_keys[pos].band == key.band && m_slots[pos].info.m_call == key.call;
     };
 }
 
@@ -178,7 +178,7 @@ int LogStore::CountSame(const std::string& call, const std::string& band,
     int count = 0;
     for (Pos pos = NewestOf(call, band); pos != CallBandIndex::kNone;
          pos = m_byCallBand.Older(pos)) {
-        if (m_slots[pos].second.m_mode == mode) ++count;
+        if (m_slots[pos].info.m_mode == mode) ++count;
     }
     return count;
 }
@@ -186,7 +186,7 @@ int LogStore::CountSame(const std::string& call, const std::string& band,
 const CInfo* LogStore::FirstOnBand(const std::string& band) const {
     const BandIndex* index = BandOf(band);
     if (index == nullptr || index->ids.empty()) return nullptr;
-    return &m_slots[PosOf(index->ids.front())].second;
+    return &m_slots[PosOf(index->ids.front())].info;
 }
 
 bool LogStore::HasCountryOnBand(const std::string& band, const std::string& country) const {
@@ -215,7 +215,7 @@ const LogStore::Id* LogStore::FindQso(const std::string& call, const std::string
     for (Pos pos = NewestOf(call, band); pos != CallBandIndex::kNone;
          pos = m_byCallBand.Older(pos)) {
         const Slot& slot = m_slots[pos];
-        if (slot.second.m_mode == mode && slot.second.m_time.SameAs(time)) first = &slot.first;
+        if (slot.info.m_mode == mode && slot.info.m_time.SameAs(time)) first = &slot.id;
     }
     return first;
 }

@@ -19,11 +19,11 @@ class LogStore {
     using Id = std::uint64_t;  // a sequence number: ids grow in log order
     using Code = TextCodes::Code;
 
-    // A record with its id, shaped like a map entry.
+    // A record with its id.
     struct Slot {
-        Slot(Id id, CInfo&& info) : first(id), second(std::move(info)) {}
-        Id first;
-        CInfo second;
+        Slot(Id slotId, CInfo&& record) : id(slotId), info(std::move(record)) {}
+        Id id;
+        CInfo info;
     };
 
     // What a pass over the log needs of a record, kept small and beside the
@@ -42,12 +42,12 @@ class LogStore {
         bool hasProvince;
     };
 
-    // Walks the live records in log order.
+    // Walks the live records in log order, giving each record.
     class const_iterator {
       public:
         const_iterator(const LogStore* log, std::size_t pos) : m_log(log), m_pos(pos) { Skip(); }
-        const Slot& operator*() const { return m_log->m_slots[m_pos]; }
-        const Slot* operator->() const { return &m_log->m_slots[m_pos]; }
+        const CInfo& operator*() const { return m_log->m_slots[m_pos].info; }
+        const CInfo* operator->() const { return &m_log->m_slots[m_pos].info; }
         const_iterator& operator++() {
             ++m_pos;
             Skip();
@@ -75,7 +75,7 @@ class LogStore {
     // (their keys say they are not live).
     std::size_t SlotCount() const { return m_slots.size(); }
     const Keys& KeysAt(std::size_t pos) const { return m_keys[pos]; }
-    const CInfo& RecordAt(std::size_t pos) const { return m_slots[pos].second; }
+    const CInfo& RecordAt(std::size_t pos) const { return m_slots[pos].info; }
     const TextCodes& Bands() const { return m_bands; }
     const TextCodes& Countries() const { return m_countries; }
     const TextCodes& Provinces() const { return m_provinces; }

@@ -49,7 +49,7 @@ void PluginChecker::CompareLogs() {
     FUZZ_CHECK(s.g_log.GetCount() == m_count);
     FUZZ_CHECK(m_ref.log.size() == static_cast<size_t>(m_count));
     size_t i = 0;
-    for (const auto& entry : s.g_log) FUZZ_CHECK(SameRecord(entry.second, m_ref.log[i++]));
+    for (const CInfo& record : s.g_log) FUZZ_CHECK(SameRecord(record, m_ref.log[i++]));
     FUZZ_CHECK(Sorted(s.g_workedBands) == Sorted(m_ref.workedBands));
     FUZZ_CHECK(s.g_refreshPending == (m_pending ? 1 : 0));
 }

@@ -14,8 +14,7 @@ std::string CabrilloMode(const std::string& mode) { return mode == "RTTY" ? "RY"
 std::string ExportCabrillo(PluginState& s) {
     CCabrilloLog& cabrillo = s.g_cabrilloLog;
     cabrillo.ClearQsoLines();
-    for (const auto& entry : s.g_log) {
-        const CInfo& q = entry.second;
+    for (const CInfo& q : s.g_log) {
         cabrillo.AddQsoLine(q.m_call, q.m_freqKHz, CabrilloMode(q.m_mode), q.m_time, q.m_rstSent,
                             q.m_exchSent, q.m_rstReceived, q.m_exchReceived);
     }

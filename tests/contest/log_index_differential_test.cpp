@@ -193,8 +193,7 @@ void ExpectSameLog(const LogStore& log, const ScanLog& scan, int run, int step) 
     ASSERT_EQ(log.GetCount(), static_cast<int>(scan.records.size()))
         << "run " << run << " step " << step;
     size_t i = 0;
-    for (const auto& entry : log) {
-        const CInfo& got = entry.second;
+    for (const CInfo& got : log) {
         const CInfo& want = scan.records[i++];
         ASSERT_EQ(got.m_freqKHz, want.m_freqKHz) << "run " << run << " step " << step;
         ASSERT_EQ(got.m_dupe, want.m_dupe) << "run " << run << " step " << step;

@@ -26,7 +26,7 @@ CInfo Area(const std::string& call, std::int32_t CInfo::*field, int area,
 
 std::vector<std::string> Calls(const LogStore& log) {
     std::vector<std::string> calls;
-    for (const auto& entry : log) calls.push_back(entry.second.m_call);
+    for (const CInfo& record : log) calls.push_back(record.m_call);
     return calls;
 }
 

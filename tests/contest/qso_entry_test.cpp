@@ -25,13 +25,13 @@ std::string FileOf(const std::string& header, const std::vector<std::string>& li
 
 std::vector<std::string> Calls(const LogStore& log) {
     std::vector<std::string> calls;
-    for (const auto& entry : log) calls.push_back(entry.second.m_call);
+    for (const CInfo& record : log) calls.push_back(record.m_call);
     return calls;
 }
 
 std::vector<int> Frequencies(const LogStore& log) {
     std::vector<int> kHz;
-    for (const auto& entry : log) kHz.push_back(entry.second.m_freqKHz);
+    for (const CInfo& record : log) kHz.push_back(record.m_freqKHz);
     return kHz;
 }
 
@@ -217,7 +217,7 @@ TEST(AddData, DupeNeedsExactlySameCallBandAndMode) {
     rig.plugin.AddData(Qso("DL1A").Band("20M"));
     rig.plugin.AddData(Qso("dl1a"));
     rig.plugin.AddData(Qso("DL1A").Band("40m"));
-    for (const auto& entry : rig.State().g_log) EXPECT_EQ(entry.second.m_dupe, 0);
+    for (const CInfo& record : rig.State().g_log) EXPECT_EQ(record.m_dupe, 0);
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {}));
 }
 

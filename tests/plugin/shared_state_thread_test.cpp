@@ -92,9 +92,9 @@ class WindowThread {
         Snapshot shot;
         shot.count = s.g_log.GetCount();
         const std::string typed = kStations[pass % 9].call;
-        for (const auto& entry : s.g_log) {
+        for (const CInfo& record : s.g_log) {
             ++shot.walked;
-            if (entry.second.m_call == typed) shot.typedCall.push_back(entry.second);
+            if (record.m_call == typed) shot.typedCall.push_back(record);
         }
         // The previous-QSO rows belong to the window thread.
         for (const CInfo& q : shot.typedCall) {

@@ -50,7 +50,7 @@ Reference ScanResult(const PluginState& s) {
             if (key(bands[i]) < key(bands[j])) std::swap(bands[i], bands[j]);
 
     std::vector<CInfo> log;
-    for (const auto& entry : s.g_log) log.push_back(entry.second);
+    for (const CInfo& record : s.g_log) log.push_back(record);
     const CInfo* last = log.empty() ? nullptr : &log.back();
 
     Reference ref;
