@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bench/reference_scan.h"
+#include "results/score.h"
 #include "contest/contest_rules.h"
 
 namespace reference {
@@ -14,18 +15,6 @@ bool AddNew(std::vector<std::string>& list, const std::string& text) {
     if (std::find(list.begin(), list.end(), text) != list.end()) return false;
     list.push_back(text);
     return true;
-}
-
-std::string Padded(const std::string& band) {
-    return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
-}
-
-void SortBands(std::vector<std::string>& bands) {
-    for (size_t i = 0; i + 1 < bands.size(); ++i) {
-        for (size_t j = i + 1; j < bands.size(); ++j) {
-            if (Padded(bands[i]) < Padded(bands[j])) std::swap(bands[i], bands[j]);
-        }
-    }
 }
 
 int Points(const std::string& ownCountry, const std::string& country) {
@@ -113,7 +102,7 @@ void CountRate(ResultFigures& r, const CInfo& last, const CInfo& q, int points) 
 ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
                      const std::string& ownCountry, bool exportRun, int badLines,
                      BandRowLists& lists) {
-    SortBands(workedBands);
+    SortWorkedBands(workedBands);
     ResultFigures r;
     r.total.band = "Total";
     for (const std::string& band : workedBands) {

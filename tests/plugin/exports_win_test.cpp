@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/plugin/host_calls_win.h"
 #include "tests/plugin/stats_dll_win.h"
 #include "tests/support/temp_dir_win.h"
 #include "tests/support/window_driver_win.h"
@@ -18,68 +19,7 @@ namespace {
 constexpr double k16April2017 = 42841.0;
 constexpr std::int32_t kValid = 0, kInvalid = 1, kNull = 2;
 
-// The arguments of AddData0 and RemoveData0 that the plug-in reads; every
-// other position gets `unread`.
-struct Qso {
-    const char* ownCall = "EA4XYZ";
-    const char* call = "DL1ABC";
-    HostDateTime* time = nullptr;
-    unsigned int freqHz = 14085000;
-    const char* mode = "RTTY";
-    const char* rstSent = "599";
-    const char* rstReceived = "599";
-    const char* exchSent = "001";
-    const char* exchReceived = "123";
-    const char* callPrefix = "DL1";
-    const char* country = "DL";
-    const char* band = "20m";
-    const char* unread = nullptr;
-    HostDateTime* unreadTime = nullptr;
-};
-
-template <typename Function>
-int CallWithQso(Function f, const Qso& q) {
-    const char* u = q.unread;
-    return f(q.ownCall, q.call, q.time, q.unreadTime, q.unreadTime, q.unreadTime, 0, q.freqHz,
-             q.mode, q.rstSent, q.rstReceived, q.exchSent, q.exchReceived, u, u, u, u, u, u, u, u,
-             q.callPrefix, q.country, 0, 0, 0, 0.0, 0.0, u, u, u, q.band, u);
-}
-int Add(const Qso& q) { return CallWithQso(StatsDll::Get().AddData0, q); }
-int Remove(const Qso& q) { return CallWithQso(StatsDll::Get().RemoveData0, q); }
-
-struct Reset {
-    const char* hostDir = ".\\";
-    int exportRequest = 0;
-    const char* ownCall = "EA4XYZ";
-    HostDateTime* start = nullptr;
-    HostDateTime* end = nullptr;
-    const char* ownCountry = "EA";
-    const char* unread = nullptr;
-};
-int DoReset(const Reset& r) {
-    const char* u = r.unread;
-    return StatsDll::Get().ResetStats0(r.hostDir, r.exportRequest, r.ownCall, r.start, r.end, u, u,
-                                       u, u, u, u, u, u, u, r.ownCountry, 0, 0, 0, 0.0, 0.0, u, u,
-                                       u);
-}
-
-struct Check {
-    const char* call = "DL1ABC";
-    const char* mode = "RTTY";
-    const char* callPrefix = "DL1";
-    const char* country = "DL";
-    const char* band = "20m";
-    const char* band2 = nullptr;
-    const char* unread = nullptr;
-    char* out1 = nullptr;
-    char* out2 = nullptr;
-};
-int DoCheck(const Check& c) {
-    const char* u = c.unread;
-    return StatsDll::Get().CheckCall0(c.call, 0, 0, c.mode, u, u, u, u, u, u, u, u, c.callPrefix,
-                                      c.country, 0, 0, 0, 0.0, 0.0, u, u, u, u, u, c.band, c.band2,
-                                      c.out1, c.out2);
-}
+using namespace host_calls;
 
 std::string AllHighBytes() {
     std::string text;
