@@ -113,16 +113,6 @@ std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream) {
     return log;
 }
 
-CheckArgs CheckOf(const QsoArgs& qso) {
-    CheckArgs c;
-    c.call = qso.call;
-    c.mode = qso.mode;
-    c.callPrefix = qso.callPrefix;
-    c.country = qso.country;
-    c.band = c.band2 = qso.band;
-    c.hasBand = c.hasBand2 = true;
-    return c;
-}
 
 std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t count,
                                     std::uint32_t stream) {

@@ -10,6 +10,7 @@
 #include "contest/call_checks.h"
 #include "contest/qso_entry.h"
 #include "plugin/stats_plugin.h"
+#include "tests/support/qso_builder.h"
 
 namespace benchlog {
 
@@ -20,8 +21,6 @@ std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream);
 // other bands, some new.
 std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t count,
                                     std::uint32_t stream);
-
-CheckArgs CheckOf(const QsoArgs& qso);
 
 // The reset that starts each reload.
 ResetArgs ContestReset();

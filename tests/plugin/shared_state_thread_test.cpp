@@ -13,6 +13,7 @@
 
 #include "plugin/stats_plugin.h"
 #include "tests/support/fake_environment.h"
+#include "tests/support/qso_builder.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -51,16 +52,6 @@ QsoArgs QsoOf(int n) {
     return q;
 }
 
-CheckArgs CheckOf(const QsoArgs& q) {
-    CheckArgs c;
-    c.call = q.call;
-    c.mode = q.mode;
-    c.callPrefix = q.callPrefix;
-    c.country = q.country;
-    c.band = c.band2 = q.band;
-    c.hasBand = c.hasBand2 = true;
-    return c;
-}
 
 // What one refresh pass copied out under the lock.
 struct Snapshot {

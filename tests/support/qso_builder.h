@@ -19,6 +19,18 @@ inline COleDateTime Later(const COleDateTime& time, double seconds) {
     return COleDateTime(time.Value() + seconds / 86400.0, COleDateTime::valid);
 }
 
+// The check a host makes once the whole call of a QSO is typed.
+inline CheckArgs CheckOf(const QsoArgs& qso) {
+    CheckArgs c;
+    c.call = qso.call;
+    c.mode = qso.mode;
+    c.callPrefix = qso.callPrefix;
+    c.country = qso.country;
+    c.band = c.band2 = qso.band;
+    c.hasBand = c.hasBand2 = true;
+    return c;
+}
+
 class Qso {
   public:
     explicit Qso(const std::string& call) {
