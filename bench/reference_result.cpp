@@ -85,18 +85,6 @@ BandScan StartBand(const std::string& band, BandRowLists& lists) {
     return s;
 }
 
-void CountRate(ResultFigures& r, const CInfo& last, const CInfo& q, int points) {
-    const double minutes = MinutesBefore(last.m_time, q.m_time);
-    if (minutes < 60) {
-        ++r.hourQsos;
-        r.hourPoints += points;
-    }
-    if (minutes < 10) {
-        ++r.tenMinuteQsos;
-        r.tenMinutePoints += points;
-    }
-}
-
 }  // namespace
 
 ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
@@ -116,7 +104,7 @@ ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
             s.f.points += points;
             if (q.m_band == log.back().m_band) {
                 r.lastQsoPoints = points;
-                if (!exportRun) CountRate(r, log.back(), q, points);
+                if (!exportRun) CountRate(r, log.back().m_time, q, points);
             }
             CountMultipliers(s, q);
         }

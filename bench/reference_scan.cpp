@@ -120,15 +120,4 @@ int FindQso(const Log& log, const QsoArgs& qso) {
     return -1;
 }
 
-double MinutesBefore(const COleDateTime& reference, const COleDateTime& time) {
-    if (reference.GetStatus() != COleDateTime::valid || time.GetStatus() != COleDateTime::valid) {
-        return NAN;
-    }
-    // Below zero the day counts down and the time of day up.
-    auto linear = [](double v) { return v >= 0 ? v : 2 * std::ceil(v) - v; };
-    double days = linear(reference.Value()) - linear(time.Value());
-    days += days >= 0 ? 0.5 / 86400 : -0.5 / 86400;
-    return std::trunc(days * 1440);
-}
-
 }  // namespace reference

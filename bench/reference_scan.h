@@ -33,9 +33,6 @@ ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
                      const std::string& ownCountry, bool exportRun, int badLines,
                      BandRowLists& lists);
 
-// Whole minutes from `time` back to `reference`, NaN when either is not valid.
-double MinutesBefore(const COleDateTime& reference, const COleDateTime& time);
-
 }  // namespace reference
 
 namespace reference {

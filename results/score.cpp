@@ -96,29 +96,6 @@ void CountMultipliers(ContestData& data, BandTally& t, const LogStore::Keys& qso
     }
 }
 
-// Whole minutes from `time` to `reference`, rounded to the second; NaN when
-// either time is not a valid one.
-double MinutesBefore(const COleDateTime& reference, const COleDateTime& time) {
-    if (reference.GetStatus() != COleDateTime::valid || time.GetStatus() != COleDateTime::valid) {
-        return NAN;
-    }
-    double days = reference.Linear() - time.Linear();
-    days += days >= 0 ? 0.5 / 86400 : -0.5 / 86400;
-    return std::trunc(days * 1440);
-}
-
-void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso, int points) {
-    const double minutes = MinutesBefore(reference, qso.m_time);
-    if (minutes < 60) {
-        ++r.hourQsos;
-        r.hourPoints += points;
-    }
-    if (minutes < 10) {
-        ++r.tenMinuteQsos;
-        r.tenMinutePoints += points;
-    }
-}
-
 // The tally of a band; a result has only a handful, so a scan beats hashing.
 BandTally* FindTally(std::vector<BandTally>& tallies, const std::string& band) {
     for (BandTally& t : tallies) {
@@ -151,6 +128,29 @@ std::vector<BandTally*> TallyByBandCode(const LogStore& log, std::vector<BandTal
 }
 
 }  // namespace
+
+// Whole minutes from `time` to `reference`, rounded to the second; NaN when
+// either time is not a valid one.
+static double MinutesBefore(const COleDateTime& reference, const COleDateTime& time) {
+    if (reference.GetStatus() != COleDateTime::valid || time.GetStatus() != COleDateTime::valid) {
+        return NAN;
+    }
+    double days = reference.Linear() - time.Linear();
+    days += days >= 0 ? 0.5 / 86400 : -0.5 / 86400;
+    return std::trunc(days * 1440);
+}
+
+void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso, int points) {
+    const double minutes = MinutesBefore(reference, qso.m_time);
+    if (minutes < 60) {
+        ++r.hourQsos;
+        r.hourPoints += points;
+    }
+    if (minutes < 10) {
+        ++r.tenMinuteQsos;
+        r.tenMinutePoints += points;
+    }
+}
 
 ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
                             int badLines) {

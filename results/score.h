@@ -42,6 +42,10 @@ void SortWorkedBands(std::vector<std::string>& bands);
 // worked from abroad, 1 for any other.
 int QsoPoints(const std::string& ownCountry, const std::string& workedCountry);
 
+// Counts a QSO worth `points` in the one-hour and ten-minute rate windows
+// that end at `reference`; a time that is not valid counts in neither.
+void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso, int points);
+
 // Computes every figure in one pass over the log.  Sorts the worked bands
 // and refills the band-row lists of the reported bands.  `badLines` is the
 // line count of the bad-QSO file; rates stay 0 during an export run.
