@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ clang libclang-rt-14-dev python3
-    libgtest-dev googletest libbenchmark-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     llvm-14
     wine wine32:i386
