@@ -14,19 +14,22 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}")
 
 # The Win32 layer that needs nothing from the portable core.
+# Every source in controls/ and windows/ is Win32 code, except the
+# portable ones that the core already builds.
+file(GLOB STATS_WIN_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/controls/*.cpp ${CMAKE_SOURCE_DIR}/windows/*.cpp)
+get_target_property(core_sources stats_core SOURCES)
+foreach(source ${core_sources})
+  list(REMOVE_ITEM STATS_WIN_SOURCES ${CMAKE_SOURCE_DIR}/${source})
+endforeach()
 add_library(stats_win STATIC
-  controls/resource_module.cpp
-  controls/owner_window.cpp
-  controls/dialog.cpp
-  controls/data_exchange.cpp
-  controls/dialog_init.cpp
+  ${STATS_WIN_SOURCES}
   results/cabrillo_dialog.cpp
-  windows/profile_store_win32.cpp
   plugin/win32_environment.cpp
   plugin/ui_thread.cpp
 )
 target_include_directories(stats_win PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(stats_win PUBLIC user32 gdi32 kernel32)
+target_link_libraries(stats_win PUBLIC user32 gdi32 kernel32 ole32 oleaut32 uuid)
 
 set(STATS_RESOURCES ${CMAKE_SOURCE_DIR}/resources/stats.rc)
 set_source_files_properties(${STATS_RESOURCES} PROPERTIES

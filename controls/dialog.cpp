@@ -1,6 +1,7 @@
 #include "controls/dialog.h"
 
 #include "controls/message_crack.h"
+#include "controls/owner_drawn.h"
 #include "controls/resource_module.h"
 
 INT_PTR CALLBACK Dialog::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,6 +35,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             const CommandArgs args = CrackCommand(wParam, lParam);
             return OnCommand(args.id, args.code, args.control) ? TRUE : FALSE;
         }
+        case WM_DRAWITEM:
+            // Owner-drawn controls of ours paint themselves.
+            if (OwnerDrawnControl::ReflectDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+                return TRUE;
+            [[fallthrough]];
         default: {
             INT_PTR result = FALSE;
             return OnMessage(message, wParam, lParam, result) ? result : FALSE;

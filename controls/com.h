@@ -1,0 +1,59 @@
+// Owners for COM: an interface pointer released once, and the thread's
+// COM initialisation.
+#pragma once
+
+#include <objbase.h>
+
+#include <utility>
+
+template <typename Interface>
+class ComPtr {
+  public:
+    ComPtr() = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : m_ptr(other.Detach()) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        Reset(other.Detach());
+        return *this;
+    }
+    ~ComPtr() { Reset(); }
+
+    Interface* Get() const { return m_ptr; }
+    Interface* operator->() const { return m_ptr; }
+    explicit operator bool() const { return m_ptr != nullptr; }
+    // For functions that hand out a new reference through an out-parameter.
+    Interface** Put() {
+        Reset();
+        return &m_ptr;
+    }
+    void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+    // Gives up the reference without releasing it.
+    Interface* Detach() { return std::exchange(m_ptr, nullptr); }
+    void Reset(Interface* ptr = nullptr) {
+        Interface* old = std::exchange(m_ptr, ptr);
+        if (old != nullptr) old->Release();
+    }
+
+  private:
+    Interface* m_ptr = nullptr;
+};
+
+// CoInitialize for the life of the object; CoUninitialize only when it
+// succeeded (S_FALSE, already initialised, also needs the matching call).
+class ComApartment {
+  public:
+    ComApartment() : m_ok(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment() {
+        if (m_ok) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    bool Ok() const { return m_ok; }
+    // Leaves the apartment to the thread's end: for a thread that must not
+    // call into COM any more (see the window thread's unload path).
+    void Abandon() { m_ok = false; }
+
+  private:
+    bool m_ok;
+};

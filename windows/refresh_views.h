@@ -1,0 +1,27 @@
+// What the information windows paint, copied from the shared state under
+// the lock so that painting never reads data the host thread may be
+// changing.  Portable: the painters take these, and tests build them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The windows' band indexes: 0 "160m", 1 "80m", 2 "40m", 3 "20m", 4 "15m",
+// 5 "10m"; -1 while no band is known.
+constexpr int kWindowBands = 6;
+
+// The previous-QSO table: the typed call, the band the radio is on and six
+// rows (one per band index) of at least four cells each.
+struct TableView {
+    int currentBand = -1;
+    std::string call;  // as typed; the table shows "Call" when empty
+    std::array<std::vector<std::string>, kWindowBands> rows;
+};
+
+// The multiplier list: the worked entities and call areas of the current
+// band, in ascending byte-wise order.
+struct MultiplierView {
+    int currentBand = -1;
+    std::vector<std::string> entries;
+};
