@@ -106,7 +106,8 @@ void ResetMapWindows(ContestData& data, const QsoArgs& qso, MapWindows& windows)
             (*list)[static_cast<size_t>(row)].clear();
         }
     }
-    if (qso.country == "EA") windows.ResetProvinceCells();
+    // Every Spanish entity's QSO may have marked a province.
+    if (IsSpanishCountry(qso.country)) windows.ResetProvinceCells();
 }
 
 void DropReportedLines(const ContestData& data, const QsoArgs& qso) {

@@ -57,6 +57,9 @@ int StatsPlugin::ResetStats(const ResetArgs& args) {
     FindHostVersion(m_env, args.hostDirectory, s.g_hostVersion);
     s.g_log.RemoveAll();
     s.g_workedBands.clear();
+    // The windows show these lists; the old log's multipliers must not stay
+    // on the bands the new log has not reached yet.
+    s.EmptyAll();
     s.g_ownCountry = args.ownCountry;
     s.g_ownCall = args.ownCall;
     if (IsRussianCaptionCountry(s.g_ownCountry)) s.g_russianCaptions = 1;

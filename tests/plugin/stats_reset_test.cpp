@@ -246,15 +246,24 @@ TEST_F(ResetWithHost, CreatesBadQsoFileWithHeader) {
     EXPECT_EQ(rig.BadQsoContent(), "KOLVEX TEST UBN file \r\n");
 }
 
-TEST_F(ResetWithHost, EmptiesLogAndWorkedBandsButNotBandRows) {
+// The windows show the band-row lists: after a reset they must not show the
+// old log's multipliers on bands the new log has not reached.
+TEST_F(ResetWithHost, EmptiesLogWorkedBandsAndBandRows) {
     rig.Reset();
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.AddData(Qso("DL2B").Band("40m").Mode("PSK"));
-    rig.State().g_bandMults[3] = {"DL"};
+    rig.Result();
+    PluginState& s = rig.State();
+    ASSERT_FALSE(s.g_bandMults[3].empty());
+    s.g_bandProvinces[2] = {"M"};
+    s.g_bandAreasK[1] = {"K1"};
     rig.Reset();
-    EXPECT_TRUE(rig.State().g_log.IsEmpty());
-    EXPECT_TRUE(rig.State().g_workedBands.empty());
-    EXPECT_EQ(rig.State().g_bandMults[3], std::vector<std::string>{"DL"});
+    EXPECT_TRUE(s.g_log.IsEmpty());
+    EXPECT_TRUE(s.g_workedBands.empty());
+    for (const BandRowList* list : {&s.g_bandMults, &s.g_bandAreasK, &s.g_bandAreasVE,
+                                    &s.g_bandAreasJA, &s.g_bandAreasVK, &s.g_bandProvinces}) {
+        for (const auto& row : *list) EXPECT_TRUE(row.empty());
+    }
     EXPECT_EQ(rig.Result().find("\r\n20m\t"), std::string::npos);
 }
 
