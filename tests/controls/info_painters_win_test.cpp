@@ -1,0 +1,312 @@
+// The multiplier list and the previous-QSO table, painted into bitmaps,
+// through the off-screen context and onto the screen, checked by pixels.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/gdi.h"
+#include "controls/info_button.h"
+#include "controls/mem_dc.h"
+#include "controls/qso_table.h"
+
+namespace {
+const COLORREF kListPaper = RGB(255, 250, 198);
+const COLORREF kTablePaper = RGB(255, 255, 198);
+const COLORREF kHighlight = RGB(198, 255, 255);
+const COLORREF kUntouched = RGB(10, 20, 30);
+
+Bitmap TopDownDib(int width, int height, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+// A 32-bit DIB section in its own memory context, filled with one colour.
+class Canvas {
+  public:
+    Canvas(int width, int height, COLORREF fill = kUntouched)
+        : m_width(width),
+          m_height(height),
+          m_dc(CreateCompatibleDC(nullptr)),
+          m_bitmap(TopDownDib(width, height, &m_bits)),
+          m_select(m_dc.Get(), m_bitmap.Get()) {
+        Brush brush(CreateSolidBrush(fill));
+        const RECT all = Area();
+        FillRect(Dc(), &all, brush.Get());
+    }
+    HDC Dc() const { return m_dc.Get(); }
+    RECT Area() const { return RECT{0, 0, m_width, m_height}; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    COLORREF At(int x, int y) const {
+        GdiFlush();
+        const DWORD p = static_cast<const DWORD*>(m_bits)[y * m_width + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    bool SamePixels(const Canvas& other) const {
+        GdiFlush();
+        const auto* a = static_cast<const DWORD*>(m_bits);
+        return m_width == other.m_width && m_height == other.m_height &&
+               std::equal(a, a + m_width * m_height, static_cast<const DWORD*>(other.m_bits));
+    }
+
+  private:
+    int m_width, m_height;
+    void* m_bits = nullptr;
+    MemoryDc m_dc;
+    Bitmap m_bitmap;
+    SelectGuard m_select;
+};
+
+bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; }
+
+struct Text {
+    int x, y;
+    std::string text;
+};
+
+// Dark pixels only inside the cells of `texts` (each showing some), and
+// everywhere else the paper colour that `paper` gives for the line.
+void ExpectTextsOnly(const Canvas& canvas, const std::vector<Text>& texts,
+                     const std::function<COLORREF(int)>& paper) {
+    std::vector<RECT> cells;
+    for (const Text& t : texts) {
+        SIZE size{};
+        GetTextExtentPoint32A(canvas.Dc(), t.text.data(), static_cast<int>(t.text.size()), &size);
+        cells.push_back(RECT{t.x, t.y, t.x + size.cx, t.y + size.cy});
+    }
+    std::vector<int> darkIn(cells.size(), 0);
+    int stray = 0;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const COLORREF c = canvas.At(x, y);
+            bool inCell = false;
+            for (size_t i = 0; i < cells.size(); ++i) {
+                if (!PtInRect(&cells[i], POINT{x, y})) continue;
+                inCell = true;
+                darkIn[i] += IsDark(c);
+            }
+            if (!inCell && c != paper(y) && stray++ == 0)
+                ADD_FAILURE() << "pixel at " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(stray, 0) << "pixels off the paper outside every text";
+    for (size_t i = 0; i < cells.size(); ++i)
+        EXPECT_GT(darkIn[i], 0) << "no ink for \"" << texts[i].text << "\" at " << texts[i].x << ","
+                                << texts[i].y;
+}
+
+const std::vector<std::string> kFive = {"EA8", "JA3", "K1", "VK2", "W5"};
+
+struct ListCase {
+    const char* name;
+    int band, width;
+    std::vector<std::string> entries;
+    std::vector<POINT> at;  // where each entry shows
+};
+
+TEST(PaintMultiplierList, FlowsEntriesInFortyByFifteenCells) {
+    const ListCase cases[] = {
+        {"wraps after four at width 200",
+         3,
+         200,
+         kFive,
+         {{5, 0}, {45, 0}, {85, 0}, {125, 0}, {5, 15}}},
+        {"five on one line at width 240",
+         3,
+         240,
+         kFive,
+         {{5, 0}, {45, 0}, {85, 0}, {125, 0}, {165, 0}}},
+        {"one a line when narrow", 1, 30, {"K1", "W5"}, {{5, 0}, {5, 15}}},
+        {"no band: background only", -1, 200, kFive, {}},
+        {"band out of range: background only", 6, 200, kFive, {}},
+        {"empty list: background only", 2, 200, {}, {}},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas(c.width, 100);
+        PaintMultiplierList(canvas.Dc(), canvas.Area(), MultiplierView{c.band, c.entries});
+        std::vector<Text> texts;
+        for (size_t i = 0; i < c.at.size(); ++i)
+            texts.push_back({c.at[i].x, c.at[i].y, c.entries[i]});
+        ExpectTextsOnly(canvas, texts, [](int) { return kListPaper; });
+    }
+}
+
+// Lines of 28 pixels in a control 196 high.
+TableView SampleTable(int band, const std::string& call) {
+    TableView view{band, call, {}};
+    view.rows = {{{"160m", "RTTY", "00:01", "ZZ"},
+                  {"80m", "RTTY", "12:34", "M"},
+                  {"40m", "   -", "   -", "   -"},
+                  {"20m", "RTTY", "23:59", "1234"},
+                  {"15m", "   -", "   -", "   -", "never"},
+                  {"10m", "RTTY"}}};  // a short row paints what it has
+    return view;
+}
+
+struct TableCase {
+    const char* name;
+    int band;
+    std::string call, shownCall;
+    int highlightTop, highlightBottom;  // equal: none
+};
+
+TEST(PaintQsoTable, PaintsTitlesRowsAndTheCurrentBandsLine) {
+    const TableCase cases[] = {
+        {"20 m highlighted", 3, "EA8XYZ", "EA8XYZ", 122, 140},
+        {"160 m highlights the title line", 0, "EA8XYZ", "EA8XYZ", 38, 56},
+        {"no band, no highlight", -1, "EA8XYZ", "EA8XYZ", 0, 0},
+        {"band out of range, no highlight", 9, "EA8XYZ", "EA8XYZ", 0, 0},
+        {"empty call shows Call", 5, "", "Call", 178, 196},
+    };
+    for (const TableCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas(320, 196);
+        const TableView view = SampleTable(c.band, c.call);
+        PaintQsoTable(canvas.Dc(), canvas.Area(), view);
+        std::vector<Text> texts = {{20, 38, "Band"},
+                                   {100, 38, "Mode"},
+                                   {140, 10, c.shownCall},
+                                   {178, 38, "Time"},
+                                   {245, 38, "Prov/NR"}};
+        const int x[] = {20, 100, 180, 260};
+        for (int line = 2; line <= 6; ++line) {
+            const auto& row = view.rows[line - 1];
+            for (size_t i = 0; i < std::min<size_t>(row.size(), 4); ++i)
+                texts.push_back({x[i], line * 28 + 10, row[i]});
+        }
+        ExpectTextsOnly(canvas, texts, [&](int y) {
+            return y >= c.highlightTop && y < c.highlightBottom ? kHighlight : kTablePaper;
+        });
+    }
+}
+
+TEST(PaintQsoTable, NeverShowsThe160mRowAndShowsCallForNoCall) {
+    auto paint = [](const TableView& view) {
+        auto canvas = std::make_unique<Canvas>(320, 196);
+        PaintQsoTable(canvas->Dc(), canvas->Area(), view);
+        return canvas;
+    };
+    TableView without160 = SampleTable(3, "EA8XYZ");
+    without160.rows[0].clear();
+    EXPECT_TRUE(paint(SampleTable(3, "EA8XYZ"))->SamePixels(*paint(without160)));
+    EXPECT_TRUE(paint(SampleTable(3, ""))->SamePixels(*paint(SampleTable(3, "Call"))));
+}
+
+using Painter = std::function<void(HDC, const RECT&)>;
+const Painter kPainters[] = {
+    [](HDC dc, const RECT& r) {
+        PaintMultiplierList(dc, r, MultiplierView{3, kFive});
+    },
+    [](HDC dc, const RECT& r) { PaintQsoTable(dc, r, SampleTable(3, "EA8XYZ")); },
+};
+
+TEST(CMemDC, CopiesExactlyTheDirectPictureWithinTheClipBox) {
+    const RECT clips[] = {{0, 0, 320, 196}, {50, 40, 150, 100}, {0, 0, 0, 0}};
+    for (const Painter& paint : kPainters) {
+        for (const RECT& clip : clips) {
+            Canvas direct(320, 196), target(320, 196);
+            paint(direct.Dc(), direct.Area());
+            IntersectClipRect(target.Dc(), clip.left, clip.top, clip.right, clip.bottom);
+            {
+                CMemDC dc(target.Dc());
+                EXPECT_EQ(dc.IsOffScreen(), !IsRectEmpty(&clip));
+                paint(dc, target.Area());
+            }
+            int wrong = 0;
+            for (int y = 0; y < 196; ++y)
+                for (int x = 0; x < 320; ++x)
+                    wrong += target.At(x, y) !=
+                             (PtInRect(&clip, POINT{x, y}) ? direct.At(x, y) : kUntouched);
+            EXPECT_EQ(wrong, 0) << "clip " << clip.left << "," << clip.top;
+        }
+    }
+}
+
+// Odd views and rectangles paint without a crash and give back every GDI
+// object, 10,000 times over.
+TEST(CMemDC, OddInputPaintsWithoutLeakingGdiObjects) {
+    const std::string high = "\x80\xA9\xC4\xFF\xE9\x81";
+    MultiplierView many{2, std::vector<std::string>(10000, std::string(100, 'W') + high)};
+    TableView odd = SampleTable(4, std::string(10000, 'Q') + high);
+    for (auto& row : odd.rows) row.assign(4, std::string(100, '\xD0') + high);
+    const RECT rects[] = {
+        {0, 0, 0, 0}, {0, 0, 320, 196}, {-5000, -5000, 2147483647, 2147483647}, {10, 10, -10, -10}};
+    Canvas canvas(320, 196);
+    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 10000; ++i) {
+        const RECT& r = rects[i % std::size(rects)];
+        CMemDC dc(canvas.Dc());
+        PaintMultiplierList(dc, r, i % 100 == 0 ? many : MultiplierView{i % 8 - 1, kFive});
+        PaintQsoTable(dc, r, i % 100 == 0 ? odd : SampleTable(i % 8 - 1, "EA8XYZ"));
+    }
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+}
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DRAWITEM &&
+        OwnerDrawnControl::ReflectDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+        return TRUE;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The control's client area as it stands on the screen.
+std::unique_ptr<Canvas> FromScreen(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    auto shot = std::make_unique<Canvas>(client.right, client.bottom);
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot->Dc(), 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+template <typename Control, typename View>
+void ExpectOnScreen(Control& control, View view, void (*paint)(HDC, const RECT&, const View&)) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = HostProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "InfoPaintersHost";
+    RegisterClassA(&windowClass);
+    HWND host =
+        CreateWindowExA(WS_EX_TOPMOST, "InfoPaintersHost", "Painters", WS_POPUP | WS_VISIBLE, 40,
+                        40, 340, 220, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(host, nullptr);
+    CreateWindowExA(WS_EX_CLIENTEDGE, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 4, 4, 324,
+                    200, host, reinterpret_cast<HMENU>(1003), nullptr, nullptr);
+    ASSERT_TRUE(control.SubclassDlgItem(1003, host));
+    control.SetViewProvider([view] { return view; });
+    RECT client{};
+    GetClientRect(control.Window(), &client);
+    Canvas expected(client.right, client.bottom);
+    paint(expected.Dc(), client, view);
+    bool same = false;
+    // The picture reaches the X server a moment after the paint.
+    for (int attempt = 0; attempt < 50 && !same; ++attempt) {
+        InvalidateRect(control.Window(), nullptr, FALSE);
+        UpdateWindow(control.Window());
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(attempt == 0 ? 0 : 50);
+        same = FromScreen(control.Window())->SamePixels(expected);
+    }
+    EXPECT_TRUE(same);
+    DestroyWindow(host);
+}
+
+TEST(OwnerDrawnInfoControls, ShowOnScreenWhatTheyPaintInABitmap) {
+    CCqWwInfoButton list;
+    ExpectOnScreen(list, MultiplierView{3, kFive}, PaintMultiplierList);
+    CqEA table;
+    ExpectOnScreen(table, SampleTable(3, "EA8XYZ"), PaintQsoTable);
+}
+}  // namespace
