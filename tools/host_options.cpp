@@ -8,6 +8,7 @@ namespace host {
 const char kUsage[] =
     "usage: stand_in_host [options] --log FILE.adi\n"
     "       stand_in_host [options] --load N\n"
+    "       stand_in_host [options] --cycles N\n"
     "  --dll PATH          plug-in to load (default Stats.dll)\n"
     "  --log FILE          ADIF log to replay\n"
     "  --cty FILE          country file (cty.dat layout) for calls without APP_KOLVEX_CTY\n"
@@ -24,9 +25,30 @@ const char kUsage[] =
     "  --load N            load run with N made-up QSOs instead of a log\n"
     "  --setup             also call SetupSet0 and dismiss its message box\n"
     "  --result-file FILE  write the last result byte for byte\n"
-    "  --verbose           one line per CheckCall0, IsValidExchg0 and AddData0 call\n";
+    "  --verbose           one line per CheckCall0, IsValidExchg0 and AddData0 call\n"
+    "  --cycles N          N times: load, reset (window thread on), one CheckCall0, unload;\n"
+    "                      checks that unloading is quick and leaves no window\n"
+    "  --automation        serve the automation object MixW2.Application (dial, typed call,\n"
+    "                      macros) while the plug-in runs\n"
+    "  --automation-quirk Q  serve it with bad answers (implies --automation): wrong-types,\n"
+    "                      long-call, nan-dial, inf-dial, negative-dial, fail, registered-only\n"
+    "  --type-pause-ms N   handle messages N ms after each typed letter (default 0)\n"
+    "  --hold-ms N         handle messages N ms after the replay, before unloading\n"
+    "  --macro-log FILE    write the macro texts received, one a line, at exit\n";
 
 namespace {
+
+struct QuirkName {
+    AutomationQuirk quirk;
+    const char* name;
+};
+
+const QuirkName kQuirkNames[] = {
+    {AutomationQuirk::none, "none"},          {AutomationQuirk::wrongTypes, "wrong-types"},
+    {AutomationQuirk::longCall, "long-call"}, {AutomationQuirk::nanDial, "nan-dial"},
+    {AutomationQuirk::infDial, "inf-dial"},   {AutomationQuirk::negativeDial, "negative-dial"},
+    {AutomationQuirk::fail, "fail"},          {AutomationQuirk::registeredOnly, "registered-only"},
+};
 
 bool ParseCount(const char* text, int* out) {
     char* end = nullptr;
@@ -36,7 +58,32 @@ bool ParseCount(const char* text, int* out) {
     return true;
 }
 
+// Milliseconds, 0 to ten minutes.
+bool ParseMs(const char* text, int* out) {
+    char* end = nullptr;
+    long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < 0 || value > 600000) return false;
+    *out = static_cast<int>(value);
+    return true;
+}
+
 }  // namespace
+
+bool ParseAutomationQuirk(const std::string& name, AutomationQuirk* quirk) {
+    for (const QuirkName& q : kQuirkNames) {
+        if (name == q.name) {
+            *quirk = q.quirk;
+            return true;
+        }
+    }
+    return false;
+}
+
+const char* AutomationQuirkName(AutomationQuirk quirk) {
+    for (const QuirkName& q : kQuirkNames)
+        if (q.quirk == quirk) return q.name;
+    return "none";
+}
 
 bool ParseDateOption(const std::string& text, OleDate* date) {
     if (text == "null") {
@@ -70,6 +117,8 @@ bool SetFlag(const std::string& arg, HostOptions* o) {
         o->verbose = true;
     else if (arg == "--setup")
         o->setup = true;
+    else if (arg == "--automation")
+        o->automation = true;
     else
         return false;
     return true;
@@ -100,6 +149,16 @@ bool SetValue(const std::string& arg, const char* value, HostOptions* o, bool* k
         return ParseCount(value, &o->removeEvery);
     else if (arg == "--load")
         return ParseCount(value, &o->load);
+    else if (arg == "--cycles")
+        return ParseCount(value, &o->cycles);
+    else if (arg == "--type-pause-ms")
+        return ParseMs(value, &o->typePauseMs);
+    else if (arg == "--hold-ms")
+        return ParseMs(value, &o->holdMs);
+    else if (arg == "--macro-log")
+        o->macroLog = value;
+    else if (arg == "--automation-quirk")
+        return o->automation = ParseAutomationQuirk(value, &o->automationQuirk);
     else
         *known = false;
     return *known;
@@ -124,8 +183,8 @@ bool ParseOptions(int argc, const char* const* argv, HostOptions* o, std::string
         }
         ++i;
     }
-    if (!o->help && o->log.empty() && o->load == 0) {
-        *error = "give --log FILE or --load N";
+    if (!o->help && o->log.empty() && o->load == 0 && o->cycles == 0) {
+        *error = "give --log FILE, --load N or --cycles N";
         return false;
     }
     return true;

@@ -7,6 +7,23 @@
 
 namespace host {
 
+// Ways the automation object can answer badly, to see how the plug-in
+// takes it.
+enum class AutomationQuirk {
+    none,
+    wrongTypes,      // typed call as VT_I4, dial as VT_BSTR
+    longCall,        // a typed call of 10,000 characters
+    nanDial,         // dial frequency NaN
+    infDial,         // dial frequency +infinity
+    negativeDial,    // dial frequency -14,025,000 Hz
+    fail,            // every Invoke answers E_FAIL
+    registeredOnly,  // program id registered, no running object
+};
+
+// "wrong-types", "long-call", ...; false for an unknown name.
+bool ParseAutomationQuirk(const std::string& name, AutomationQuirk* quirk);
+const char* AutomationQuirkName(AutomationQuirk quirk);
+
 struct HostOptions {
     std::string dll = "Stats.dll";
     std::string log;         // ADIF file to replay
@@ -26,6 +43,12 @@ struct HostOptions {
     std::string resultFile;   // the last result, byte for byte
     int removeEvery = 0;
     int load = 0;
+    bool automation = false;  // serve "MixW2.Application" while the plug-in runs
+    AutomationQuirk automationQuirk = AutomationQuirk::none;
+    int typePauseMs = 0;   // messages handled after each typed letter
+    int holdMs = 0;        // messages handled after the replay, before unloading
+    std::string macroLog;  // the macro texts received, one a line, written at exit
+    int cycles = 0;        // load-open-unload cycles instead of a replay
     bool help = false;
 };
 

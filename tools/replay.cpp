@@ -5,6 +5,8 @@
 
 #include "tools/call_prefix.h"
 #include "tools/host_files.h"
+#include "tools/message_pump.h"
+#include "tools/plugin_unload.h"
 #include "tools/window_watcher.h"
 
 namespace host {
@@ -53,8 +55,10 @@ std::string OneLine(const std::string& text) {
 
 // The operator types the call one character at a time; the host asks the
 // plug-in after each character, the complete call with the logged values.
+// A served automation object shows the call typed so far meanwhile.
 void TypeCall(const StatsPluginApi& api, const Qso& q, const cty::CountryFile* countries,
-              bool typing, bool verbose, ReplayTotals* totals) {
+              const HostOptions& o, HostAutomation* automation, ReplayTotals* totals) {
+    const bool typing = o.typing, verbose = o.verbose;
     std::size_t first = typing ? 1 : q.call.size();
     for (std::size_t n = first; n <= q.call.size(); ++n) {
         bool complete = n == q.call.size();
@@ -64,8 +68,10 @@ void TypeCall(const StatsPluginApi& api, const Qso& q, const cty::CountryFile* c
         check.band = q.band;
         check.callPrefix = complete ? q.callPrefix : callsign::DerivePrefix(check.call);
         check.country = complete ? q.country : CountryOfCall(check.call, countries);
+        if (automation != nullptr) automation->SetTypedCall(check.call);
         bool touched = false;
         int verdict = api.Check(check, &touched);
+        if (automation != nullptr || o.typePauseMs > 0) PumpMessagesFor(o.typePauseMs);
         totals->buffersTouched += touched ? 1 : 0;
         (complete ? totals->complete : totals->typing).Add(verdict);
         if (verbose)
@@ -131,6 +137,17 @@ void RemoveEveryNth(const StatsPluginApi& api, const std::vector<Qso>& qsos, int
     }
     std::printf("RemoveData0: %d QSOs removed (every %d-th QSO), %d answered 1\n", removed, every,
                 answeredOne);
+}
+
+// The operator leaves the windows open a while, then closes the host.
+void FinishAndUnload(const HostOptions& o, StatsPluginApi& api, HostAutomation* automation) {
+    if (o.holdMs > 0) {
+        std::printf("hold: handling messages for %d ms\n", o.holdMs);
+        std::fflush(stdout);
+        PumpMessagesFor(static_cast<unsigned>(o.holdMs));
+    }
+    if (automation != nullptr) std::printf("macros received: %zu\n", automation->Macros().size());
+    PrintUnload(UnloadPlugin(api));
 }
 
 }  // namespace
@@ -205,13 +222,19 @@ std::string FetchResult(const StatsPluginApi& api, bool exportRun, bool* boxSeen
     return result;
 }
 
-int Replay(const HostOptions& o, const StatsPluginApi& api, const ResetRequest& reset,
-           const std::vector<Qso>& qsos, const cty::CountryFile* countries) {
+int Replay(const HostOptions& o, StatsPluginApi& api, const ResetRequest& reset,
+           const std::vector<Qso>& qsos, const cty::CountryFile* countries,
+           HostAutomation* automation) {
     bool dialogSeen = ResetWithHeaderDialog(api, reset);
+    // Time for the plug-in's window thread to connect to the host.
+    if (automation != nullptr) PumpMessagesFor(kConnectPauseMs);
     ReplayTotals totals;
     for (std::size_t i = 0; i < qsos.size(); ++i) {
-        TypeCall(api, qsos[i], countries, o.typing, o.verbose, &totals);
+        // The radio stays where it was for a QSO logged without frequency.
+        if (automation != nullptr && qsos[i].freqHz != 0) automation->SetDialHz(qsos[i].freqHz);
+        TypeCall(api, qsos[i], countries, o, automation, &totals);
         LogQso(api, qsos[i], i, o, reset.ownCall, &totals);
+        if (automation != nullptr) automation->SetTypedCall("");
     }
     std::printf("QSOs: %zu replayed; AddData0 entered %d, refused %d\n", qsos.size(),
                 totals.accepted, totals.refused);
@@ -234,6 +257,7 @@ int Replay(const HostOptions& o, const StatsPluginApi& api, const ResetRequest& 
     if (!o.resultFile.empty()) {
         std::ofstream(o.resultFile, std::ios::binary) << result;
     }
+    FinishAndUnload(o, api, automation);
     if (reset.exportRun && !(dialogSeen && boxSeen)) return 3;
     return 0;
 }

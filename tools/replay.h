@@ -6,15 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "tools/automation_server.h"
 #include "tools/host_options.h"
 #include "tools/stats_plugin_api.h"
 
 namespace host {
 
+// How long the host handles messages after the reset, so that the
+// plug-in's window thread can connect to the automation object.
+constexpr unsigned kConnectPauseMs = 50;
+
 // Runs the reset (with the header dialog in an export run), replays the
-// QSOs and prints what the plug-in answered.  Returns the exit code.
-int Replay(const HostOptions& options, const StatsPluginApi& api, const ResetRequest& reset,
-           const std::vector<Qso>& qsos, const cty::CountryFile* countries);
+// QSOs, prints what the plug-in answered, holds (--hold-ms) and unloads the
+// plug-in.  With `automation` (null: not served) the dial follows each
+// QSO's frequency and the typed call each letter.  Returns the exit code.
+int Replay(const HostOptions& options, StatsPluginApi& api, const ResetRequest& reset,
+           const std::vector<Qso>& qsos, const cty::CountryFile* countries,
+           HostAutomation* automation);
 
 // ResetStats0, with a watcher that fills in the Cabrillo header when the
 // request asks for an export; false when an export's dialog never showed.

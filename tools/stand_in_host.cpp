@@ -9,11 +9,13 @@
 #include <fstream>
 #include <memory>
 
+#include "tools/automation_service.h"
 #include "tools/host_files.h"
 #include "tools/host_options.h"
 #include "tools/load_run.h"
 #include "tools/replay.h"
 #include "tools/stats_plugin_api.h"
+#include "tools/unload_cycles.h"
 #include "tools/window_watcher.h"
 
 namespace {
@@ -86,11 +88,15 @@ ResetRequest MakeReset(const HostOptions& o, const std::vector<Qso>& qsos,
     return reset;
 }
 
-int Run(const HostOptions& o) {
-    // The plug-in keeps its settings in "Plugins\KOLVEX.ini" under the
-    // host's folder, as in the host's own installation.
-    CreateDirectoryA("Plugins", nullptr);
-    if (!o.hostVersion.empty()) WriteHostSettings(o.hostVersion);
+// One line per macro text, in the order received.
+void WriteMacroLog(const std::string& path, const HostAutomation* automation) {
+    std::ofstream file(path, std::ios::binary);
+    if (automation != nullptr)
+        for (const std::string& macro : automation->Macros()) file << MacroLine(macro) << "\r\n";
+    if (!file) std::fprintf(stderr, "cannot write %s\n", path.c_str());
+}
+
+int RunLog(const HostOptions& o, HostAutomation* automation) {
     StatsPluginApi api;
     std::string error;
     if (!api.Load(o.dll, &error)) {
@@ -107,7 +113,22 @@ int Run(const HostOptions& o) {
     std::string stationCall;
     if (o.load > 0) return LoadRun(o, api, MakeReset(o, qsos, stationCall, countries.get()));
     if (!ReadLog(o, countries.get(), &qsos, &stationCall)) return 1;
-    return Replay(o, api, MakeReset(o, qsos, stationCall, countries.get()), qsos, countries.get());
+    return Replay(o, api, MakeReset(o, qsos, stationCall, countries.get()), qsos, countries.get(),
+                  automation);
+}
+
+int Run(const HostOptions& o) {
+    // The plug-in keeps its settings in "Plugins\KOLVEX.ini" under the
+    // host's folder, as in the host's own installation.
+    CreateDirectoryA("Plugins", nullptr);
+    if (!o.hostVersion.empty()) WriteHostSettings(o.hostVersion);
+    // Served before the plug-in loads and withdrawn after it is gone, as
+    // the real host's object outlives its plug-ins.
+    AutomationService service;
+    if (o.automation && !service.Start(o.automationQuirk)) return 1;
+    int code = o.cycles > 0 ? RunUnloadCycles(o, service.Object()) : RunLog(o, service.Object());
+    if (!o.macroLog.empty()) WriteMacroLog(o.macroLog, service.Object());
+    return code;
 }
 
 }  // namespace

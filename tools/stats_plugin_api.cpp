@@ -54,6 +54,11 @@ bool StatsPluginApi::Load(const std::string& path, std::string* error) {
            Resolve(m_module, "GetResult0", &m_getResult0, error);
 }
 
+void StatsPluginApi::Unload() {
+    if (m_module != nullptr) FreeLibrary(m_module);
+    m_module = nullptr;
+}
+
 std::string StatsPluginApi::LoadedPath() const {
     char path[MAX_PATH] = "";
     if (m_module != nullptr) GetModuleFileNameA(m_module, path, MAX_PATH);

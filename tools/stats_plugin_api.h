@@ -34,6 +34,8 @@ class StatsPluginApi {
     // False with a message when the DLL or one of its exports is missing.
     bool Load(const std::string& path, std::string* error);
     std::string LoadedPath() const;
+    // FreeLibrary now rather than at destruction; the exports are gone after.
+    void Unload();
 
     int NumberOfSets() const { return m_getNumberOfSets(); }
     const char* SetName(int index) const { return m_getSetName(index); }

@@ -1,0 +1,121 @@
+#include "tools/unload_cycles.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "tools/message_pump.h"
+#include "tools/plugin_unload.h"
+#include "tools/stats_plugin_api.h"
+
+namespace host {
+namespace {
+
+// Long enough for the window thread to open its windows and connect.
+constexpr unsigned kWindowsOpenMs = 300;
+
+struct WindowCount {
+    bool visibleOnly;
+    DWORD skipThread;  // windows of this thread are not counted (0: none)
+    int count;
+};
+
+BOOL CALLBACK CountOwnWindow(HWND window, LPARAM param) {
+    WindowCount* c = reinterpret_cast<WindowCount*>(param);
+    DWORD process = 0;
+    DWORD thread = GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && thread != c->skipThread &&
+        (!c->visibleOnly || IsWindowVisible(window)))
+        ++c->count;
+    return TRUE;
+}
+
+int CountWindows(bool visibleOnly, DWORD skipThread) {
+    WindowCount c{visibleOnly, skipThread, 0};
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&c));
+    return c.count;
+}
+
+// "Start" 0 (or missing) lets the reset start the window thread.
+void AllowWindowThread() {
+    char dir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    // A full path: a bare relative one would land in the Windows folder.
+    std::string ini = std::string(dir) + "\\Plugins\\KOLVEX.ini";
+    WritePrivateProfileStringA("Settings", "Start", "0", ini.c_str());
+}
+
+ResetRequest CycleReset(const HostOptions& o) {
+    char dir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    ResetRequest reset;
+    reset.hostDir = std::string(dir) + "\\";
+    reset.ownCall = o.ownCall.empty() ? "DF7KV" : o.ownCall;
+    reset.ownCountry = o.ownCountryGiven ? o.ownCountry : "DL";
+    reset.start = o.startGiven ? o.start : DateFromAdif("20170211", "0000");
+    reset.end = o.endGiven ? o.end : DateFromAdif("20170212", "2359");
+    return reset;
+}
+
+CallCheck CycleCall() {
+    CallCheck check;
+    check.call = "EA3XYZ";
+    check.mode = "RTTY";
+    check.band = "20m";
+    check.callPrefix = "EA3";
+    check.country = "EA";
+    return check;
+}
+
+struct CycleTotals {
+    double slowestMs = 0.0;
+    int moduleStayed = 0, windowsStayed = 0, slow = 0;
+};
+
+// One cycle; false when the DLL cannot be loaded.
+bool RunCycle(int n, const HostOptions& o, HostAutomation* automation, CycleTotals* totals) {
+    AllowWindowThread();
+    StatsPluginApi api;
+    std::string error;
+    if (!api.Load(o.dll, &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    api.Reset(CycleReset(o));
+    const CallCheck check = CycleCall();
+    if (automation != nullptr) automation->SetTypedCall(check.call);
+    bool touched = false;
+    api.Check(check, &touched);
+    PumpMessagesFor(kWindowsOpenMs);
+    const int open = CountWindows(true, 0);
+    UnloadReport unload = UnloadPlugin(api);
+    if (automation != nullptr) automation->SetTypedCall("");
+    PumpMessagesFor(0);
+    // The main thread's own windows (COM's, the console's) stay, of course.
+    const int left = CountWindows(false, GetCurrentThreadId());
+    std::printf(
+        "cycle %d: %d windows open; FreeLibrary returned in %.0f ms; module gone: %s; "
+        "windows left: %d\n",
+        n, open, unload.ms, unload.moduleGone ? "yes" : "no", left);
+    std::fflush(stdout);
+    totals->slowestMs = std::max(totals->slowestMs, unload.ms);
+    totals->slow += unload.ms > kUnloadSlowMs ? 1 : 0;
+    totals->moduleStayed += unload.moduleGone ? 0 : 1;
+    totals->windowsStayed += left > 0 ? 1 : 0;
+    return true;
+}
+
+}  // namespace
+
+int RunUnloadCycles(const HostOptions& o, HostAutomation* automation) {
+    CycleTotals totals;
+    for (int n = 1; n <= o.cycles; ++n)
+        if (!RunCycle(n, o, automation, &totals)) return 1;
+    std::printf(
+        "cycles: %d run; slowest FreeLibrary %.0f ms; over %.0f ms: %d; module stayed: %d; "
+        "windows stayed: %d\n",
+        o.cycles, totals.slowestMs, kUnloadSlowMs, totals.slow, totals.moduleStayed,
+        totals.windowsStayed);
+    return totals.slow + totals.moduleStayed + totals.windowsStayed > 0 ? 6 : 0;
+}
+
+}  // namespace host
