@@ -11,6 +11,8 @@ add_library(stats_core STATIC
   contest/call_checks.cpp
   contest/qso_entry.cpp
   windows/settings.cpp
+  windows/window_titles.cpp
+  windows/info_refresh.cpp
   results/cabrillo_log.cpp
   results/score.cpp
   results/result_text.cpp

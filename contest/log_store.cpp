@@ -183,6 +183,11 @@ int LogStore::CountSame(const std::string& call, const std::string& band,
     return count;
 }
 
+const CInfo* LogStore::NewestOnBand(const std::string& call, const std::string& band) const {
+    const Pos pos = NewestOf(call, band);
+    return pos == CallBandIndex::kNone ? nullptr : &m_slots[pos].info;
+}
+
 const CInfo* LogStore::FirstOnBand(const std::string& band) const {
     const BandIndex* index = BandOf(band);
     if (index == nullptr || index->ids.empty()) return nullptr;

@@ -88,6 +88,8 @@ class LogStore {
     bool HasCallOnBand(const std::string& call, const std::string& band) const;
     int CountSame(const std::string& call, const std::string& band, const std::string& mode) const;
     const CInfo* FirstOnBand(const std::string& band) const;
+    // The last record in log order with this call and band (exact texts), or null.
+    const CInfo* NewestOnBand(const std::string& call, const std::string& band) const;
     bool HasCountryOnBand(const std::string& band, const std::string& country) const;
     // True when a record on the band carries the same call area as `info`
     // (JA, VE, VK, K tested in that order, -1 never matches).

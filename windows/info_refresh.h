@@ -1,0 +1,69 @@
+// One refresh of the information windows, without the windows: reads the
+// typed call and the dial from the host, fills the previous-QSO rows from
+// the log and says what the open windows must show.  The window thread runs
+// it when WM_REFRESH_INFO arrives and applies the answer to whichever
+// windows are open.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "plugin/plugin_state.h"
+#include "windows/refresh_views.h"
+#include "windows/window_titles.h"
+
+extern const std::array<const char*, kWindowBands> kBandLabels;  // "160m" .. "10m"
+
+// The band index of a dial frequency in hertz: the whole megahertz,
+// truncated towards zero, of 1, 3, 7, 14, 21 or 28 give 0 .. 5; anything
+// else (NaN and infinities included) gives -1.
+int BandOfDial(double hz);
+
+// The host's automation object.  Each call answers false when it failed.
+class HostLink {
+  public:
+    virtual ~HostLink() = default;
+    virtual bool Connected() const = 0;
+    virtual bool TypedCall(std::string* call) = 0;        // dispatch id 8 with 5
+    virtual bool DialHz(double* hz) = 0;                  // dispatch id 2
+    virtual bool SendMacro(const std::string& text) = 0;  // dispatch id 16
+};
+
+// The window thread's own state between passes.
+struct RefreshState {
+    std::string currentCall;
+    double lastDialHz = 0.0;  // the dial when "<SP1>" was last sent
+    int currentBand = -1;     // -1 until a pass finds a band
+    int shownBand = 10;       // the band the map windows mark; 10: none yet
+};
+
+// What one pass decided; empty strings mean "leave as is".
+struct RefreshView {
+    bool rowsUpdated = false;  // the previous-QSO table must repaint
+    std::string prevQsoTitle;
+    bool bandKnown = false;       // the dial is on a contest band: the rest applies
+    std::string multiplierTitle;  // only while no call is typed
+    bool resetMaps = false;       // the band changed: every map cell goes back to unworked
+    std::string provinceTitle;
+    std::vector<std::string> provinces;  // to mark, in list order
+    std::string callAreaTitle;
+    std::vector<std::string> callAreas;  // K, VE, JA, VK lists in that order
+    bool repaint = false;                // the multiplier list and the table repaint
+};
+
+// One pass.  Holds state.lock only while it reads or writes the shared
+// state, never while it calls the host, and leaves g_refreshPending at 1
+// however it ends, so that the call check can ask again.
+RefreshView RunRefreshPass(PluginState& state, RefreshState& refresh, HostLink& host);
+
+// The previous-QSO rows for `call`, made afresh (takes state.lock): every
+// row's cells 1 to 4 become "   -", then each band's newest QSO with the
+// call fills mode, time and province or exchange.  Returns the captions
+// read under the same lock.
+Captions FillPrevQsoRows(PluginState& state, const std::string& call);
+
+// Copies for painting, taken under the lock.
+TableView TakeTableView(PluginState& state, const RefreshState& refresh);
+// The current band's multipliers in ascending byte order; empty without a band.
+MultiplierView TakeMultiplierView(PluginState& state, const RefreshState& refresh);
