@@ -1,0 +1,119 @@
+// The previous-QSO rows of a refresh pass against a plain scan of the log in
+// store order: random logs over small pools of calls, bands, countries and
+// times, so that (call, band) keys collide often, with removals in between
+// (enough of them that the store compacts its records).
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "contest/contest_rules.h"
+#include "tests/support/qso_builder.h"
+#include "tests/windows/fake_host_link.h"
+
+namespace {
+
+using Rows = std::array<std::vector<std::string>, kWindowBands>;
+
+const char* const kCalls[] = {"DL1ABC", "dl1abc", "EA8ZZ", "K1XY", "JA1QQ", "EA", ""};
+const char* const kBands[] = {"160m", "80m", "40m", "20m", "15m", "10m", "20M", "6m", ""};
+const char* const kCountries[] = {"DL", "EA", "EA8", "ea", "K", ""};
+const char* const kModes[] = {"RTTY", "PSK"};
+const char* const kTexts[] = {"M", "TF", "012", "", "599"};
+
+// Step 7 as the rows read: every record in store order overwrites the row of
+// each band label it matches.
+Rows ScanRows(const std::vector<CInfo>& log, const std::string& call) {
+    Rows rows;
+    for (int r = 0; r < kWindowBands; ++r) {
+        rows[static_cast<std::size_t>(r)] = {ValidBands().GetAt(r), "   -", "   -", "   -", "   -"};
+    }
+    if (call.empty()) return rows;
+    for (const CInfo& q : log) {
+        for (std::size_t r = 0; r < kWindowBands; ++r) {
+            if (q.m_band != kBandLabels[r] || q.m_call != call) continue;
+            rows[r][1] = q.m_mode;
+            rows[r][2] = q.m_time.Format("%H:%M");
+            rows[r][3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;
+        }
+    }
+    return rows;
+}
+
+template <std::size_t N>
+const char* Pick(std::mt19937& random, const char* const (&pool)[N]) {
+    return pool[std::uniform_int_distribution<std::size_t>(0, N - 1)(random)];
+}
+
+CInfo RandomQso(std::mt19937& random) {
+    CInfo q;
+    q.m_call = Pick(random, kCalls);
+    q.m_band = Pick(random, kBands);
+    q.m_mode = Pick(random, kModes);
+    q.m_country = Pick(random, kCountries);
+    q.m_province = Pick(random, kTexts);
+    q.m_exchReceived = Pick(random, kTexts);
+    const int minute = std::uniform_int_distribution<int>(0, 24 * 60 - 1)(random);
+    q.m_time = QsoTime(minute / 60, minute % 60);
+    const int status = std::uniform_int_distribution<int>(0, 19)(random);
+    if (status == 0) q.m_time = COleDateTime(q.m_time.Value(), COleDateTime::invalid);
+    if (status == 1) q.m_time = COleDateTime(0.0, COleDateTime::null);
+    return q;
+}
+
+struct Mirror {
+    PluginState state;
+    std::vector<CInfo> log;  // the same records, in store order
+    std::vector<LogStore::Id> ids;
+
+    Mirror() {
+        for (int r = 0; r < kWindowBands; ++r) {
+            state.g_prevQsoRows[static_cast<std::size_t>(r)] = {ValidBands().GetAt(r), "-", "-",
+                                                                "-", "-"};
+        }
+    }
+
+    void Add(const CInfo& q) {
+        ids.push_back(state.g_log.Add(q));
+        log.push_back(q);
+    }
+    void Remove(std::size_t i) {
+        state.g_log.RemoveAt(ids[i]);
+        ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(i));
+        log.erase(log.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+};
+
+TEST(PrevQsoDifferential, RowsEqualAScanOfTheLog) {
+    constexpr int kLogs = 60;
+    constexpr int kSteps = 400;
+    int checks = 0;
+    for (int n = 0; n < kLogs; ++n) {
+        std::mt19937 random(static_cast<std::uint32_t>(n));
+        Mirror m;
+        RefreshState refresh;
+        FakeHostLink host;
+        for (int step = 0; step < kSteps; ++step) {
+            // Removals outnumber adds in the second half, so the store compacts.
+            const int removeOdds = step < kSteps / 2 ? 25 : 60;
+            if (!m.log.empty() && std::uniform_int_distribution<int>(0, 99)(random) < removeOdds) {
+                m.Remove(std::uniform_int_distribution<std::size_t>(0, m.log.size() - 1)(random));
+            } else {
+                m.Add(RandomQso(random));
+            }
+            if (step % 10 != 0) continue;
+            for (const char* call : kCalls) {
+                host.call = call;
+                if (host.call.size() == 1 || host.call.size() == 2) continue;  // no rows then
+                RunRefreshPass(m.state, refresh, host);
+                ASSERT_EQ(m.state.g_prevQsoRows, ScanRows(m.log, call))
+                    << "log " << n << " step " << step << " call '" << call << "'";
+                ++checks;
+            }
+        }
+    }
+    EXPECT_GT(checks, 10000);
+}
+
+}  // namespace
