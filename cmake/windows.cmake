@@ -26,14 +26,13 @@ add_library(stats_win STATIC
   ${STATS_WIN_SOURCES}
   results/cabrillo_dialog.cpp
   plugin/win32_environment.cpp
-  plugin/ui_thread.cpp
 )
 target_include_directories(stats_win PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(stats_win PUBLIC user32 gdi32 kernel32 ole32 oleaut32 uuid)
+target_link_libraries(stats_win PUBLIC stats_core user32 gdi32 kernel32 ole32 oleaut32 uuid)
 
 set(STATS_RESOURCES ${CMAKE_SOURCE_DIR}/resources/stats.rc)
 set_source_files_properties(${STATS_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/resources/resource.h)
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/windows.rc;${CMAKE_SOURCE_DIR}/resources/stats.ico")
 
 add_library(Stats SHARED
   plugin/exports.cpp

@@ -67,7 +67,7 @@ bool ModalDialog::OnCommand(int id, int /*code*/, HWND /*control*/) {
 bool ModelessDialog::Create(HWND owner) {
     if (Window() != nullptr) return true;
     HWND window =
-        CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(TemplateId()), owner, StaticProc,
+        CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(TemplateId()), owner, StaticProc,
                            reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
     return window != nullptr;
 }

@@ -17,7 +17,7 @@ bool OwnerDrawnControl::SubclassDlgItem(int id, HWND parent) {
     if (!SetPropA(control, kObjectProperty, this)) return false;
     m_window = control;
     PreSubclassWindow();
-    m_classProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+    m_classProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnerDrawnControl::SubclassProc)));
     return true;
 }
@@ -25,7 +25,7 @@ bool OwnerDrawnControl::SubclassDlgItem(int id, HWND parent) {
 void OwnerDrawnControl::Unsubclass() {
     if (m_window == nullptr) return;
     if (m_classProc != nullptr)
-        SetWindowLongPtrA(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_classProc));
+        SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_classProc));
     RemovePropA(m_window, kObjectProperty);
     m_window = nullptr;
     m_classProc = nullptr;
@@ -45,8 +45,8 @@ bool OwnerDrawnControl::ReflectDrawItem(const DRAWITEMSTRUCT* item) {
 }
 
 LRESULT OwnerDrawnControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return m_classProc != nullptr ? CallWindowProcA(m_classProc, m_window, message, wParam, lParam)
-                                  : DefWindowProcA(m_window, message, wParam, lParam);
+    return m_classProc != nullptr ? CallWindowProcW(m_classProc, m_window, message, wParam, lParam)
+                                  : DefWindowProcW(m_window, message, wParam, lParam);
 }
 
 LRESULT OwnerDrawnControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -56,12 +56,12 @@ LRESULT OwnerDrawnControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 LRESULT CALLBACK OwnerDrawnControl::SubclassProc(HWND window, UINT message, WPARAM wParam,
                                                  LPARAM lParam) {
     OwnerDrawnControl* self = FromWindow(window);
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The window goes before the object: hand it back to its class.
         WNDPROC classProc = self->m_classProc;
         self->Unsubclass();
-        return CallWindowProcA(classProc, window, message, wParam, lParam);
+        return CallWindowProcW(classProc, window, message, wParam, lParam);
     }
     try {
         return self->WindowProc(message, wParam, lParam);

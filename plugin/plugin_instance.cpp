@@ -2,6 +2,7 @@
 
 #include "plugin/win32_environment.h"
 #include "windows/profile_store_win32.h"
+#include "windows/window_thread.h"
 
 namespace {
 // One translation unit, so constructed in this order when the DLL loads
@@ -9,6 +10,9 @@ namespace {
 Win32Environment g_environment;
 ProfileStoreWin32 g_profileStore;
 StatsPlugin g_plugin(g_environment, g_profileStore);
+WindowThread g_windowThread(g_plugin.State(), g_plugin.GetSettings());
+const bool g_windowThreadAttached = (g_environment.AttachWindowThread(g_windowThread), true);
 }  // namespace
 
 StatsPlugin& ThePlugin() { return g_plugin; }
+WindowThread& TheWindowThread() { return g_windowThread; }

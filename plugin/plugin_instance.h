@@ -3,4 +3,7 @@
 
 #include "plugin/stats_plugin.h"
 
+class WindowThread;
+
 StatsPlugin& ThePlugin();
+WindowThread& TheWindowThread();

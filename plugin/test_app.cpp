@@ -1,7 +1,8 @@
 #include "plugin/test_app.h"
 
 #include "controls/resource_module.h"
-#include "plugin/ui_thread.h"
+#include "plugin/plugin_instance.h"
+#include "windows/window_thread.h"
 
 CTestApp theApp;
 
@@ -10,8 +11,9 @@ BOOL CTestApp::InitInstance(HINSTANCE module) {
     return TRUE;
 }
 
+// Runs in DllMain under the loader lock: the wait for the window thread is
+// bounded, and returns only once the thread has left this DLL's code.
 int CTestApp::ExitInstance() {
-    CloseAllWindows();
-    Sleep(20);  // lets the window thread return after it unregistered its window
+    TheWindowThread().CloseAllWindows(true);
     return 0;
 }

@@ -12,7 +12,7 @@ class CTestApp {
     virtual ~CTestApp() = default;
 
     virtual BOOL InitInstance(HINSTANCE module);
-    // Closes every window of the window thread and gives the thread time to end.
+    // Closes every window of the window thread and waits for the thread to end.
     virtual int ExitInstance();
 };
 

@@ -4,8 +4,8 @@
 
 #include "controls/handles.h"
 #include "controls/owner_window.h"
-#include "plugin/ui_thread.h"
 #include "results/cabrillo_dialog.h"
+#include "windows/window_thread.h"
 
 std::vector<std::string> Win32Environment::FindFiles(const std::string& pattern) {
     std::vector<std::string> names;
@@ -22,18 +22,26 @@ void Win32Environment::ShowOutput(const std::string& text) {
     MessageBoxA(OwnerForCallingThread(), text.c_str(), "Output", MB_ICONINFORMATION | MB_OK);
 }
 
-bool Win32Environment::SetupWindowRunning() { return g_setupWnd != nullptr; }
-
-void Win32Environment::StartUiThread() { ::StartUiThread(); }
-
-void Win32Environment::PostRefresh() {
-    HWND setup = g_setupWnd;
-    if (setup != nullptr) PostMessageA(setup, WM_REFRESH_INFO, 0, 0);
+bool Win32Environment::SetupWindowRunning() {
+    return m_windows != nullptr && m_windows->SetupRunning();
 }
 
-// The map windows come later; until then none is open to be reset.
-bool Win32Environment::ResetProvinceCells() { return false; }
-bool Win32Environment::ResetCallAreaCells() { return false; }
+void Win32Environment::StartUiThread() {
+    if (m_windows != nullptr) m_windows->StartUiThread();
+}
+
+void Win32Environment::PostRefresh() {
+    if (m_windows != nullptr) m_windows->PostRefresh();
+}
+
+// The cells belong to the window thread: the reset is posted to it, never
+// painted from the host thread.
+bool Win32Environment::ResetProvinceCells() {
+    return m_windows != nullptr && m_windows->PostMapReset(kProvinceMap);
+}
+bool Win32Environment::ResetCallAreaCells() {
+    return m_windows != nullptr && m_windows->PostMapReset(kCallAreaMap);
+}
 
 bool Win32Environment::Edit(CabrilloHeader& header) {
     return Cabrillo::Edit(header, OwnerForCallingThread());

@@ -7,8 +7,13 @@
 
 #include "plugin/environment.h"
 
+class WindowThread;
+
 class Win32Environment : public Environment {
   public:
+    // The window thread that the reset starts; without one no window runs.
+    void AttachWindowThread(WindowThread& windows) { m_windows = &windows; }
+
     std::vector<std::string> FindFiles(const std::string& pattern) override;
     void ShowOutput(const std::string& text) override;
 
@@ -19,4 +24,7 @@ class Win32Environment : public Environment {
     bool ResetCallAreaCells() override;
 
     bool Edit(CabrilloHeader& header) override;
+
+  private:
+    WindowThread* m_windows = nullptr;
 };

@@ -1,5 +1,5 @@
 // The Win32 platform under the plug-in: file search, the Output box and
-// the closing of the window thread's windows.
+// the window thread's absence.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,7 +8,6 @@
 #include <thread>
 #include <vector>
 
-#include "plugin/ui_thread.h"
 #include "plugin/win32_environment.h"
 #include "tests/support/temp_dir_win.h"
 #include "tests/support/window_driver_win.h"
@@ -65,65 +64,3 @@ TEST(Win32Environment, WithoutTheWindowThreadNothingRuns) {
     EXPECT_FALSE(env.SetupWindowRunning());
 }
 
-namespace {
-// Windows on a thread of their own that log the order of their WM_CLOSE.
-std::vector<std::string> g_closed;
-
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        char name[32] = {};
-        GetWindowTextA(window, name, sizeof name);
-        g_closed.push_back(name);
-        if (window == g_setupWnd.load()) {
-            // As the window thread does once its modal run has ended.
-            DestroyWindow(window);
-            g_setupWnd = nullptr;
-            PostQuitMessage(0);
-        } else {
-            DestroyWindow(window);
-        }
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND MakeWindow(const char* name) {
-    return CreateWindowA("RecordingWindow", name, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                         GetModuleHandleA(nullptr), nullptr);
-}
-}  // namespace
-
-TEST(CloseAllWindows, WithoutSetupWindowTouchesNothing) {
-    HWND fake = reinterpret_cast<HWND>(0x1234);
-    g_provinceWnd = fake;
-    CloseAllWindows();
-    EXPECT_EQ(g_provinceWnd.load(), fake);
-    g_provinceWnd = nullptr;
-}
-
-TEST(CloseAllWindows, ClosesTheInformationWindowsFirstThenTheSetupWindow) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "RecordingWindow";
-    RegisterClassA(&wc);
-    g_closed.clear();
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::thread windowThread([ready] {
-        g_setupWnd = MakeWindow("setup");
-        g_multiplierWnd = MakeWindow("multiplier");
-        g_callAreaWnd = MakeWindow("call area");
-        g_prevQsoWnd = MakeWindow("prev qso");
-        SetEvent(ready);
-        MSG msg;
-        while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-    });
-    WaitForSingleObject(ready, INFINITE);
-    CloseHandle(ready);
-    CloseAllWindows();
-    windowThread.join();
-    EXPECT_EQ(g_closed, (std::vector<std::string>{"call area", "prev qso", "multiplier", "setup"}));
-    for (auto* entry :
-         {&g_setupWnd, &g_multiplierWnd, &g_provinceWnd, &g_callAreaWnd, &g_prevQsoWnd})
-        EXPECT_EQ(entry->load(), nullptr);
-}

@@ -1,0 +1,32 @@
+// The running host's automation object "MixW2.Application", reached from
+// the window thread: the typed call, the dial and macro texts, by dispatch id.
+#pragma once
+
+#include <oaidl.h>
+
+#include <string>
+
+#include "controls/com.h"
+#include "windows/info_refresh.h"
+
+class HostAutomation : public HostLink {
+  public:
+    // Looks the program id up and asks for the running instance; stays
+    // unconnected when the host is not running or not registered.  COM must
+    // be initialised on the calling thread.
+    void Connect();
+    // Gives up the host's object.  With `release` false the reference is
+    // dropped without a call into COM (the thread must not call out any more).
+    void Disconnect(bool release);
+
+    bool Connected() const override { return static_cast<bool>(m_host); }
+    bool TypedCall(std::string* call) override;
+    bool DialHz(double* hz) override;
+    bool SendMacro(const std::string& text) override;
+
+  private:
+    // One Invoke; a failed call is an answer, not an exception.
+    HRESULT Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCount, VARIANT* result);
+
+    ComPtr<IDispatch> m_host;
+};

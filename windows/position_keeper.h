@@ -1,0 +1,33 @@
+// A window's place on the screen, kept in two settings keys.  Positions are
+// saved whenever the mouse moves over the window (WM_SETCURSOR), and only
+// the coordinate that changed is written.
+#pragma once
+
+#include <windows.h>
+
+#include "windows/settings.h"
+
+struct PositionKeys {
+    const char* x;
+    const char* y;
+    int defaultX;  // a stored 0 (or nothing) means the default
+    int defaultY;
+};
+
+class PositionKeeper {
+  public:
+    PositionKeeper(Settings& settings, PositionKeys keys) : m_settings(settings), m_keys(keys) {}
+
+    // Reads the stored position and remembers it as the last one written.
+    POINT Load();
+    // Moves the window to the stored position, keeping its size and z-order.
+    void Restore(HWND window);
+    // Writes each coordinate of the window's screen position that differs
+    // from the last one written.
+    void Save(HWND window);
+
+  private:
+    Settings& m_settings;
+    PositionKeys m_keys;
+    POINT m_written = {0, 0};
+};
