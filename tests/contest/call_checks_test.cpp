@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/case_name.h"
@@ -123,6 +124,132 @@ INSTANTIATE_TEST_SUITE_P(CallArea, CheckCallVerdict,
                                                      Check("W1B").Country("K").Prefix("W1"),
                                                      kNothingNew}),
                          CaseName());
+
+// Call area 9 is the last of the ten: it must neither fall off the end nor
+// be taken for area 0 or 8.  Each case runs for K, VE, JA and VK.
+struct AreaCountry {
+    const char* name;
+    const char* country;
+    const char* stem;  // the call and its prefix start with it
+};
+
+struct AreaWorked {
+    const char* band;
+    char digit;
+};
+
+struct AreaNineCase {
+    const char* name;
+    std::vector<AreaWorked> logged;  // the country's stations worked before
+    const char* band;
+    char digit;
+    int verdict;
+};
+
+class CheckCallAreaNine : public testing::TestWithParam<std::tuple<AreaCountry, AreaNineCase>> {};
+
+TEST_P(CheckCallAreaNine, Answers) {
+    const AreaCountry& country = std::get<0>(GetParam());
+    const AreaNineCase& c = std::get<1>(GetParam());
+    PluginRig rig;
+    rig.Reset();
+    char suffix = 'A';
+    for (const AreaWorked& w : c.logged) {
+        const std::string prefix = country.stem + std::string(1, w.digit);
+        ASSERT_EQ(rig.plugin.AddData(
+                      Qso(prefix + suffix++).Country(country.country).Prefix(prefix).Band(w.band)),
+                  1);
+    }
+    const std::string prefix = country.stem + std::string(1, c.digit);
+    EXPECT_EQ(rig.plugin.CheckCall(
+                  Check(prefix + "Z").Country(country.country).Prefix(prefix).Band(c.band)),
+              c.verdict);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CheckCallAreaNine,
+    testing::Combine(
+        testing::Values(AreaCountry{"Usa", "K", "W"}, AreaCountry{"Canada", "VE", "VE"},
+                        AreaCountry{"Japan", "JA", "JA"}, AreaCountry{"Australia", "VK", "VK"}),
+        testing::Values(
+            AreaNineCase{"NineWorkedOnBand", {{"20m", '9'}}, "20m", '9', kNothingNew},
+            AreaNineCase{"NineWorkedAmongOthers",
+                         {{"20m", '0'}, {"20m", '8'}, {"20m", '9'}, {"20m", '1'}},
+                         "20m",
+                         '9',
+                         kNothingNew},
+            AreaNineCase{"NineBesideZero", {{"20m", '0'}}, "20m", '9', kNewCallArea},
+            AreaNineCase{"ZeroBesideNine", {{"20m", '9'}}, "20m", '0', kNewCallArea},
+            AreaNineCase{"NineBesideEight", {{"20m", '8'}}, "20m", '9', kNewCallArea},
+            AreaNineCase{
+                "NineOnOtherBandOnly", {{"40m", '9'}, {"20m", '1'}}, "20m", '9', kNewCallArea},
+            AreaNineCase{"NineOnFreshBand", {{"40m", '9'}}, "20m", '9', kNewCountry})),
+    [](const testing::TestParamInfo<CheckCallAreaNine::ParamType>& param) {
+        return std::string(std::get<0>(param.param).name) + std::get<1>(param.param).name;
+    });
+
+// A reset empties the log; nothing of the log before it may show in the
+// verdicts after it.
+struct AfterResetCase {
+    const char* name;
+    std::vector<Qso> before;  // logged, then the reset
+    std::vector<Qso> after;   // logged after the reset
+    Check check;
+    int verdict;
+};
+
+class CheckCallAfterReset : public testing::TestWithParam<AfterResetCase> {};
+
+TEST_P(CheckCallAfterReset, IgnoresLogBeforeReset) {
+    const AfterResetCase& c = GetParam();
+    PluginRig rig;
+    rig.Reset();
+    for (const Qso& qso : c.before) ASSERT_EQ(rig.plugin.AddData(qso), 1);
+    rig.Reset();
+    for (const Qso& qso : c.after) ASSERT_EQ(rig.plugin.AddData(qso), 1);
+    EXPECT_EQ(rig.plugin.CheckCall(c.check), c.verdict);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CheckCallAfterReset,
+    testing::Values(
+        AfterResetCase{"SameCallNoLongerDupe", {Qso("DL1A")}, {}, Check("DL1A"), kNewCountry},
+        AfterResetCase{"CountryNewAgain",
+                       {Qso("UA1A").Country("UA").Prefix("UA1")},
+                       {},
+                       Check("UA3B").Country("UA").Prefix("UA3"),
+                       kNewCountry},
+        AfterResetCase{"CountryNewAgainBesideOther",
+                       {Qso("UA1A").Country("UA").Prefix("UA1"), Qso("DL1A")},
+                       {Qso("DL2B")},
+                       Check("UA3B").Country("UA").Prefix("UA3"),
+                       kNewCountry},
+        AfterResetCase{"JapaneseAreaNewAgain",
+                       {Ja("JA1A", "JA1")},
+                       {Ja("JA2B", "JA2")},
+                       Check("JA1A").Country("JA").Prefix("JA1"),
+                       kNewCallArea},
+        AfterResetCase{"JapaneseCountryNewAgain",
+                       {Ja("JA1A", "JA1"), Ja("JA2B", "JA2")},
+                       {},
+                       Check("JA1A").Country("JA").Prefix("JA1"),
+                       kNewCountry},
+        AfterResetCase{"UsaAreaNineNewAgain",
+                       {Qso("W9A").Country("K").Prefix("W9")},
+                       {Qso("W1B").Country("K").Prefix("W1")},
+                       Check("W9A").Country("K").Prefix("W9"),
+                       kNewCallArea},
+        AfterResetCase{"HqNoLongerFirstOnBand",
+                       {Qso("EA1A").Spanish("EA", "HQ")},
+                       {Qso("EA2B").Spanish("EA", "M")},
+                       Check("EA4URE").Country("EA"),
+                       kNewCountry},
+        AfterResetCase{"LogAfterResetCounts",
+                       {Qso("UA1A").Country("UA").Prefix("UA1")},
+                       {Qso("UA1A").Country("UA").Prefix("UA1")},
+                       Check("UA1A").Country("UA").Prefix("UA1"),
+                       kDupe}),
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Headquarters, CheckCallVerdict,

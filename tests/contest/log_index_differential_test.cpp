@@ -1,8 +1,9 @@
 // The indexed log against a plain scan of the records from the first one:
 // random logs over small alphabets, so that calls, bands, countries and
-// areas collide often, with removals in between.
+// areas collide often, with removals and resets in between.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,11 +21,16 @@ namespace {
 
 struct ScanLog {
     std::vector<CInfo> records;
+    std::vector<std::string> workedBands;
 
     // Returns 1 when entered; `dupeLines` gets the number of DUPE lines.
     int Add(const QsoArgs& q, int& dupeLines) {
         dupeLines = 0;
-        if (!ValidBands().Contains(q.band) || !ValidModes().Contains(q.mode)) return 0;
+        if (!ValidBands().Contains(q.band)) return 0;
+        if (std::find(workedBands.begin(), workedBands.end(), q.band) == workedBands.end()) {
+            workedBands.push_back(q.band);
+        }
+        if (!ValidModes().Contains(q.mode)) return 0;
         if (q.exchReceived.empty() || q.exchSent.empty()) return 0;
         CInfo r;
         r.m_call = q.call;
@@ -62,9 +68,15 @@ struct ScanLog {
             if (r.m_call == q.call && r.m_band == q.band && r.m_mode == q.mode &&
                 SameTime(r.m_time, q.time)) {
                 records.erase(records.begin() + static_cast<long>(i));
-                return;
+                break;
             }
         }
+        if (records.empty()) workedBands.clear();
+    }
+
+    void Reset() {
+        records.clear();
+        workedBands.clear();
     }
 
     int Judge(const std::string& hostVersion, const CheckArgs& a) const {
@@ -144,7 +156,7 @@ class Material {
         q.rstReceived = "599";
         q.exchSent = Below(30) == 0 ? "" : "001";
         q.exchReceived = Pick({"M", "HQ", "XX", "hq", " m ", "12", "HQ", ""});
-        q.callPrefix = Pick({"1", "4", "K4", "JA", "12", ""});
+        q.callPrefix = Pick({"1", "4", "K4", "JA", "12", "", "9", "0", "K9"});
         q.country = Pick({"EA", "EA8", "K", "VE", "JA", "VK", "DL", "", "EA", "K", "JA"});
         q.band = Pick({"20m", "40m", "20m", "40m", "20M", "160m"});
         return q;
@@ -154,7 +166,7 @@ class Material {
         CheckArgs a;
         a.call = Pick({"EA4URE", "A", "AB", "B", "C"});
         a.mode = Pick({"RTTY", "rtty", "RTTY", "PSK"});
-        a.callPrefix = Pick({"1", "4", "K4", "JA", "12", "", "2"});
+        a.callPrefix = Pick({"1", "4", "K4", "JA", "12", "", "2", "9", "0"});
         a.country = Pick({"EA", "EA8", "K", "VE", "JA", "VK", "DL", "", "K", "JA"});
         a.band = Pick({"20m", "40m", "20m", "40m", "20M", "160m", ""});
         a.hasBand = Below(20) != 0;
@@ -189,7 +201,9 @@ int DupeLinesInFile(const std::string& name) {
 }
 
 // The log's records as the scan holds them, by their serial number.
-void ExpectSameLog(const LogStore& log, const ScanLog& scan, int run, int step) {
+void ExpectSameLog(const ContestData& data, const ScanLog& scan, int run, int step) {
+    const LogStore& log = data.g_log;
+    ASSERT_EQ(data.g_workedBands, scan.workedBands) << "run " << run << " step " << step;
     ASSERT_EQ(log.GetCount(), static_cast<int>(scan.records.size()))
         << "run " << run << " step " << step;
     size_t i = 0;
@@ -209,15 +223,25 @@ TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
     const std::vector<std::string> versions = {"MixW", "2.19", "2.20", "3.1.1"};
     int verdicts[5] = {};
     int removed = 0;
+    int resets = 0;  // of logs that were not empty
     for (int run = 0; run < 300; ++run) {
         Material random(static_cast<unsigned>(run) * 7919u + 17u);
         ContestData data;
         data.g_badQsoFile = "bad.txt";
         ScanLog scan;
+        std::vector<CInfo> beforeReset;  // removals may name QSOs of the log before the reset
         const std::string version = versions[static_cast<size_t>(run) % versions.size()];
         for (int step = 0; step < 60; ++step) {
             const QsoArgs qso = random.Qso(run * 1000 + step + 1);
-            if (random.Below(4) != 0) {
+            const int action = random.Below(40);
+            if (action == 0) {
+                // What a statistics reset does to the contest data.
+                resets += scan.records.empty() ? 0 : 1;
+                beforeReset = scan.records;
+                scan.Reset();
+                data.g_log.RemoveAll();
+                data.g_workedBands.clear();
+            } else if (action % 4 != 0) {
                 BadQso::Create(data.g_badQsoFile, BadQso::kCreatedHeader);
                 int dupeLines = 0;
                 const int expected = scan.Add(qso, dupeLines);
@@ -226,9 +250,10 @@ TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
                     << "run " << run << " step " << step;
             } else {
                 QsoArgs removal = qso;
-                if (!scan.records.empty() && random.Below(3) != 0) {
-                    const CInfo& target = scan.records[static_cast<size_t>(
-                        random.Below(static_cast<int>(scan.records.size())))];
+                const std::vector<CInfo>& pool = random.Below(5) == 0 ? beforeReset : scan.records;
+                if (!pool.empty() && random.Below(3) != 0) {
+                    const CInfo& target =
+                        pool[static_cast<size_t>(random.Below(static_cast<int>(pool.size())))];
                     removal.call = target.m_call;
                     removal.band = target.m_band;
                     removal.mode = target.m_mode;
@@ -239,7 +264,7 @@ TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
                 removed += static_cast<int>(before - scan.records.size());
                 RemoveQso(data, removal, windows);
             }
-            ExpectSameLog(data.g_log, scan, run, step);
+            ExpectSameLog(data, scan, run, step);
             for (int k = 0; k < 5; ++k) {
                 const CheckArgs check = random.Check();
                 const int verdict = scan.Judge(version, check);
@@ -253,6 +278,7 @@ TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
     // The material reaches every verdict and many removals.
     for (int verdict = 0; verdict < 5; ++verdict) EXPECT_GT(verdicts[verdict], 500) << verdict;
     EXPECT_GT(removed, 1000);
+    EXPECT_GT(resets, 200);
 }
 
 }  // namespace

@@ -280,4 +280,47 @@ INSTANTIATE_TEST_SUITE_P(
                     "QSO: 14085 RY  DL1OWN        599 001    EA1A          599 M\r\n"}),
     CaseName());
 
+// The own call fills a field of 13 characters; a longer one pushes the rest
+// of the line along and keeps its one separating blank.
+struct OwnCallCase {
+    const char* name;
+    const char* ownCall;
+    const char* call;
+    const char* line;
+};
+
+class CabrilloOwnCallInQsoLine : public CabrilloHeaderEdit,
+                                 public testing::WithParamInterface<OwnCallCase> {};
+
+TEST_P(CabrilloOwnCallInQsoLine, WrittenWhole) {
+    const OwnCallCase& c = GetParam();
+    Edit(c.ownCall);
+    log.AddQsoLine(c.call, 14085, "RY", QsoTime(), "599", "001", "599", "M");
+    const std::string file = Written();
+    const std::string header = "\r\nCREATED-BY: MixW 3.1.1\r\n";
+    const size_t start = file.find(header);
+    ASSERT_NE(start, std::string::npos);
+    EXPECT_EQ(file.substr(start + header.size()), std::string(c.line) + "END-OF-LOG:\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CabrilloOwnCallInQsoLine,
+    testing::Values(
+        OwnCallCase{
+            "TwelveCharactersPadded", "EA8ABCDEF/MM", "EA1A",
+            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/MM  599 001    EA1A          599 M\r\n"},
+        OwnCallCase{
+            "ThirteenCharactersFillField", "EA8ABCDEF/QRP", "EA1A",
+            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1A          599 M\r\n"},
+        OwnCallCase{
+            "FourteenCharactersNotCut", "EA8ABCDEFG/QRP", "EA1A",
+            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEFG/QRP 599 001    EA1A          599 M\r\n"},
+        OwnCallCase{"ThirtyThreeCharactersNotCut", "EA8ABCDEFGHIJKLMNOPQRSTUVWXYZ/QRP", "EA1A",
+                    "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEFGHIJKLMNOPQRSTUVWXYZ/QRP 599 001    "
+                    "EA1A          599 M\r\n"},
+        OwnCallCase{
+            "BothCallsThirteenCharacters", "EA8ABCDEF/QRP", "EA1ABCDEF/QRP",
+            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1ABCDEF/QRP 599 M\r\n"}),
+    CaseName());
+
 }  // namespace

@@ -1,5 +1,6 @@
 // The one-pass result against a plain reading of the rules: for each worked
-// band, a scan of the whole log with local lists, on random logs.
+// band, a scan of the whole log with local lists, on random logs, before
+// and after statistics resets in the middle of a run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,48 +143,62 @@ Qso RandomQso(std::mt19937& random) {
         .Band(pick({"20m", "40m", "10m", "20M", "80m", "15m", "160m"}))
         .Mode(pick({"RTTY", "RTTY", "rtty", "PSK"}))
         .Country(pick({"EA", "EA8", "K", "VE", "JA", "VK", "DL", "F", ""}))
-        .Prefix(pick({"1", "4", "K4", "", "JA2"}))
+        .Prefix(pick({"1", "4", "K4", "", "JA2", "9", "0", "W9"}))
         .Exch(pick({"M", "TF", "HQ", "XX", "12", "m"}));
     return qso;
 }
 
+// The result and the lists of the reported bands, against the scan.
+void ExpectResultLikeScan(PluginRig& rig, int run, int phase) {
+    // The lists of bands not reported keep what they held.
+    PluginState& s = rig.State();
+    for (int row = 0; row < kBandRows; ++row) s.g_bandMults[row] = {"KEPT"};
+    Reference ref = ScanResult(s);
+    for (int row = 0; row < kBandRows; ++row) {
+        if (!Has(s.g_workedBands, kBandTexts[row])) ref.lists.g_bandMults[row] = {"KEPT"};
+    }
+    ASSERT_EQ(rig.Result(), ref.text) << "run " << run << " phase " << phase;
+    for (const std::string& band : s.g_workedBands) {
+        const int row = BandRow(band);
+        if (row < 0) continue;
+        ASSERT_EQ(s.g_bandProvinces[row], ref.lists.g_bandProvinces[row]) << "run " << run;
+        ASSERT_EQ(s.g_bandAreasJA[row], ref.lists.g_bandAreasJA[row]) << "run " << run;
+        ASSERT_EQ(s.g_bandAreasK[row], ref.lists.g_bandAreasK[row]) << "run " << run;
+        ASSERT_EQ(s.g_bandAreasVE[row], ref.lists.g_bandAreasVE[row]) << "run " << run;
+        ASSERT_EQ(s.g_bandAreasVK[row], ref.lists.g_bandAreasVK[row]) << "run " << run;
+    }
+    for (int row = 0; row < kBandRows; ++row) {
+        ASSERT_EQ(s.g_bandMults[row], ref.lists.g_bandMults[row]) << "run " << run;
+    }
+}
+
 TEST(ResultDifferential, EqualsBandByBandScan) {
+    int resets = 0;  // of logs that were not empty
     for (int run = 0; run < 150; ++run) {
         std::mt19937 random(static_cast<unsigned>(run) * 104729u + 3u);
         PluginRig rig;
         rig.Reset(ContestReset("DL1OWN", run % 3 == 0 ? "EA" : "DL"));
-        std::vector<Qso> added;
+        std::vector<Qso> added;  // also the QSOs from before a reset: removing them does nothing
+        int phase = 0;
         const int steps = static_cast<int>(random() % 120);
         for (int step = 0; step < steps; ++step) {
-            if (!added.empty() && random() % 6 == 0) {
+            const unsigned action = random() % 30;
+            if (action == 0) {
+                // The result before the reset, then a reset that may change the own country.
+                ASSERT_NO_FATAL_FAILURE(ExpectResultLikeScan(rig, run, phase++));
+                resets += rig.State().g_log.IsEmpty() ? 0 : 1;
+                rig.Reset(ContestReset("DL1OWN", random() % 2 == 0 ? "EA" : "DL"));
+                ASSERT_TRUE(rig.State().g_log.IsEmpty()) << "run " << run;
+            } else if (!added.empty() && action % 6 == 0) {
                 rig.plugin.RemoveData(added[random() % added.size()]);
             } else {
                 added.push_back(RandomQso(random));
                 rig.plugin.AddData(added.back());
             }
         }
-        // The lists of bands not reported keep what they held.
-        PluginState& s = rig.State();
-        for (int row = 0; row < kBandRows; ++row) s.g_bandMults[row] = {"KEPT"};
-        Reference ref = ScanResult(s);
-        for (int row = 0; row < kBandRows; ++row) {
-            if (!Has(s.g_workedBands, kBandTexts[row])) ref.lists.g_bandMults[row] = {"KEPT"};
-        }
-        ASSERT_EQ(rig.Result(), ref.text) << "run " << run;
-        for (const std::string& band : s.g_workedBands) {
-            const int row = BandRow(band);
-            if (row < 0) continue;
-            ASSERT_EQ(s.g_bandMults[row], ref.lists.g_bandMults[row]) << "run " << run;
-            ASSERT_EQ(s.g_bandProvinces[row], ref.lists.g_bandProvinces[row]) << "run " << run;
-            ASSERT_EQ(s.g_bandAreasJA[row], ref.lists.g_bandAreasJA[row]) << "run " << run;
-            ASSERT_EQ(s.g_bandAreasK[row], ref.lists.g_bandAreasK[row]) << "run " << run;
-            ASSERT_EQ(s.g_bandAreasVE[row], ref.lists.g_bandAreasVE[row]) << "run " << run;
-            ASSERT_EQ(s.g_bandAreasVK[row], ref.lists.g_bandAreasVK[row]) << "run " << run;
-        }
-        for (int row = 0; row < kBandRows; ++row) {
-            ASSERT_EQ(s.g_bandMults[row], ref.lists.g_bandMults[row]) << "run " << run;
-        }
+        ASSERT_NO_FATAL_FAILURE(ExpectResultLikeScan(rig, run, phase));
     }
+    EXPECT_GT(resets, 100);
 }
 
 }  // namespace
