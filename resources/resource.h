@@ -19,3 +19,40 @@
 #define IDC_CAB_CATEGORY_POWER 1021
 #define IDC_CAB_CATEGORY_TRANSMITTER 1022
 
+// Icon of every window.
+#define IDI_STATS 107
+
+// Setup window.
+#define IDD_SETUP 104
+#define IDC_SETUP_VIEW 1023
+#define IDC_SETUP_EADX100 1015
+#define IDC_SETUP_CALL_AREA 1016
+#define IDC_SETUP_PROVINCE 1017
+#define IDC_SETUP_ON_TOP 1018
+#define IDC_SETUP_PREV_QSO 1019
+#define IDC_SETUP_OLD_STYLE 1020
+
+// Multiplier window: one owner-drawn list.
+#define IDD_MULTIPLIER 105
+#define IDC_MULT_LIST 1016
+
+// Previous-QSO window: one owner-drawn table.
+#define IDD_PREV_QSO 112
+#define IDC_PREV_TABLE 1003
+
+// Province window: 52 cells in reading order, FIRST to LAST without GAP,
+// then the HQ cell.
+#define IDD_PROVINCE 110
+#define IDC_PROVINCE_FIRST 1015
+#define IDC_PROVINCE_GAP 1019
+#define IDC_PROVINCE_LAST 1067
+#define IDC_PROVINCE_HQ 1072
+
+// Call-area window: ten cells a country, digits 1..9 then 0.
+#define IDD_CALL_AREA 111
+#define IDC_AREA_FIRST 1015
+#define IDC_AREA_K_FIRST 1015
+#define IDC_AREA_VE_FIRST 1025
+#define IDC_AREA_JA_FIRST 1035
+#define IDC_AREA_VK_FIRST 1045
+#define IDC_AREA_LAST 1054
