@@ -12,8 +12,10 @@ constexpr DWORD kCloseBoundMs = 2500;
 constexpr DWORD kSetupBoundMs = 400;
 
 // kernel32's ExitThread as an APC.  Taken from kernel32 itself, not through
-// an import thunk, which would lie in this DLL.
-PAPCFUNC ExitThreadApc() {
+// an import thunk, which would lie in this DLL.  Looked up when the DLL
+// loads: the lookup takes the loader lock, which a host thread unloading
+// the DLL holds while it waits for the window thread to leave.
+PAPCFUNC FindExitThreadApc() {
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     FARPROC exitThread = kernel != nullptr ? GetProcAddress(kernel, "ExitThread") : nullptr;
     return reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(exitThread));
@@ -24,6 +26,7 @@ PAPCFUNC ExitThreadApc() {
 WindowThread::WindowThread(PluginState& state, Settings& settings)
     : m_state(state),
       m_settings(settings),
+      m_exitThread(FindExitThreadApc()),
       m_ended(CreateEventA(nullptr, TRUE, TRUE, nullptr)),
       m_parked(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
@@ -69,8 +72,7 @@ int WindowThread::UiThreadMain() {
 // m_ended and waits alertably, which runs the APC.  So once m_ended is set,
 // the thread never comes back into this DLL, which may be gone by then.
 void WindowThread::LeaveThread() {
-    PAPCFUNC exitThread = ExitThreadApc();
-    if (exitThread != nullptr && QueueUserAPC(exitThread, GetCurrentThread(), 0) != 0) {
+    if (m_exitThread != nullptr && QueueUserAPC(m_exitThread, GetCurrentThread(), 0) != 0) {
         SignalObjectAndWait(m_ended.Get(), m_parked.Get(), INFINITE, TRUE);
     }
     SetEvent(m_ended.Get());

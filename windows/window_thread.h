@@ -73,6 +73,8 @@ class WindowThread {
 
     PluginState& m_state;
     Settings& m_settings;
+
+    PAPCFUNC m_exitThread;  // the thread's way out, in the system's code
     WindowRegistry m_registry;
     KernelHandle m_thread;
     KernelHandle m_ended;   // manual reset: the thread has left our code
