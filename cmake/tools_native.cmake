@@ -10,6 +10,7 @@ add_executable(tools_tests
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/call_prefix_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/cty_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/host_files_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/host_options_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/host_qso_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/ole_date_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/sample_log_test.cpp

@@ -81,3 +81,6 @@ endfunction()
 # the reference scorer); a load run of 100,000 made-up QSOs.
 add_host_wine_test(stand_in_host_wine_test ${CMAKE_SOURCE_DIR}/samples)
 add_host_wine_test(stand_in_host_load_wine_test 100000)
+# The host's automation object served to a probe client, its bad-answer
+# modes, and load-unload cycles.
+add_host_wine_test(stand_in_host_automation_wine_test)
