@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "controls/owner_drawn.h"
 #include "windows/refresh_views.h"

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 #include "controls/owner_drawn.h"
 #include "windows/refresh_views.h"
