@@ -20,6 +20,7 @@ add_executable(stand_in_host
   ${STAND_IN_TOOLS}/replay.cpp
   ${STAND_IN_TOOLS}/load_run.cpp
   ${STAND_IN_TOOLS}/automation_service.cpp
+  ${STAND_IN_TOOLS}/crash_report.cpp
   ${STAND_IN_TOOLS}/message_pump.cpp
   ${STAND_IN_TOOLS}/plugin_unload.cpp
   ${STAND_IN_TOOLS}/unload_cycles.cpp

@@ -129,16 +129,23 @@ void RunBadCalls(IDispatch* object, bool local) {
     }
 }
 
-// Prints the dial and the typed call each time either changes.
+std::string TypedCall(IDispatch* object) {
+    return CallDispatch(object, Call(kDispLogField, kMethod, {IntArg(kLogFieldCall)})).value;
+}
+
+// Prints the dial and the typed call each time either changes.  The host
+// sets the dial before the first letter of a QSO, so a dial read between
+// two equal reads of the call belongs to that call; other samples are
+// dropped.
 void Watch(IDispatch* object, int ms) {
     std::string last;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < static_cast<DWORD>(ms)) {
+        const std::string before = TypedCall(object);
         DispatchAnswer dial = CallDispatch(object, Call(kDispDialHz, kGet, {}));
-        DispatchAnswer call =
-            CallDispatch(object, Call(kDispLogField, kMethod, {IntArg(kLogFieldCall)}));
-        std::string seen = "dial " + dial.value + ", call " + call.value;
-        if (seen != last) {
+        const std::string call = TypedCall(object);
+        std::string seen = "dial " + dial.value + ", call " + call;
+        if (call == before && seen != last) {
             std::printf("probe: seen %s\n", seen.c_str());
             std::fflush(stdout);
             last = seen;

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "tools/message_pump.h"
+
 namespace host {
 namespace {
 
@@ -53,6 +55,7 @@ UnloadReport UnloadPlugin(StatsPluginApi& api) {
         WaitForSingleObject(thread, INFINITE);
         CloseHandle(thread);
     }
+    PumpMessagesFor(kAfterUnloadMs);
     UnloadReport report;
     report.ms = took.count();
     report.moduleGone = name.empty() || GetModuleHandleA(name.c_str()) == nullptr;

@@ -17,6 +17,12 @@ constexpr unsigned kUnloadGiveUpMs = 20000;
 // Longer than this counts as too slow in the unload cycles.
 constexpr double kUnloadSlowMs = 3000.0;
 
+// How long the host goes on handling messages after FreeLibrary returned:
+// a plug-in thread still waiting on a call into the host goes on then, and
+// faults here, where it is watched, if its code is already gone.
+constexpr unsigned kAfterUnloadMs = 200;
+
+// FreeLibrary, timed; then messages for kAfterUnloadMs.
 UnloadReport UnloadPlugin(StatsPluginApi& api);
 
 // "unload: FreeLibrary returned in X ms; module gone: yes"

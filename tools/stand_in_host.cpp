@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "tools/automation_service.h"
+#include "tools/crash_report.h"
 #include "tools/host_files.h"
 #include "tools/host_options.h"
 #include "tools/load_run.h"
@@ -136,6 +137,7 @@ int Run(const HostOptions& o) {
 int main(int argc, char** argv) {
     // Results and files are shown byte for byte, CR LF included.
     _setmode(_fileno(stdout), _O_BINARY);
+    host::ReportCrashes();
     host::HostOptions options;
     std::string error;
     if (!host::ParseOptions(argc, argv, &options, &error)) {

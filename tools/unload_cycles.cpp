@@ -89,7 +89,6 @@ bool RunCycle(int n, const HostOptions& o, HostAutomation* automation, CycleTota
     const int open = CountWindows(true, 0);
     UnloadReport unload = UnloadPlugin(api);
     if (automation != nullptr) automation->SetTypedCall("");
-    PumpMessagesFor(0);
     // The main thread's own windows (COM's, the console's) stay, of course.
     const int left = CountWindows(false, GetCurrentThreadId());
     std::printf(
