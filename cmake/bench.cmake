@@ -27,6 +27,16 @@ if(STATS_BENCH AND benchmark_FOUND)
   target_include_directories(stats_bench PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(stats_bench PRIVATE -O2)
   target_link_libraries(stats_bench PRIVATE stats_reference benchmark::benchmark pthread)
+
+  add_executable(refresh_bench
+    ${CMAKE_SOURCE_DIR}/bench/refresh_bench.cpp
+    ${CMAKE_SOURCE_DIR}/bench/random_log.cpp
+    ${CMAKE_SOURCE_DIR}/bench/ratio_reporter.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  target_include_directories(refresh_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(refresh_bench PRIVATE -O2)
+  target_link_libraries(refresh_bench PRIVATE stats_core_bench benchmark::benchmark pthread)
 elseif(STATS_BENCH)
   message(STATUS "Google Benchmark not found: stats_bench is not built")
 endif()

@@ -79,18 +79,8 @@ void Append(std::vector<std::string>& to, const std::vector<std::string>& from) 
 
 // The map windows' marks and the titles that name the band.
 void ShowBand(PluginState& state, RefreshState& refresh, int band, RefreshView& view) {
-    const auto row = static_cast<std::size_t>(band);
-    Captions captions;
-    {
-        const Guard guard(state.lock);
-        captions = CaptionsOf(state);
-        view.provinces = state.g_bandProvinces[row];
-        view.callAreas = state.g_bandAreasK[row];
-        Append(view.callAreas, state.g_bandAreasVE[row]);
-        Append(view.callAreas, state.g_bandAreasJA[row]);
-        Append(view.callAreas, state.g_bandAreasVK[row]);
-    }
-    const std::string label = kBandLabels[row];
+    const Captions captions = TakeBandLists(state, band, view);
+    const std::string label = kBandLabels[static_cast<std::size_t>(band)];
     if (refresh.currentCall.empty()) view.multiplierTitle = MultiplierTitle(captions, label);
     view.resetMaps = band != refresh.shownBand;
     view.provinceTitle = ProvinceTitle(captions, label, view.provinces.size());
@@ -110,6 +100,21 @@ Captions FillPrevQsoRows(PluginState& state, const std::string& call) {
         const CInfo* newest = state.g_log.NewestOnBand(call, kBandLabels[row]);
         if (newest != nullptr) ShowQso(cells, *newest);
     }
+    return CaptionsOf(state);
+}
+
+Captions TakeBandLists(PluginState& state, int band, RefreshView& view) {
+    const auto row = static_cast<std::size_t>(band);
+    const Guard guard(state.lock);
+    view.provinces = state.g_bandProvinces[row];
+    const std::vector<std::string>* areas[] = {&state.g_bandAreasK[row], &state.g_bandAreasVE[row],
+                                               &state.g_bandAreasJA[row],
+                                               &state.g_bandAreasVK[row]};
+    std::size_t count = 0;
+    for (const std::vector<std::string>* list : areas) count += list->size();
+    view.callAreas.clear();
+    view.callAreas.reserve(count);
+    for (const std::vector<std::string>* list : areas) Append(view.callAreas, *list);
     return CaptionsOf(state);
 }
 

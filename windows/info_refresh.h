@@ -63,6 +63,11 @@ RefreshView RunRefreshPass(PluginState& state, RefreshState& refresh, HostLink& 
 // read under the same lock.
 Captions FillPrevQsoRows(PluginState& state, const std::string& call);
 
+// The band's province list and its K, VE, JA and VK call areas, in that
+// order, into `view` (takes state.lock; `band` 0 .. 5).  Returns the
+// captions read under the same lock.
+Captions TakeBandLists(PluginState& state, int band, RefreshView& view);
+
 // Copies for painting, taken under the lock.
 TableView TakeTableView(PluginState& state, const RefreshState& refresh);
 // The current band's multipliers in ascending byte order; empty without a band.
