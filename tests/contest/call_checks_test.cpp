@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -146,6 +147,10 @@ struct AreaNineCase {
     int verdict;
 };
 
+// A failing case names itself instead of printing its bytes.
+void PrintTo(const AreaCountry& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const AreaNineCase& c, std::ostream* out) { *out << c.name; }
+
 class CheckCallAreaNine : public testing::TestWithParam<std::tuple<AreaCountry, AreaNineCase>> {};
 
 TEST_P(CheckCallAreaNine, Answers) {
@@ -197,6 +202,8 @@ struct AfterResetCase {
     Check check;
     int verdict;
 };
+
+void PrintTo(const AfterResetCase& c, std::ostream* out) { *out << c.name; }
 
 class CheckCallAfterReset : public testing::TestWithParam<AfterResetCase> {};
 
