@@ -19,14 +19,41 @@ const char* const kFigureRow =
     "<td><center>%i</center></td></tr>";
 const char* const kCountRow =
     "<tr><th><center>%s</center></th><td><center>%i</center></td><td colspan=8> </td></tr>";
-const char* const kScoreRow = "<tr><th>%s</th><td colspan=9><center>%i * %i = %i</center></td></tr>";
+const char* const kScoreRow =
+    "<tr><th>%s</th><td colspan=9><center>%i * %i = %i</center></td></tr>";
 const char* const kSingleFigureRow = "<tr><th>%s</th><td colspan=9><center>%5i</center></td></tr>";
 const char* const kRateHeading = "<th colspan=10><center>%s</center></th></tr>";
 const char* const kRateRow = "<tr><th>%s</th><td colspan=9><center>%5i /%i</center></td></tr>";
 
+// The host's texts go into the page as text, never as markup, and on the
+// page's one line.
+std::string HtmlText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : BlankLineBreaks(text)) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 std::string FigureRow(const BandFigures& f) {
-    return Format(kFigureRow, f.band.c_str(), f.qsos, f.points, f.entities, f.provinces, f.ja, f.w,
-                  f.ve, f.vk, f.multipliers);
+    return Format(kFigureRow, HtmlText(f.band).c_str(), f.qsos, f.points, f.entities, f.provinces,
+                  f.ja, f.w, f.ve, f.vk, f.multipliers);
 }
 
 }  // namespace
@@ -35,9 +62,7 @@ std::string ResultHtml(const ResultTitle& title, const ResultFigures& r) {
     const std::string heading =
         Format("   KOLVEX CONTEST %s-%s", title.periodStart.c_str(), title.periodEnd.c_str());
     std::string page = kPageHead;
-    // The page is one line: a line break in the host's call must not split it.
-    page += Format(kTitle, BlankLineBreaks(heading).c_str(),
-                   BlankLineBreaks(title.ownCall).c_str());
+    page += Format(kTitle, HtmlText(heading).c_str(), HtmlText(title.ownCall).c_str());
     page += Format(kColumnHeads, "Band", "QSOs", "Points", "EADX100", "Prov", "JA", "W", "VE", "VK",
                    "iMults");
     for (const BandFigures& band : r.bands) page += FigureRow(band);
@@ -48,8 +73,8 @@ std::string ResultHtml(const ResultTitle& title, const ResultFigures& r) {
     page += Format(kSingleFigureRow, "Last QSO points:", r.lastQsoPoints);
     page += Format(kRateHeading, "Rate");
     page += Format(kRateRow, "Hourly (10min/1 hour) QSO rate:", r.hourQsos, r.tenMinuteQsos * 6);
-    page += Format(kRateRow, "Hourly (10min/1 hour) pts rate:", r.hourPoints,
-                   r.tenMinutePoints * 6);
+    page +=
+        Format(kRateRow, "Hourly (10min/1 hour) pts rate:", r.hourPoints, r.tenMinutePoints * 6);
     page += "</table><h6 align=right>";
     page += kCreditLine;
     page += "</h6></body></html>";

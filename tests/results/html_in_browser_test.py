@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Renders the HTML result in headless Chromium and checks that the table
-the browser built holds the figures of the text result."""
+the browser built holds the figures of the text result, and that the own
+call shows as the text result gives it, markup characters included."""
 import html.parser
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -17,7 +19,7 @@ class Cells(html.parser.HTMLParser):
 
     def __init__(self):
         super().__init__()
-        self.rows, self.cell = [], None
+        self.rows, self.cell, self.text = [], None, ""
 
     def handle_starttag(self, tag, attrs):
         if tag == "tr":
@@ -31,6 +33,7 @@ class Cells(html.parser.HTMLParser):
             self.cell = None
 
     def handle_data(self, data):
+        self.text += data
         if self.cell is not None:
             self.cell += data
 
@@ -49,6 +52,11 @@ def text_rows(text):
     return rows
 
 
+def own_call(text):
+    match = re.search(r"\tContestant: (.*)\r\n", text)
+    return match.group(1) if match else None
+
+
 def main():
     writer, screenshot = sys.argv[1], (sys.argv[2] if len(sys.argv) > 2 else None)
     with tempfile.TemporaryDirectory() as tmp:
@@ -60,7 +68,8 @@ def main():
             chromium(profile, "--window-size=900,520", "--screenshot=" + screenshot,
                      "file://" + page)
         with open(text, encoding="latin-1", newline="") as f:
-            expected = text_rows(f.read())
+            text_result = f.read()
+    expected, call = text_rows(text_result), own_call(text_result)
 
     parser = Cells()
     parser.feed(dom)
@@ -77,6 +86,10 @@ def main():
                   "Hourly (10min/1 hour) QSO rate:", "Hourly (10min/1 hour) pts rate:"):
         if label not in labels:
             failures.append("row %r missing" % label)
+    shown_text = " ".join(parser.text.split())
+    if not call or "Contestant: " + call not in shown_text:
+        shown = shown_text[shown_text.find("Contestant"):][:40]
+        failures.append("own call %r not shown as text: %r" % (call, shown))
     for failure in failures:
         print("FAIL:", failure)
     print("%d rows rendered, %s" % (len(table), "ok" if not failures else "failed"))

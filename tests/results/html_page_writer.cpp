@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     {
         TempFolder folder;
         ResetArgs reset;
-        reset.ownCall = "EA3XYZ";
+        // Markup in the own call must show as text on the page.
+        reset.ownCall = "EA3<b>&\"XYZ";
         reset.ownCountry = "EA";
         reset.start = COleDateTime::FromParts(2017, 4, 15, 12, 0, 0);
         reset.end = COleDateTime::FromParts(2017, 4, 16, 12, 0, 0);

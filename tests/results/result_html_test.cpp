@@ -3,6 +3,7 @@
 #include <string>
 
 #include "results/result_text.h"
+#include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
 
@@ -99,6 +100,44 @@ TEST(ResultHtml, HoldsNoLineBreakAnywhere) {
     const std::string page = rig.Result();
     ASSERT_FALSE(page.empty());
     EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos);
+}
+
+struct OwnCallCase {
+    const char* name;
+    const char* ownCall;
+    const char* shown;  // as it stands between <b> and </center> in the title
+};
+
+const OwnCallCase kOwnCalls[] = {
+    {"Plain", "EA3XYZ/P", "EA3XYZ/P"},
+    {"Ampersand", "EA3&XYZ", "EA3&amp;XYZ"},
+    {"TagLike", "<b>&", "&lt;b&gt;&amp;"},
+    {"Quote", "EA\"3\"", "EA&quot;3&quot;"},
+    {"AlreadyEscaped", "&amp;&lt;", "&amp;amp;&amp;lt;"},
+    {"LineBreakAndMarkup", "A\r\n</table>", "A  &lt;/table&gt;"},
+    {"OtherBytesUnchanged", "EA3'\xE9\x01", "EA3'\xE9\x01"},
+};
+
+class HtmlOwnCall : public testing::TestWithParam<OwnCallCase> {};
+
+TEST_P(HtmlOwnCall, TitleShowsTheCallAsText) {
+    PluginRig rig;
+    rig.Reset(ContestReset(GetParam().ownCall));
+    rig.plugin.SetVersion();
+    const std::string page = rig.Result();
+    const std::string title =
+        "<center><b>   KOLVEX CONTEST 15.04-16.04.2017</b></center>"
+        "<center>Contestant:  <b>" +
+        std::string(GetParam().shown) + "</center></b><table>";
+    EXPECT_EQ(page.substr(0, kPageHead.size() + title.size()), kPageHead + title);
+}
+
+INSTANTIATE_TEST_SUITE_P(OwnCalls, HtmlOwnCall, testing::ValuesIn(kOwnCalls), CaseName());
+
+TEST(ResultHtml, TextResultKeepsTheCallAsItCame) {
+    PluginRig rig;
+    rig.Reset(ContestReset("<b>&\""));
+    EXPECT_NE(rig.Result().find("\t\t\tContestant: <b>&\"\r\n"), std::string::npos);
 }
 
 }  // namespace
