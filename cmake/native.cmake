@@ -13,7 +13,8 @@ add_executable(core_tests ${CORE_TEST_SOURCES}
   ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(core_tests PRIVATE stats_core GTest::gtest_main GTest::gmock pthread)
-gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
+# Names without the parameter dump: every parameterised case has a name.
+gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 
 include(cmake/tools_native.cmake OPTIONAL)
 include(cmake/bench.cmake OPTIONAL)

@@ -20,4 +20,4 @@ target_link_libraries(tools_tests PRIVATE host_readers GTest::gtest_main)
 # The sample test reads the committed samples from the source tree.
 target_compile_definitions(tools_tests PRIVATE
   KOLVEX_SAMPLES_DIR="${CMAKE_CURRENT_LIST_DIR}/../samples")
-gtest_discover_tests(tools_tests)
+gtest_discover_tests(tools_tests NO_PRETTY_VALUES)

@@ -133,10 +133,15 @@ TEST_F(ResetWithHost, StartAlternatesAndThreadStartsEveryOtherReset) {
     EXPECT_EQ(started, (std::vector<int>{1, 1, 2, 2}));
 }
 
-class ResetOldHost : public ResetWithHost, public testing::WithParamInterface<const char*> {};
+struct OldHostCase {
+    const char* name;
+    const char* version;
+};
+
+class ResetOldHost : public ResetWithHost, public testing::WithParamInterface<OldHostCase> {};
 
 TEST_P(ResetOldHost, NeverStartsThreadButStartStillAlternates) {
-    HostFile("MixW2.ini", std::string("MixW=") + GetParam() + "\r\n");
+    HostFile("MixW2.ini", std::string("MixW=") + GetParam().version + "\r\n");
     rig.Reset(Args());
     EXPECT_EQ(rig.profile.values["Start"], "1");
     rig.Reset(Args());
@@ -147,7 +152,11 @@ TEST_P(ResetOldHost, NeverStartsThreadButStartStillAlternates) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, ResetOldHost,
-                         testing::Values("2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"));
+                         testing::Values(OldHostCase{"V2_18", "2.18"}, OldHostCase{"V2_17", "2.17"},
+                                         OldHostCase{"V2_16", "2.16"}, OldHostCase{"V2_15", "2.15"},
+                                         OldHostCase{"V2_14", "2.14"},
+                                         OldHostCase{"V2_14R", "2.14R"}),
+                         CaseName());
 
 TEST_F(ResetWithHost, NewerHostsStartThread) {
     for (const char* version : {"2.19", "2.20", "3.1.1", "2.14r"}) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/support/case_name.h"
+
 namespace {
 
 // A few entities in the usual layout, with the markers real files carry.
@@ -31,6 +33,7 @@ class SmallCountryFile : public ::testing::Test {
 };
 
 struct LookupCase {
+    const char* name;
     const char* call;
     const char* prefix;  // "" = unknown
 };
@@ -42,25 +45,31 @@ TEST_P(CountryLookup, GivesPrimaryPrefix) {
 }
 
 // "UA9XX" stays European Russia: the file names R9 and U9 only, not UA9.
-INSTANTIATE_TEST_SUITE_P(LongestPrefix, CountryLookup,
-                         ::testing::Values(LookupCase{"EA4URE", "EA"}, LookupCase{"EA6XX", "EA6"},
-                                           LookupCase{"ea8bqm", "EA8"}, LookupCase{"EB8A", "EA8"},
-                                           LookupCase{"EA9", "EA"}, LookupCase{"K4ABC", "K"},
-                                           LookupCase{"NH6XX", "KH6"}, LookupCase{"UA3AB", "UA"},
-                                           LookupCase{"UA9XX", "UA"}, LookupCase{"R9ABD", "UA9"},
-                                           LookupCase{"IT9ABC", "IT9"}, LookupCase{"DL1ABC", ""},
-                                           LookupCase{"", ""}, LookupCase{"   ", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    LongestPrefix, CountryLookup,
+    ::testing::Values(LookupCase{"EA4URE", "EA4URE", "EA"}, LookupCase{"EA6XX", "EA6XX", "EA6"},
+                      LookupCase{"LowerCase", "ea8bqm", "EA8"}, LookupCase{"EB8A", "EB8A", "EA8"},
+                      LookupCase{"EA9", "EA9", "EA"}, LookupCase{"K4ABC", "K4ABC", "K"},
+                      LookupCase{"NH6XX", "NH6XX", "KH6"}, LookupCase{"UA3AB", "UA3AB", "UA"},
+                      LookupCase{"UA9XX", "UA9XX", "UA"}, LookupCase{"R9ABD", "R9ABD", "UA9"},
+                      LookupCase{"IT9ABC", "IT9ABC", "IT9"}, LookupCase{"Unknown", "DL1ABC", ""},
+                      LookupCase{"Empty", "", ""}, LookupCase{"Blanks", "   ", ""}),
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(ExactCallsFirst, CountryLookup,
-                         ::testing::Values(LookupCase{"EA1ABC", "EA6"}, LookupCase{"EA1ABD", "EA"},
-                                           LookupCase{"EA4URE/P", "EA"}, LookupCase{"R9ABC", "UA"},
-                                           LookupCase{"KL7ABC/W", "K"}));
+                         ::testing::Values(LookupCase{"EA1ABC", "EA1ABC", "EA6"},
+                                           LookupCase{"EA1ABD", "EA1ABD", "EA"},
+                                           LookupCase{"EA4URE_P", "EA4URE/P", "EA"},
+                                           LookupCase{"R9ABC", "R9ABC", "UA"},
+                                           LookupCase{"KL7ABC_W", "KL7ABC/W", "K"}),
+                         CaseName());
 
 INSTANTIATE_TEST_SUITE_P(PortableCalls, CountryLookup,
-                         ::testing::Values(LookupCase{"EA8/K4ABC", "EA8"},
-                                           LookupCase{"K4ABC/EA6", "EA6"},
-                                           LookupCase{"EA1ABC/P", "EA6"},
-                                           LookupCase{"EA4XX/8", "EA"}));
+                         ::testing::Values(LookupCase{"EA8_K4ABC", "EA8/K4ABC", "EA8"},
+                                           LookupCase{"K4ABC_EA6", "K4ABC/EA6", "EA6"},
+                                           LookupCase{"EA1ABC_P", "EA1ABC/P", "EA6"},
+                                           LookupCase{"EA4XX_8", "EA4XX/8", "EA"}),
+                         CaseName());
 
 TEST_F(SmallCountryFile, ReadsEntityHeaderFields) {
     ASSERT_EQ(file.Entities().size(), 8u);

@@ -2,30 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
+
 namespace {
 
 using host::OleDate;
 
 struct NameCase {
-    OleDate end;
     const char* name;
+    OleDate end;
+    const char* file;
 };
 
 class BadQsoFileName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(BadQsoFileName, FollowsPeriodEnd) {
-    EXPECT_EQ(host::BadQsoFileName(GetParam().end), GetParam().name);
+    EXPECT_EQ(host::BadQsoFileName(GetParam().end), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, BadQsoFileName,
-    ::testing::Values(NameCase{{host::OleValue(2017, 4, 16, 11, 59, 59), OleDate::valid},
-                               "BadQSO_StatsKOLVEX_16_04_2017.txt"},
-                      NameCase{{host::OleValue(2017, 2, 12, 23, 59, 0), OleDate::valid},
-                               "BadQSO_StatsKOLVEX_12_02_2017.txt"},
-                      NameCase{{0.0, OleDate::null}, "BadQSO_StatsKOLVEX_.txt"},
-                      NameCase{{0.0, OleDate::invalid},
-                               "BadQSO_StatsKOLVEX_Invalid DateTime.txt"}));
+    ::testing::Values(
+        NameCase{"April16",
+                 {host::OleValue(2017, 4, 16, 11, 59, 59), OleDate::valid},
+                 "BadQSO_StatsKOLVEX_16_04_2017.txt"},
+        NameCase{"February12",
+                 {host::OleValue(2017, 2, 12, 23, 59, 0), OleDate::valid},
+                 "BadQSO_StatsKOLVEX_12_02_2017.txt"},
+        NameCase{"NullEnd", {0.0, OleDate::null}, "BadQSO_StatsKOLVEX_.txt"},
+        NameCase{"InvalidEnd", {0.0, OleDate::invalid}, "BadQSO_StatsKOLVEX_Invalid DateTime.txt"}),
+    CaseName());
 
 host::Qso At(double when, OleDate::Status status = OleDate::valid) {
     host::Qso q;
