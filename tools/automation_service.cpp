@@ -72,7 +72,7 @@ HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
 }  // namespace
 
 bool AutomationService::Start(AutomationQuirk quirk) {
-    m_apartment.reset(new ComApartment);
+    m_apartment = std::make_unique<ComApartment>();
     if (FAILED(m_apartment->Result())) {
         std::printf("automation: CoInitialize failed (0x%08lX)\n", m_apartment->Result());
         return false;
