@@ -1,6 +1,8 @@
 // A visible top-level window with a row of buttons made like the cells of
 // the map templates (auto-check boxes, 20 pixels high), which hands each
 // WM_DRAWITEM to the owner-drawn object of ours that took the button over.
+// Top-most, so that the screen pixels the tests read are its own even when
+// other test programs show windows on the same display.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +21,9 @@ class CellWindow {
   public:
     explicit CellWindow(const std::vector<Cell>& cells) {
         static const ATOM kClass = Register();
-        m_window = CreateWindowExA(0, MAKEINTATOM(kClass), "Cells", WS_POPUP | WS_VISIBLE, 0, 0,
-                                   1000, 60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        m_window =
+            CreateWindowExA(WS_EX_TOPMOST, MAKEINTATOM(kClass), "Cells", WS_POPUP | WS_VISIBLE, 0,
+                            0, 1000, 60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         int x = 10;
         for (const Cell& cell : cells) {
             CreateWindowExA(0, "BUTTON", cell.caption.c_str(),
