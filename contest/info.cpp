@@ -1,12 +1,13 @@
 #include "contest/info.h"
 
+#include "contest/call_area_kinds.h"
+
 namespace {
 
 std::int32_t* AreaField(CInfo& info, const std::string& country) {
-    if (country == "K") return &info.m_areaK;
-    if (country == "VE") return &info.m_areaVE;
-    if (country == "VK") return &info.m_areaVK;
-    if (country == "JA") return &info.m_areaJA;
+    for (const CallAreaKind& kind : kCallAreaKind) {
+        if (country == kind.country) return &(info.*kind.field);
+    }
     return nullptr;
 }
 

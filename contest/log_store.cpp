@@ -25,13 +25,13 @@ LogStore::Keys LogStore::KeysOf(Id id, const CInfo& info) {
     keys.counted = info.m_notCounted == 0;
     keys.hasCall = !info.m_call.empty();
     keys.hasProvince = !info.m_province.empty();
-    const std::int32_t areas[] = {info.m_areaJA, info.m_areaK, info.m_areaVE, info.m_areaVK};
-    keys.areaColumn = 4;
+    keys.areaColumn = kCallAreaKinds;
     keys.area = -1;
-    for (std::int8_t column = 0; column < 4; ++column) {
-        if (areas[column] == -1) continue;
+    for (std::int8_t column = 0; column < kCallAreaKinds; ++column) {
+        const std::int32_t area = info.*kCallAreaKind[column].field;
+        if (area == -1) continue;
         keys.areaColumn = column;
-        keys.area = areas[column];
+        keys.area = area;
         break;
     }
     return keys;
@@ -141,10 +141,9 @@ void LogStore::Index(Pos pos, int step) {
         m_byCallBand.Erase(pos, HashOf(key), SameAs(key));
     }
     band.countries[keys.country] += step;
-    const std::int32_t areas[kAreaKinds] = {info.m_areaJA, info.m_areaVE, info.m_areaVK,
-                                            info.m_areaK};
-    for (int kind = 0; kind < kAreaKinds; ++kind) {
-        if (areas[kind] >= 0 && areas[kind] <= 9) band.areas[kind][areas[kind]] += step;
+    for (int kind = 0; kind < kCallAreaKinds; ++kind) {
+        const std::int32_t area = info.*kCallAreaKind[kind].field;
+        if (area >= 0 && area <= 9) band.areas[kind][area] += step;
     }
 }
 
@@ -203,12 +202,9 @@ bool LogStore::HasCountryOnBand(const std::string& band, const std::string& coun
 bool LogStore::HasAreaOnBand(const std::string& band, const CInfo& info) const {
     const BandIndex* index = BandOf(band);
     if (index == nullptr) return false;
-    const std::int32_t areas[kAreaKinds] = {info.m_areaJA, info.m_areaVE, info.m_areaVK,
-                                            info.m_areaK};
-    for (int kind = 0; kind < kAreaKinds; ++kind) {
-        if (areas[kind] >= 0 && areas[kind] <= 9 && index->areas[kind][areas[kind]] > 0) {
-            return true;
-        }
+    for (int kind = 0; kind < kCallAreaKinds; ++kind) {
+        const std::int32_t area = info.*kCallAreaKind[kind].field;
+        if (area >= 0 && area <= 9 && index->areas[kind][area] > 0) return true;
     }
     return false;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "contest/call_area_kinds.h"
 #include "contest/call_band_index.h"
 #include "contest/info.h"
 #include "contest/text_codes.h"
@@ -35,7 +36,7 @@ class LogStore {
         Code province;
         std::int32_t dupe;
         std::int32_t area;       // the call area of `areaColumn`
-        std::int8_t areaColumn;  // first of JA, K, VE, VK that is not -1; 4 for none
+        std::int8_t areaColumn;  // first kCallAreaKind not -1; kCallAreaKinds for none
         bool live;               // false once removed (the slot waits for compaction)
         bool counted;
         bool hasCall;
@@ -92,15 +93,15 @@ class LogStore {
     const CInfo* NewestOnBand(const std::string& call, const std::string& band) const;
     bool HasCountryOnBand(const std::string& band, const std::string& country) const;
     // True when a record on the band carries the same call area as `info`
-    // (JA, VE, VK, K tested in that order, -1 never matches).
+    // (in any of the four kinds; -1 never matches).
     bool HasAreaOnBand(const std::string& band, const CInfo& info) const;
     // The first record with this call, band and mode whose time is the same.
     const Id* FindQso(const std::string& call, const std::string& band, const std::string& mode,
                       const COleDateTime& time) const;
 
   private:
-    enum AreaKind { kJA, kVE, kVK, kK, kAreaKinds };
-    using AreaCounts = std::array<std::array<int, 10>, kAreaKinds>;
+    // Records per call area, for each kCallAreaKind.
+    using AreaCounts = std::array<std::array<int, 10>, kCallAreaKinds>;
     using Pos = CallBandIndex::Pos;
     struct CallBand {
         const std::string& call;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "contest/call_area_kinds.h"
 #include "contest/contest_rules.h"
 
 void BandFigures::Add(const BandFigures& o) {
@@ -44,22 +45,21 @@ struct BandTally {
     BandFigures figures;
     std::vector<int> countryPoints;  // points of a QSO with the country; 0 = not seen yet
     std::vector<bool> provinces;
-    std::bitset<10> areas[4];  // JA, K, VE, VK
-    int row = -1;              // band row, -1 when the band has none
+    std::bitset<10> areas[kCallAreaKinds];
+    int row = -1;  // band row, -1 when the band has none
 };
 
+// Where each kind's areas are listed and counted, in kCallAreaKind's order.
 struct AreaColumn {
-    const char* prefix;
     BandRowList BandRowLists::*list;
     int BandFigures::*count;
 };
 
-// In the order of the record's area column.
-const AreaColumn kAreaColumns[4] = {
-    {"JA", &BandRowLists::g_bandAreasJA, &BandFigures::ja},
-    {"K", &BandRowLists::g_bandAreasK, &BandFigures::w},
-    {"VE", &BandRowLists::g_bandAreasVE, &BandFigures::ve},
-    {"VK", &BandRowLists::g_bandAreasVK, &BandFigures::vk},
+const AreaColumn kAreaColumns[kCallAreaKinds] = {
+    {&BandRowLists::g_bandAreasJA, &BandFigures::ja},
+    {&BandRowLists::g_bandAreasK, &BandFigures::w},
+    {&BandRowLists::g_bandAreasVE, &BandFigures::ve},
+    {&BandRowLists::g_bandAreasVK, &BandFigures::vk},
 };
 
 void Append(ContestData& data, BandRowList BandRowLists::*list, int row, const std::string& text) {
@@ -75,13 +75,13 @@ void CountMultipliers(ContestData& data, BandTally& t, const LogStore::Keys& qso
         ++t.figures.entities;
         ++t.figures.multipliers;
     }
-    if (qso.areaColumn < 4 && qso.area >= 0 && qso.area <= 9) {
+    if (qso.areaColumn < kCallAreaKinds && qso.area >= 0 && qso.area <= 9) {
         const auto i = static_cast<size_t>(qso.areaColumn);
         const AreaColumn& column = kAreaColumns[i];
         const auto area = static_cast<size_t>(qso.area);
         if (!t.areas[i].test(area)) {
             t.areas[i].set(area);
-            const std::string code = column.prefix + std::to_string(area);
+            const std::string code = kCallAreaKind[i].country + std::to_string(area);
             Append(data, &BandRowLists::g_bandMults, t.row, code);
             Append(data, column.list, t.row, code);
             ++(t.figures.*column.count);
