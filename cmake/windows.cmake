@@ -32,7 +32,7 @@ target_link_libraries(stats_win PUBLIC stats_core user32 gdi32 kernel32 ole32 ol
 
 set(STATS_RESOURCES ${CMAKE_SOURCE_DIR}/resources/stats.rc)
 set_source_files_properties(${STATS_RESOURCES} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/windows.rc;${CMAKE_SOURCE_DIR}/resources/stats.ico")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/windows.rc;${CMAKE_SOURCE_DIR}/resources/version.rc;${CMAKE_SOURCE_DIR}/resources/stats.ico")
 
 add_library(Stats SHARED
   plugin/exports.cpp
@@ -72,7 +72,7 @@ file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_te
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${STATS_RESOURCES})
-  target_link_libraries(${name} PRIVATE stats_win win_test_support gtest gtest_main
+  target_link_libraries(${name} PRIVATE stats_win win_test_support gtest gtest_main version
     ${STATS_STATIC_LINK})
   add_dependencies(${name} Stats)
 endforeach()
