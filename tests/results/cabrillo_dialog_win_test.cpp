@@ -28,7 +28,7 @@ CabrilloHeader SampleHeader() {
     h.name = "Juan Espa\xF1ol";
     h.address = "Calle Mayor 1\r\n28001 Madrid";
     h.operators = "EA4XYZ EA4ABC";
-    h.club = "URE";
+    h.club = "Costa Verde RTTY Group";
     h.soapbox = "Good fun\r\n73";
     h.email = "ea4xyz@example.org";
     return h;
@@ -292,37 +292,42 @@ bool StartUnixProgram(std::string command) {
 std::string WindowsName(const std::string& unixPath) { return "Z:" + unixPath; }
 
 // Takes a picture of the screen area with ImageMagick and answers how many
-// colours it has (0 when it could not be taken).
-int TakePicture(const RECT& r, const std::string& picture) {
+// colours it has and the signature of its pixels (empty when it could not
+// be taken).
+std::string TakePicture(const RECT& r, const std::string& picture) {
     const std::string count = picture + ".colours";
     std::remove(WindowsName(count).c_str());
     const std::string geometry = std::to_string(r.right - r.left) + "x" +
                                  std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
                                  "+" + std::to_string(r.top);
     if (!StartUnixProgram("/bin/sh -c \"import -window root -crop " + geometry + " +repage " +
-                          picture + " && convert " + picture + " -format %k info:" + count +
+                          picture + " && convert " + picture + " -format '%k %#' info:" + count +
                           ".part && mv " + count + ".part " + count + "\""))
-        return 0;
+        return {};
     for (int waited = 0; waited < 300; ++waited) {
         if (FILE* f = std::fopen(WindowsName(count).c_str(), "r")) {
-            char text[32] = {};
+            char text[128] = {};
             std::fgets(text, sizeof text, f);
             std::fclose(f);
             std::remove(WindowsName(count).c_str());
-            return std::atoi(text);
+            return text;
         }
         Sleep(100);
     }
-    return 0;
+    return {};
 }
 
-// The X server shows a window some time after Windows calls it painted:
-// take pictures until one shows more than a blank screen.
+// The X server shows a window some time after Windows calls it painted, and
+// paints it control by control: take pictures until one shows more than a
+// blank screen and the next one is the same.
 bool CaptureWindow(HWND dialog, const std::string& picture) {
     RECT r{};
     GetWindowRect(dialog, &r);
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        if (TakePicture(r, picture) > 8) return true;
+    std::string previous;
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        const std::string taken = TakePicture(r, picture);
+        if (std::atoi(taken.c_str()) > 8 && taken == previous) return true;
+        previous = taken;
         Sleep(200);
     }
     return false;

@@ -79,7 +79,7 @@ TEST_F(CabrilloHeaderEdit, DialogShowsStoredValuesUnescaped) {
                       {"Address", "Street 1<CR><LF>Berlin"},
                       {"Claimed", "77"},
                       {"Email", "a@b.de"},
-                      {"Club", "DARC"},
+                      {"Club", "Costa Verde RTTY Group"},
                       {"SoapBox", "fun<CR><LF>again"}};
     Edit("DL1OWN");
     const CabrilloHeader& h = env.shownHeaders[0];
@@ -88,7 +88,7 @@ TEST_F(CabrilloHeaderEdit, DialogShowsStoredValuesUnescaped) {
     EXPECT_EQ(h.address, "Street 1\r\nBerlin");
     EXPECT_EQ(h.claimed, "77");
     EXPECT_EQ(h.email, "a@b.de");
-    EXPECT_EQ(h.club, "DARC");
+    EXPECT_EQ(h.club, "Costa Verde RTTY Group");
     EXPECT_EQ(h.soapbox, "fun\r\nagain");
 }
 
@@ -186,7 +186,7 @@ TEST_F(CabrilloHeaderEdit, WholeFileGolden) {
     env.dialog = [](CabrilloHeader& h) {
         h.name = "Hans";
         h.address = "Street 1\r\nBerlin";
-        h.club = "DARC";
+        h.club = "Costa Verde RTTY Group";
         h.email = "a@b.de";
         return true;
     };
@@ -198,7 +198,7 @@ TEST_F(CabrilloHeaderEdit, WholeFileGolden) {
               "START-OF-LOG: 2.0\r\n"
               "ARRL-SECTION: DX\r\n"
               "CALLSIGN: DL1OWN\r\n"
-              "CLUB: DARC\r\n"
+              "CLUB: Costa Verde RTTY Group\r\n"
               "CONTEST: DARNOL\r\n"
               "CATEGORY: SINGLE-OP ALL\r\n"
               "CLAIMED-SCORE: 110\r\n"
