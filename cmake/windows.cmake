@@ -39,6 +39,7 @@ add_library(Stats SHARED
   plugin/plugin_instance.cpp
   plugin/test_app.cpp
   plugin/dll_main.cpp
+  plugin/tick_count_xp.cpp
   plugin/Stats.def
   ${STATS_RESOURCES}
 )

@@ -31,6 +31,11 @@ add_test(NAME stats_dll_exports
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/plugin/check_dll_exports.sh
     ${MINGW_OBJDUMP} ${LLVM_UNDNAME} ${STATS_WIN32_BIN}/Stats.dll
     ${CMAKE_SOURCE_DIR}/tests/plugin/stats_exports.txt)
+# Every import exists on Windows XP SP3, the oldest Windows the DLL supports.
+add_test(NAME stats_dll_xp_imports
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/plugin/check_xp_imports.sh
+    ${MINGW_OBJDUMP} ${STATS_WIN32_BIN}/Stats.dll
+    ${CMAKE_SOURCE_DIR}/tests/plugin/xp_imports.txt)
 
 # One Wine prefix, X display and wineserver for all Windows tests.
 add_test(NAME wine_session_start COMMAND bash ${WINE_SESSION} start ${WINE_STATE})
