@@ -3,18 +3,12 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
+#include <utility>
 
+#include "contest/c_file.h"
 #include "contest/text_util.h"
 
 namespace {
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-File Open(const std::string& name, const char* mode) {
-    if (name.empty()) return File(nullptr, &std::fclose);
-    return File(std::fopen(name.c_str(), mode), &std::fclose);
-}
 
 std::string Line(const BadQsoFields& q, const std::string& modePart, const char* message) {
     std::string line = "QSO:  " + std::to_string(q.freqKHz);
@@ -39,11 +33,6 @@ bool WriteLines(std::FILE* file, const std::vector<std::string>& lines) {
     return ok;
 }
 
-bool Finish(File file, bool written) {
-    const bool closed = std::fclose(file.release()) == 0;
-    return written && closed;
-}
-
 }  // namespace
 
 namespace BadQso {
@@ -62,19 +51,19 @@ bool Create(const std::string& fileName, const std::string& header) {
 
 bool Append(const std::string& fileName, const std::vector<std::string>& lines) {
     if (lines.empty()) return true;
-    File file = Open(fileName, "ab");
+    CFile file = OpenCFile(fileName, "ab");
     if (!file) return false;
     const bool written = WriteLines(file.get(), lines);
-    return Finish(std::move(file), written);
+    return CloseCFile(std::move(file)) && written;
 }
 
 bool Rewrite(const std::string& fileName, const std::string& header,
              const std::vector<std::string>& lines) {
-    File file = Open(fileName, "wb");
+    CFile file = OpenCFile(fileName, "wb");
     if (!file) return false;
     bool written = WriteLines(file.get(), {header});
     written = WriteLines(file.get(), lines) && written;
-    return Finish(std::move(file), written);
+    return CloseCFile(std::move(file)) && written;
 }
 
 bool Exists(const std::string& fileName) {
@@ -84,12 +73,13 @@ bool Exists(const std::string& fileName) {
 
 bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
     lines.clear();
-    File file = Open(fileName, "rb");
+    CFile file = OpenCFile(fileName, "rb");
     if (!file) return false;
     std::string content;
     char buffer[65536];
     size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        content.append(buffer, got);
     size_t start = 0;
     while (start < content.size()) {
         size_t end = content.find('\n', start);
@@ -103,15 +93,15 @@ bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
 }
 
 int CountLines(const std::string& fileName) {
-    File file = Open(fileName, "rb");
+    CFile file = OpenCFile(fileName, "rb");
     if (!file) return 0;
     int count = 0;
     char last = '\n';
     char buffer[65536];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        for (const char* p = buffer; (p = static_cast<const char*>(
-                                          std::memchr(p, '\n', buffer + got - p))) != nullptr;
+        for (const char* p = buffer;
+             (p = static_cast<const char*>(std::memchr(p, '\n', buffer + got - p))) != nullptr;
              ++p) {
             ++count;
         }

@@ -1,8 +1,9 @@
 #include "results/cabrillo_log.h"
 
 #include <cstdio>
-#include <memory>
+#include <utility>
 
+#include "contest/c_file.h"
 #include "contest/text_util.h"
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
@@ -121,12 +122,11 @@ std::string CCabrilloLog::WriteLog(int claimedScore, const std::string& hostVers
     text += "END-OF-LOG:\r\n";
 
     const std::string name = FileName();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.c_str(), "wb"),
-                                                         &std::fclose);
+    CFile file = OpenCFile(name, "wb");
     // The flush is checked on its own: a full disk shows only there, and not
     // every C library reports it again from fclose.
     bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
                    std::fflush(file.get()) == 0;
-    if (file) written = std::fclose(file.release()) == 0 && written;
+    if (file) written = CloseCFile(std::move(file)) && written;
     return written ? "File produced: " + name : "File not produced: " + name;
 }
