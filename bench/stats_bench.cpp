@@ -9,7 +9,7 @@
 
 #include "bench/random_log.h"
 #include "bench/ratio_reporter.h"
-#include "bench/reference_scan.h"
+#include "tests/support/reference_scan.h"
 #include "contest/bad_qso_file.h"
 #include "results/result_text.h"
 #include "tests/support/fake_environment.h"

@@ -12,9 +12,9 @@ if(STATS_BENCH AND benchmark_FOUND)
   target_compile_definitions(stats_core_bench PUBLIC NDEBUG)
 
   add_library(stats_reference STATIC
-    ${CMAKE_SOURCE_DIR}/bench/reference_scan.cpp
-    ${CMAKE_SOURCE_DIR}/bench/reference_result.cpp
-    ${CMAKE_SOURCE_DIR}/bench/reference_entry.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp)
   target_link_libraries(stats_reference PUBLIC stats_core_bench)
   target_compile_options(stats_reference PRIVATE -O2)
 

@@ -15,9 +15,9 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     ${CMAKE_SOURCE_DIR}/fuzz/model_rules.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/plugin_checker.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/result_parser.cpp
-    ${CMAKE_SOURCE_DIR}/bench/reference_scan.cpp
-    ${CMAKE_SOURCE_DIR}/bench/reference_result.cpp
-    ${CMAKE_SOURCE_DIR}/bench/reference_entry.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
   target_include_directories(host_calls_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})

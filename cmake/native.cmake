@@ -9,6 +9,9 @@ file(GLOB CORE_TEST_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)
 list(FILTER CORE_TEST_SOURCES EXCLUDE REGEX "_win_test\\.cpp$")
 add_executable(core_tests ${CORE_TEST_SOURCES}
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})

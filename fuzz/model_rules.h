@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/reference_scan.h"
+#include "tests/support/reference_scan.h"
 
 namespace model {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/reference_scan.h"
+#include "tests/support/reference_scan.h"
 #include "plugin/stats_plugin.h"
 #include "tests/support/fake_environment.h"
 

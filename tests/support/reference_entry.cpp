@@ -1,7 +1,7 @@
 // Adding and removing QSOs the plain way, for comparison with the indexed log.
 #include <algorithm>
 
-#include "bench/reference_scan.h"
+#include "tests/support/reference_scan.h"
 #include "contest/bad_qso_file.h"
 #include "contest/contest_rules.h"
 #include "contest/text_util.h"

@@ -1,7 +1,7 @@
 // A plain reference for the contest log: records in a vector, every query a
 // scan from the first record, every result figure found by scanning the log
-// once per band.  Benchmarks measure the indexed log against it, and the
-// fuzzer checks the indexed log's answers with it.
+// once per band.  Benchmarks measure the indexed log against it; the
+// differential tests and the fuzzer check the indexed log's answers with it.
 #pragma once
 
 #include <string>
@@ -25,6 +25,8 @@ int CountSame(const Log& log, const std::string& call, const std::string& band,
               const std::string& mode);
 
 // Position of the first record of this QSO (call, band, mode and time), or -1.
+// Times match with the same status and then equal values; two invalid times
+// whose values are both NaN match too.
 int FindQso(const Log& log, const QsoArgs& qso);
 
 // The figures of a result, one scan of the log per worked band; the

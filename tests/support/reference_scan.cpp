@@ -1,4 +1,4 @@
-#include "bench/reference_scan.h"
+#include "tests/support/reference_scan.h"
 
 #include <algorithm>
 #include <cmath>

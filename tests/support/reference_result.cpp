@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "bench/reference_scan.h"
+#include "tests/support/reference_scan.h"
 #include "results/score.h"
 #include "contest/contest_rules.h"
 
