@@ -50,9 +50,6 @@ class ComApartment {
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
     bool Ok() const { return m_ok; }
-    // Leaves the apartment to the thread's end: for a thread that must not
-    // call into COM any more (see the window thread's unload path).
-    void Abandon() { m_ok = false; }
 
   private:
     bool m_ok;

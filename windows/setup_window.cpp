@@ -51,11 +51,11 @@ void Setup::RunModal() {
     MessageLoop();
     CloseAllInfoWindows();
     DestroyWindow(window);
-    // At an unload the host thread waits in DllMain: no more calls into COM,
-    // whose answers may need that thread or the loader lock.
-    const bool unloading = m_thread.Unloading();
-    m_host.Disconnect(!unloading);
-    if (unloading) m_com.Abandon();
+    // The host's object and the apartment go while the host can still answer:
+    // at an unload the host thread waits in DllMain in a wait that serves
+    // COM.  Left to the thread's end, their release would call the host
+    // while holding the loader lock, which the host then needs.
+    m_host.Disconnect(true);
 }
 
 void Setup::MessageLoop() {

@@ -38,7 +38,6 @@ void WindowThread::StartUiThread() {
     if (SetupRunning()) CloseAllWindows(false);
     // A thread that did not end in time keeps its windows; no second one.
     if (!Ended()) return;
-    m_unloading = false;
     m_entered = false;
     ResetEvent(m_ended.Get());
     m_thread.Reset(CreateThread(nullptr, 0, &WindowThread::ThreadStart, this, 0, nullptr));
@@ -112,7 +111,6 @@ void WindowThread::CloseAllWindows(bool unloading) {
         }
         if (Ended()) return;
     }
-    m_unloading = unloading;
     PostMessageA(m_registry.g_setupWnd, WM_CLOSE_ALL, 0, 0);
     if (WaitForEnd(kCloseBoundMs) || !unloading) return;
     // Last resort: a thread that does not answer within the bound is stopped

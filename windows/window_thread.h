@@ -59,9 +59,6 @@ class WindowThread {
     WindowRegistry& Registry() { return m_registry; }
     PluginState& State() { return m_state; }
     Settings& GetSettings() { return m_settings; }
-    // True while CloseAllWindows runs for an unload: the thread must make
-    // no more calls into COM on its way out.
-    bool Unloading() const { return m_unloading; }
 
   private:
     static DWORD WINAPI ThreadStart(void* self);
@@ -80,5 +77,4 @@ class WindowThread {
     KernelHandle m_ended;   // manual reset: the thread has left our code
     KernelHandle m_parked;  // never set: what the leaving thread waits on
     std::atomic<bool> m_entered{false};
-    std::atomic<bool> m_unloading{false};
 };
