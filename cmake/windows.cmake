@@ -78,6 +78,13 @@ foreach(source ${STATS_WIN_TESTS})
   add_dependencies(${name} Stats)
 endforeach()
 
+# The live windows' test is the host itself: it serves the automation object.
+if(TARGET live_windows_win_test)
+  target_sources(live_windows_win_test PRIVATE
+    tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp
+    tools/host_options.cpp tools/ole_date.cpp)
+endif()
+
 # The stand-in host, when its fragment is there.
 option(STATS_BUILD_HOST "Build the stand-in host" ON)
 if(STATS_BUILD_HOST AND EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)

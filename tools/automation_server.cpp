@@ -187,6 +187,7 @@ HRESULT HostAutomation::DialHz(WORD flags, const DISPPARAMS& params, VARIANT* re
 
 HRESULT HostAutomation::LogField(WORD flags, const DISPPARAMS& params, VARIANT* result,
                                  UINT* argError) const {
+    ++m_typedCallReads;
     HRESULT hr = CheckCall(flags, DISPATCH_METHOD, params, 1);
     if (FAILED(hr)) return hr;
     const VARIANT& field = params.rgvarg[0];

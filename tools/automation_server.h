@@ -10,6 +10,7 @@
 #include <oaidl.h>
 #include <windows.h>
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ class HostAutomation final : public IDispatch {
     // ANSI text, as the log holds it.
     void SetTypedCall(const std::string& call);
     std::vector<std::string> Macros() const;
+    // How often the typed call was asked for (dispatch id 8).
+    int TypedCallReads() const { return m_typedCallReads; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -63,6 +66,7 @@ class HostAutomation final : public IDispatch {
     HRESULT RunMacro(WORD flags, const DISPPARAMS& params, VARIANT* result, UINT* argError);
 
     const AutomationQuirk m_quirk;
+    mutable std::atomic<int> m_typedCallReads{0};
     LONG m_refs = 1;
     mutable std::mutex m_mutex;  // the state below
     double m_dialHz = 0.0;
