@@ -113,7 +113,6 @@ std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream) {
     return log;
 }
 
-
 std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t count,
                                     std::uint32_t stream) {
     Maker make(stream);

@@ -9,10 +9,10 @@
 
 #include "bench/random_log.h"
 #include "bench/ratio_reporter.h"
-#include "tests/support/reference_scan.h"
 #include "contest/bad_qso_file.h"
 #include "results/result_text.h"
 #include "tests/support/fake_environment.h"
+#include "tests/support/reference_scan.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -38,3 +38,11 @@ if(CHROMIUM AND Python3_FOUND)
 else()
   message(WARNING "chromium or python3 missing: the HTML rendering test is skipped")
 endif()
+
+# Every C++ file follows .clang-format.
+find_program(CLANG_FORMAT clang-format)
+if(CLANG_FORMAT)
+  add_test(NAME clang_format COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-format.sh)
+else()
+  message(WARNING "clang-format missing: the format check is skipped")
+endif()

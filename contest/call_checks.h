@@ -28,5 +28,4 @@ enum CallVerdict {
 int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args);
 
 // 1 when the received exchange suits the station, else 0.
-int JudgeExchange(const std::string& exchange, const std::string& call,
-                  const std::string& country);
+int JudgeExchange(const std::string& exchange, const std::string& call, const std::string& country);

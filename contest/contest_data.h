@@ -15,7 +15,7 @@ struct ContestData : BandRowLists {
 
 // The map windows that a removal resets; each answers whether it was open.
 class MapWindows {
-public:
+  public:
     virtual ~MapWindows() = default;
     virtual bool ResetProvinceCells() = 0;
     virtual bool ResetCallAreaCells() = 0;

@@ -11,9 +11,9 @@ const char* const kModeTable[] = {"RTTY"};
 
 // The 52 province codes and the HQ, which stands twice.
 const char* const kProvinces[] = {
-    "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO", "CR",
-    "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HQ", "HU", "IB", "J",  "L",  "LE", "LO",
-    "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA", "SE", "SG",
+    "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",   "CR",
+    "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HQ", "HU", "IB", "J",  "L",  "LE",   "LO",
+    "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA", "SE",   "SG",
     "SO", "SS", "T",  "TE", "TF", "TO", "V",  "VA", "VI", "Z",  "ZA", "HQ", nullptr};
 
 const char* const kSpanish[] = {"EA", "EA6", "EA8", "EA9", nullptr};

@@ -6,7 +6,7 @@
 
 // A list of texts whose membership test ignores letter case.
 class CContestRules {
-public:
+  public:
     CContestRules(const char* const* texts, int count);
     virtual ~CContestRules() = default;
 
@@ -14,7 +14,7 @@ public:
     int GetSize() const { return static_cast<int>(m_entries.size()); }
     const std::string& GetAt(int i) const { return m_entries[static_cast<size_t>(i)]; }
 
-private:
+  private:
     std::vector<std::string> m_entries;
 };
 

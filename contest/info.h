@@ -7,7 +7,7 @@
 #include "contest/ole_date_time.h"
 
 class CInfo {
-public:
+  public:
     CInfo() = default;
     CInfo(const CInfo&) = default;
     CInfo(CInfo&&) = default;  // the log moves records, it does not copy them

@@ -86,15 +86,34 @@ std::string COleDateTime::Format(const char* pattern) const {
             continue;
         }
         switch (*++c) {
-            case 'Y': AppendNumber(out, p.year, 1); break;
-            case 'y': AppendNumber(out, p.year % 100, 2); break;
-            case 'm': AppendNumber(out, p.month, 2); break;
-            case 'd': AppendNumber(out, p.day, 2); break;
-            case 'H': AppendNumber(out, p.hour, 2); break;
-            case 'M': AppendNumber(out, p.minute, 2); break;
-            case 'S': AppendNumber(out, p.second, 2); break;
-            case '%': out += '%'; break;
-            default: out += '%'; out += *c; break;
+            case 'Y':
+                AppendNumber(out, p.year, 1);
+                break;
+            case 'y':
+                AppendNumber(out, p.year % 100, 2);
+                break;
+            case 'm':
+                AppendNumber(out, p.month, 2);
+                break;
+            case 'd':
+                AppendNumber(out, p.day, 2);
+                break;
+            case 'H':
+                AppendNumber(out, p.hour, 2);
+                break;
+            case 'M':
+                AppendNumber(out, p.minute, 2);
+                break;
+            case 'S':
+                AppendNumber(out, p.second, 2);
+                break;
+            case '%':
+                out += '%';
+                break;
+            default:
+                out += '%';
+                out += *c;
+                break;
         }
     }
     return out;

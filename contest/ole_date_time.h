@@ -7,7 +7,7 @@
 #include <string>
 
 class COleDateTime {
-public:
+  public:
     enum Status : std::int32_t { valid = 0, invalid = 1, null = 2 };
 
     COleDateTime() = default;
@@ -29,7 +29,7 @@ public:
     // when their values are (a QSO with a broken time must still be removable).
     bool SameAs(const COleDateTime& other) const;
 
-private:
+  private:
     double m_value = 0.0;
     Status m_status = valid;
 };

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/reference_scan.h"
 #include "plugin/stats_plugin.h"
 #include "tests/support/fake_environment.h"
+#include "tests/support/reference_scan.h"
 
 class PluginChecker {
   public:

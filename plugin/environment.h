@@ -9,7 +9,7 @@
 #include "results/cabrillo_log.h"
 
 class Environment : public HeaderEditor, public MapWindows {
-public:
+  public:
     // Names (no directory) of the entries matching a pattern such as
     // "C:\MixW\*.ini", in the order the platform lists them.
     virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;

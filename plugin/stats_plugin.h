@@ -22,7 +22,7 @@ struct ResetArgs {
 };
 
 class StatsPlugin {
-public:
+  public:
     StatsPlugin(Environment& env, ProfileStore& profile) : m_env(env), m_settings(profile) {}
 
     int ResetStats(const ResetArgs& args);
@@ -37,7 +37,7 @@ public:
     PluginState& State() { return m_state; }
     Settings& GetSettings() { return m_settings; }
 
-private:
+  private:
     Environment& m_env;
     Settings m_settings;
     PluginState m_state;

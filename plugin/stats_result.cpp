@@ -27,8 +27,8 @@ const char* StatsPlugin::GetResult(int* out) {
     std::unique_lock<std::recursive_mutex> guard(m_state.lock);
     PluginState& s = m_state;
     s.g_resultText.clear();
-    const ResultFigures figures = ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0,
-                                                BadQso::CountLines(s.g_badQsoFile));
+    const ResultFigures figures =
+        ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0, BadQso::CountLines(s.g_badQsoFile));
     const ResultTitle title{s.g_periodStart, s.g_periodEnd, s.g_ownCall};
     s.g_resultText = s.g_htmlResult ? ResultHtml(title, figures) : ResultText(title, figures);
     s.g_score = figures.score;

@@ -28,7 +28,7 @@ struct CabrilloHeader {
 
 // Shows the header dialog; true when the operator confirmed it.
 class HeaderEditor {
-public:
+  public:
     virtual ~HeaderEditor() = default;
     virtual bool Edit(CabrilloHeader& header) = 0;
 };
@@ -36,7 +36,7 @@ public:
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 
 class CCabrilloLog {
-public:
+  public:
     static constexpr const char* kDefaultBaseName = "KOLVEX";
 
     int EditHeader(Settings& settings, HeaderEditor& editor, const std::string& callsign,
@@ -53,7 +53,7 @@ public:
     const CabrilloHeader& Header() const { return m_header; }
     const std::vector<std::string>& QsoLines() const { return m_qsoLines; }
 
-private:
+  private:
     void LoadHeader(Settings& settings);
     void SaveHeader(Settings& settings);
 

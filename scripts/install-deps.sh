@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ clang libclang-rt-14-dev python3
+    cmake make g++ clang clang-format libclang-rt-14-dev python3
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     llvm-14

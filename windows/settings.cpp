@@ -2,9 +2,7 @@
 
 #include <cstdlib>
 
-int Settings::ReadInt(const std::string& key) {
-    return std::atoi(ReadText(key, "").c_str());
-}
+int Settings::ReadInt(const std::string& key) { return std::atoi(ReadText(key, "").c_str()); }
 
 std::string Settings::ReadText(const std::string& key, const std::string& fallback) {
     std::string value = m_store.Read(key, fallback);

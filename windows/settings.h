@@ -5,7 +5,7 @@
 #include <string>
 
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // The value of the key, or `fallback` when the key is missing.
     virtual std::string Read(const std::string& key, const std::string& fallback) = 0;
@@ -14,7 +14,7 @@ public:
 };
 
 class Settings {
-public:
+  public:
     static constexpr const char* kFile = "Plugins\\KOLVEX.ini";
     static constexpr const char* kSection = "Settings";
     static constexpr size_t kMaxText = 99;  // values are read through a 100-byte buffer
@@ -28,6 +28,6 @@ public:
     void WriteFlag(const std::string& key, bool value) { WriteText(key, value ? "1" : "0"); }
     void WriteText(const std::string& key, const std::string& value);
 
-private:
+  private:
     ProfileStore& m_store;
 };

@@ -52,7 +52,6 @@ QsoArgs QsoOf(int n) {
     return q;
 }
 
-
 // What one refresh pass copied out under the lock.
 struct Snapshot {
     int count = 0;

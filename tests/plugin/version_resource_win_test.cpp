@@ -72,7 +72,8 @@ TEST(VersionResource, FixedPartGivesVersionOneOfADll) {
 
 TEST(VersionResource, TranslationIsUsEnglishInWindows1252) {
     UINT length = 0;
-    const auto* translation = static_cast<const WORD*>(Query("\\VarFileInfo\\Translation", &length));
+    const auto* translation =
+        static_cast<const WORD*>(Query("\\VarFileInfo\\Translation", &length));
     ASSERT_NE(translation, nullptr);
     ASSERT_EQ(length, 2 * sizeof(WORD));
     EXPECT_EQ(translation[0], 0x0409);

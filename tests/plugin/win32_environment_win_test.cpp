@@ -63,4 +63,3 @@ TEST(Win32Environment, WithoutTheWindowThreadNothingRuns) {
     EXPECT_FALSE(env.ResetCallAreaCells());
     EXPECT_FALSE(env.SetupWindowRunning());
 }
-

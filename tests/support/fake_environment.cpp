@@ -1,7 +1,6 @@
 #include "tests/support/fake_environment.h"
 
 #include <dirent.h>
-
 #include <fnmatch.h>
 
 std::vector<std::string> FakeEnvironment::FindFiles(const std::string& pattern) {

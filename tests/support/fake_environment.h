@@ -11,7 +11,7 @@
 #include "windows/settings.h"
 
 class FakeEnvironment : public Environment {
-public:
+  public:
     std::vector<std::string> FindFiles(const std::string& pattern) override;
     void ShowOutput(const std::string& text) override { outputs.push_back(text); }
     bool Edit(CabrilloHeader& header) override;
@@ -36,7 +36,7 @@ public:
 };
 
 class MapProfileStore : public ProfileStore {
-public:
+  public:
     std::string Read(const std::string& key, const std::string& fallback) override;
     void Write(const std::string& key, const std::string& value) override;
 

@@ -1,10 +1,10 @@
 // Adding and removing QSOs the plain way, for comparison with the indexed log.
 #include <algorithm>
 
-#include "tests/support/reference_scan.h"
 #include "contest/bad_qso_file.h"
 #include "contest/contest_rules.h"
 #include "contest/text_util.h"
+#include "tests/support/reference_scan.h"
 
 namespace reference {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "tests/support/reference_scan.h"
-#include "results/score.h"
 #include "contest/contest_rules.h"
+#include "results/score.h"
+#include "tests/support/reference_scan.h"
 
 namespace reference {
 

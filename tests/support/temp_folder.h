@@ -4,7 +4,7 @@
 #include <string>
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -14,7 +14,7 @@ public:
     static std::string Read(const std::string& name);   // whole file, bytes as they are
     static void Write(const std::string& name, const std::string& content);
 
-private:
+  private:
     std::string m_path;
     std::string m_previous;
 };
