@@ -24,9 +24,10 @@ add_executable(stand_in_host
   ${STAND_IN_TOOLS}/message_pump.cpp
   ${STAND_IN_TOOLS}/plugin_unload.cpp
   ${STAND_IN_TOOLS}/unload_cycles.cpp
+  ${STAND_IN_TOOLS}/screen_capture.cpp
 )
 set_target_properties(stand_in_host PROPERTIES OUTPUT_NAME stand_in_host SUFFIX ".exe")
-target_link_libraries(stand_in_host PRIVATE host_readers host_automation psapi user32)
+target_link_libraries(stand_in_host PRIVATE host_readers host_automation psapi user32 gdi32)
 # One self-contained .exe: no libgcc, libstdc++ or winpthread DLLs beside it.
 target_link_options(stand_in_host PRIVATE -static -static-libgcc -static-libstdc++)
 

@@ -7,6 +7,7 @@ include(GoogleTest)
 add_executable(tools_tests
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/adif_reader_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/band_plan_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/bmp_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/call_prefix_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/cty_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/host_files_test.cpp

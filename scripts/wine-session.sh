@@ -4,6 +4,8 @@
 #   wine-session.sh start STATE   prepare the prefix, start Xvfb and wineserver
 #   wine-session.sh run STATE PROGRAM [ARGS...]   run a Windows program in it
 #   wine-session.sh stop STATE    stop the wineserver and Xvfb started here
+# With WINE_SESSION_DISPLAY set (for instance to "$DISPLAY") at start, no
+# Xvfb is started: the session's programs show on that X display instead.
 set -euo pipefail
 
 command=$1 state=$2
@@ -43,14 +45,25 @@ start_xvfb() {
     return 1
 }
 
-use_display() { export DISPLAY=":$(head -n1 "$state/display")"; }
+use_display() {
+    if [ -s "$state/display-name" ]; then
+        export DISPLAY="$(head -n1 "$state/display-name")"
+    else
+        export DISPLAY=":$(head -n1 "$state/display")"
+    fi
+}
 
 case $command in
     start)
         mkdir -p "$state"
         [ -d "$prefix" ] && wineserver -k 2>/dev/null || true
         stop_pid_file "$state/xvfb.pid" Xvfb
-        start_xvfb
+        rm -f "$state/display-name"
+        if [ -n "${WINE_SESSION_DISPLAY:-}" ]; then
+            echo "$WINE_SESSION_DISPLAY" >"$state/display-name"
+        else
+            start_xvfb
+        fi
         use_display
         mkdir -p "$prefix"
         # A persistent server saves the start-up of one per test program.

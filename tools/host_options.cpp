@@ -34,7 +34,12 @@ const char kUsage[] =
     "                      long-call, nan-dial, inf-dial, negative-dial, fail, registered-only\n"
     "  --type-pause-ms N   handle messages N ms after each typed letter (default 0)\n"
     "  --hold-ms N         handle messages N ms after the replay, before unloading\n"
-    "  --macro-log FILE    write the macro texts received, one a line, at exit\n";
+    "  --macro-log FILE    write the macro texts received, one a line, at exit\n"
+    "  --then FILE         replay this ADIF log too, after the first one\n"
+    "  --live N            type only the last N QSOs with the pauses (and screenshots); the\n"
+    "                      others go quickly; fetches the result after each QSO\n"
+    "  --screenshots DIR   with --live: the whole screen after each typed letter and each\n"
+    "                      logged QSO, as DIR\\step_0001.bmp, step_0002.bmp, ...\n";
 
 namespace {
 
@@ -157,11 +162,30 @@ bool SetValue(const std::string& arg, const char* value, HostOptions* o, bool* k
         return ParseMs(value, &o->holdMs);
     else if (arg == "--macro-log")
         o->macroLog = value;
+    else if (arg == "--then")
+        o->thenLog = value;
+    else if (arg == "--live")
+        return ParseCount(value, &o->live);
+    else if (arg == "--screenshots")
+        o->screenshotDir = value;
     else if (arg == "--automation-quirk")
         return o->automation = ParseAutomationQuirk(value, &o->automationQuirk);
     else
         *known = false;
     return *known;
+}
+
+// Options that make no sense together; "" when the set is fine.
+std::string CombinationError(const HostOptions& o) {
+    if (o.help) return "";
+    if (o.log.empty() && o.load == 0 && o.cycles == 0)
+        return "give --log FILE, --load N or --cycles N";
+    if ((!o.thenLog.empty() || o.live > 0) && o.log.empty()) return "--then and --live need --log";
+    // An export run fetches the result once, with its Output box; and its
+    // reset never opens the windows.
+    if (o.live > 0 && o.exportRun) return "--live cannot go with --export";
+    if (!o.screenshotDir.empty() && o.live == 0) return "--screenshots needs --live N";
+    return "";
 }
 
 }  // namespace
@@ -183,11 +207,8 @@ bool ParseOptions(int argc, const char* const* argv, HostOptions* o, std::string
         }
         ++i;
     }
-    if (!o->help && o->log.empty() && o->load == 0 && o->cycles == 0) {
-        *error = "give --log FILE, --load N or --cycles N";
-        return false;
-    }
-    return true;
+    *error = CombinationError(*o);
+    return error->empty();
 }
 
 }  // namespace host

@@ -45,10 +45,13 @@ struct HostOptions {
     int load = 0;
     bool automation = false;  // serve "MixW2.Application" while the plug-in runs
     AutomationQuirk automationQuirk = AutomationQuirk::none;
-    int typePauseMs = 0;   // messages handled after each typed letter
-    int holdMs = 0;        // messages handled after the replay, before unloading
-    std::string macroLog;  // the macro texts received, one a line, written at exit
-    int cycles = 0;        // load-open-unload cycles instead of a replay
+    int typePauseMs = 0;        // messages handled after each typed letter
+    int holdMs = 0;             // messages handled after the replay, before unloading
+    std::string macroLog;       // the macro texts received, one a line, written at exit
+    int cycles = 0;             // load-open-unload cycles instead of a replay
+    std::string thenLog;        // a second ADIF log, replayed after the first
+    int live = 0;               // only the last N QSOs typed with pauses; the others quickly
+    std::string screenshotDir;  // the screen after each step of a live QSO
     bool help = false;
 };
 

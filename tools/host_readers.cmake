@@ -2,6 +2,7 @@
 add_library(host_readers STATIC
   ${CMAKE_CURRENT_LIST_DIR}/adif_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/band_plan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bmp_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/call_prefix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cty_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_files.cpp

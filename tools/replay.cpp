@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 
 #include "tools/call_prefix.h"
 #include "tools/host_files.h"
 #include "tools/message_pump.h"
 #include "tools/plugin_unload.h"
+#include "tools/screen_capture.h"
 #include "tools/window_watcher.h"
 
 namespace host {
@@ -53,11 +55,20 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
+// How one QSO is typed: the pause after each letter (messages handled
+// meanwhile) and, for a live QSO, the screenshots.
+struct Pace {
+    bool pump = false;  // handle messages after each letter
+    unsigned pauseMs = 0;
+    ScreenshotSeries* shots = nullptr;
+};
+
 // The operator types the call one character at a time; the host asks the
 // plug-in after each character, the complete call with the logged values.
 // A served automation object shows the call typed so far meanwhile.
 void TypeCall(const StatsPluginApi& api, const Qso& q, const cty::CountryFile* countries,
-              const HostOptions& o, HostAutomation* automation, ReplayTotals* totals) {
+              const HostOptions& o, const Pace& pace, HostAutomation* automation,
+              ReplayTotals* totals) {
     const bool typing = o.typing, verbose = o.verbose;
     std::size_t first = typing ? 1 : q.call.size();
     for (std::size_t n = first; n <= q.call.size(); ++n) {
@@ -71,7 +82,8 @@ void TypeCall(const StatsPluginApi& api, const Qso& q, const cty::CountryFile* c
         if (automation != nullptr) automation->SetTypedCall(check.call);
         bool touched = false;
         int verdict = api.Check(check, &touched);
-        if (automation != nullptr || o.typePauseMs > 0) PumpMessagesFor(o.typePauseMs);
+        if (pace.pump) PumpMessagesFor(pace.pauseMs);
+        if (pace.shots != nullptr) pace.shots->Take();
         totals->buffersTouched += touched ? 1 : 0;
         (complete ? totals->complete : totals->typing).Add(verdict);
         if (verbose)
@@ -137,6 +149,59 @@ void RemoveEveryNth(const StatsPluginApi& api, const std::vector<Qso>& qsos, int
     }
     std::printf("RemoveData0: %d QSOs removed (every %d-th QSO), %d answered 1\n", removed, every,
                 answeredOne);
+}
+
+// Which QSOs go live (typed with the pauses and photographed) and how
+// the others go: as typed with the pauses when there is no live part, else
+// quickly, still handling the messages that the served object needs.
+struct LivePlan {
+    LivePlan(const HostOptions& o, std::size_t count, bool served, ScreenshotSeries* shots_)
+        : firstLive(o.live > 0 && static_cast<std::size_t>(o.live) < count ? count - o.live : 0),
+          live(o.live > 0),
+          // The windows show what the last result put in the band lists.
+          fetchEachResult((served || live) && !o.exportRun),
+          slow{served || o.typePauseMs > 0, static_cast<unsigned>(o.typePauseMs), nullptr},
+          quick{served, 0, nullptr},
+          shown{true, static_cast<unsigned>(o.typePauseMs), shots_},
+          pauseMs(o.typePauseMs),
+          shots(shots_),
+          total(count) {}
+    bool IsLive(std::size_t i) const { return live && i >= firstLive; }
+    const Pace& PaceOf(std::size_t i) const { return !live ? slow : IsLive(i) ? shown : quick; }
+    void Print() const {
+        if (!live) return;
+        std::printf("live: QSOs %zu to %zu typed with %d ms pauses, the %zu before quickly; ",
+                    firstLive + 1, total, pauseMs, firstLive);
+        std::printf("GetResult0 after each QSO");
+        if (shots != nullptr)
+            std::printf("; %d screenshots, %d failed", shots->Taken(), shots->Failed());
+        std::printf("\n");
+    }
+
+    const std::size_t firstLive;
+    const bool live, fetchEachResult;
+    const Pace slow, quick, shown;
+    const int pauseMs;
+    ScreenshotSeries* const shots;
+    const std::size_t total;
+};
+
+// GetResult0 as the host calls it after logging a QSO, its text not shown.
+void FetchQuietly(const StatsPluginApi& api) {
+    int out = 0;
+    api.Result(&out);
+}
+
+// After a live QSO is logged the host clears its call line, which asks the
+// plug-in once more (an empty call), so the windows show the new QSO.
+void ShowLogged(const StatsPluginApi& api, const Qso& q, const Pace& pace) {
+    CallCheck cleared;
+    cleared.mode = q.mode;
+    cleared.band = q.band;
+    bool touched = false;
+    api.Check(cleared, &touched);
+    PumpMessagesFor(pace.pauseMs);
+    if (pace.shots != nullptr) pace.shots->Take();
 }
 
 // The operator leaves the windows open a while, then closes the host.
@@ -229,13 +294,19 @@ int Replay(const HostOptions& o, StatsPluginApi& api, const ResetRequest& reset,
     // Time for the plug-in's window thread to connect to the host.
     if (automation != nullptr) PumpMessagesFor(kConnectPauseMs);
     ReplayTotals totals;
+    std::unique_ptr<ScreenshotSeries> shots;
+    if (!o.screenshotDir.empty()) shots = std::make_unique<ScreenshotSeries>(o.screenshotDir);
+    const LivePlan plan(o, qsos.size(), automation != nullptr, shots.get());
     for (std::size_t i = 0; i < qsos.size(); ++i) {
         // The radio stays where it was for a QSO logged without frequency.
         if (automation != nullptr && qsos[i].freqHz != 0) automation->SetDialHz(qsos[i].freqHz);
-        TypeCall(api, qsos[i], countries, o, automation, &totals);
+        TypeCall(api, qsos[i], countries, o, plan.PaceOf(i), automation, &totals);
         LogQso(api, qsos[i], i, o, reset.ownCall, &totals);
         if (automation != nullptr) automation->SetTypedCall("");
+        if (plan.fetchEachResult) FetchQuietly(api);
+        if (plan.IsLive(i)) ShowLogged(api, qsos[i], plan.PaceOf(i));
     }
+    plan.Print();
     std::printf("QSOs: %zu replayed; AddData0 entered %d, refused %d\n", qsos.size(),
                 totals.accepted, totals.refused);
     std::printf("IsValidExchg0: valid %d, invalid %d\n", totals.exchangeValid,

@@ -58,22 +58,33 @@ bool LoadCountries(const HostOptions& o, std::unique_ptr<cty::CountryFile>* coun
     return true;
 }
 
-bool ReadLog(const HostOptions& o, const cty::CountryFile* countries, std::vector<Qso>* qsos,
-             std::string* stationCall) {
+// Appends the QSOs of one ADIF file; the station call of its first record
+// when `stationCall` is given.
+bool ReadLogFile(const std::string& path, const HostOptions& o, const cty::CountryFile* countries,
+                 std::vector<Qso>* qsos, std::string* stationCall) {
     std::string text;
-    if (!ReadWholeFile(o.log, &text)) {
-        std::fprintf(stderr, "cannot read %s\n", o.log.c_str());
+    if (!ReadWholeFile(path, &text)) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return false;
     }
     adif::Document doc = adif::Parse(text);
     QsoSourceOptions source;
     source.countries = countries;
     source.rawBand = o.rawBand;
-    *qsos = QsosFromDocument(doc, source);
-    if (!doc.records.empty()) *stationCall = doc.records[0].Value("STATION_CALLSIGN");
-    std::printf("log %s: %zu QSOs%s, %d unreadable tags\n", o.log.c_str(), qsos->size(),
+    std::vector<Qso> read = QsosFromDocument(doc, source);
+    qsos->insert(qsos->end(), read.begin(), read.end());
+    if (stationCall != nullptr && !doc.records.empty())
+        *stationCall = doc.records[0].Value("STATION_CALLSIGN");
+    std::printf("log %s: %zu QSOs%s, %d unreadable tags\n", path.c_str(), read.size(),
                 doc.truncated ? " (text cut off inside a QSO)" : "", doc.malformedTags);
     return true;
+}
+
+// The log, then the one to replay after it (--then).
+bool ReadLog(const HostOptions& o, const cty::CountryFile* countries, std::vector<Qso>* qsos,
+             std::string* stationCall) {
+    if (!ReadLogFile(o.log, o, countries, qsos, stationCall)) return false;
+    return o.thenLog.empty() || ReadLogFile(o.thenLog, o, countries, qsos, nullptr);
 }
 
 ResetRequest MakeReset(const HostOptions& o, const std::vector<Qso>& qsos,

@@ -73,6 +73,54 @@ TEST(HostOptions, BadAutomationValuesAreRefused) {
     }
 }
 
+struct LiveCase {
+    std::vector<const char*> args;
+    int live;
+    const char* thenLog;
+    const char* screenshotDir;
+};
+
+TEST(HostOptions, LiveOptionsAreRead) {
+    const LiveCase cases[] = {
+        {{"--log", "a.adi"}, 0, "", ""},
+        {{"--log", "a.adi", "--then", "b.adi"}, 0, "b.adi", ""},
+        {{"--log", "a.adi", "--automation", "--live", "12"}, 12, "", ""},
+        {{"--log", "a.adi", "--then", "b.adi", "--live", "1", "--screenshots", "C:\\shots"},
+         1,
+         "b.adi",
+         "C:\\shots"},
+        {{"--screenshots", "s", "--live", "3", "--log", "a.adi"}, 3, "", "s"},
+    };
+    for (const LiveCase& c : cases) {
+        HostOptions o;
+        std::string error;
+        ASSERT_TRUE(Parse(c.args, &o, &error)) << error;
+        EXPECT_EQ(c.live, o.live);
+        EXPECT_EQ(c.thenLog, o.thenLog);
+        EXPECT_EQ(c.screenshotDir, o.screenshotDir);
+    }
+}
+
+TEST(HostOptions, BadLiveValuesAndCombinationsAreRefused) {
+    const std::vector<std::vector<const char*>> cases = {
+        {"--log", "a.adi", "--live", "0"},
+        {"--log", "a.adi", "--live", "-2"},
+        {"--log", "a.adi", "--live", "3x"},
+        {"--log", "a.adi", "--live"},
+        {"--log", "a.adi", "--then"},
+        {"--log", "a.adi", "--screenshots", "s"},  // screenshots of live QSOs only
+        {"--log", "a.adi", "--live", "5", "--export"},
+        {"--load", "100", "--live", "5"},
+        {"--cycles", "2", "--then", "b.adi"},
+    };
+    for (const auto& args : cases) {
+        HostOptions o;
+        std::string error;
+        EXPECT_FALSE(Parse(args, &o, &error)) << args[args.size() - 1];
+        EXPECT_FALSE(error.empty());
+    }
+}
+
 TEST(HostOptions, EveryQuirkNameReadsBack) {
     const AutomationQuirk all[] = {
         AutomationQuirk::none,    AutomationQuirk::wrongTypes,     AutomationQuirk::longCall,
