@@ -89,3 +89,5 @@ add_host_wine_test(stand_in_host_load_wine_test 100000)
 # The host's automation object served to a probe client, its bad-answer
 # modes, and load-unload cycles.
 add_host_wine_test(stand_in_host_automation_wine_test)
+# 100 unloads with the window thread and all its windows open.
+add_host_wine_test(unload_cycles_wine_test 100)

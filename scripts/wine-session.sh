@@ -68,11 +68,20 @@ case $command in
         mkdir -p "$prefix"
         # A persistent server saves the start-up of one per test program.
         wineserver -p >"$state/wineserver.log" 2>&1 </dev/null
-        wine wineboot --init >"$state/wineboot.log" 2>&1 </dev/null
+        # --update, not --init: it also stamps the prefix as up to date, so
+        # the next program does not boot it a second time beside the first.
+        wine wineboot --update >"$state/wineboot.log" 2>&1 </dev/null
         # Unmanaged windows: with no window manager on the display, Wine
         # would otherwise wait for one at every window shown or hidden.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
             >>"$state/wineboot.log" 2>&1 </dev/null
+        # COM's running object table needs the RPC service; started on demand
+        # it is not up in time for the first program of a fresh prefix.
+        wine net start RpcSs >>"$state/wineboot.log" 2>&1 </dev/null || true
+        for _ in $(seq 50); do
+            wine net start 2>/dev/null </dev/null | grep -q 'Remote Procedure Call' && break
+            sleep 0.2
+        done
         echo "Wine session ready: WINEPREFIX=$prefix DISPLAY=$DISPLAY"
         ;;
     run)

@@ -10,8 +10,11 @@
 namespace host {
 namespace {
 
-// Long enough for the window thread to open its windows and connect.
-constexpr unsigned kWindowsOpenMs = 300;
+// The window thread opens its windows one refresh after another: the host
+// handles messages until their number has stayed the same this long (a
+// loaded machine may take seconds), within an upper bound.
+constexpr unsigned kWindowsSteadyMs = 400;
+constexpr unsigned kWindowsOpenBoundMs = 8000;
 
 struct WindowCount {
     bool visibleOnly;
@@ -33,6 +36,20 @@ int CountWindows(bool visibleOnly, DWORD skipThread) {
     WindowCount c{visibleOnly, skipThread, 0};
     EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&c));
     return c.count;
+}
+
+// The visible windows once their number has settled.
+int WaitForWindows() {
+    int open = CountWindows(true, 0);
+    unsigned steady = 0;
+    for (unsigned waited = 0; waited < kWindowsOpenBoundMs && steady < kWindowsSteadyMs;
+         waited += 50) {
+        PumpMessagesFor(50);
+        const int now = CountWindows(true, 0);
+        steady = now == open && now > 0 ? steady + 50 : 0;
+        open = now;
+    }
+    return open;
 }
 
 // "Start" 0 (or missing) lets the reset start the window thread.
@@ -85,8 +102,7 @@ bool RunCycle(int n, const HostOptions& o, HostAutomation* automation, CycleTota
     if (automation != nullptr) automation->SetTypedCall(check.call);
     bool touched = false;
     api.Check(check, &touched);
-    PumpMessagesFor(kWindowsOpenMs);
-    const int open = CountWindows(true, 0);
+    const int open = WaitForWindows();
     UnloadReport unload = UnloadPlugin(api);
     if (automation != nullptr) automation->SetTypedCall("");
     // The main thread's own windows (COM's, the console's) stay, of course.

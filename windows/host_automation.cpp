@@ -30,6 +30,7 @@ class Variant {
 
 void HostAutomation::Connect() {
     m_host.Reset();
+    if (m_closing) return;
     CLSID classId;
     if (FAILED(CLSIDFromProgID(L"MixW2.Application", &classId))) return;
     ComPtr<IUnknown> running;
@@ -47,6 +48,7 @@ void HostAutomation::Disconnect(bool release) {
 HRESULT HostAutomation::Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCount,
                                VARIANT* result) {
     if (!m_host) return E_POINTER;
+    if (m_closing) return E_ABORT;
     DISPPARAMS params = {args, nullptr, argCount, 0};
     EXCEPINFO exception = {};
     UINT badArgument = 0;

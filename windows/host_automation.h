@@ -4,6 +4,7 @@
 
 #include <oaidl.h>
 
+#include <atomic>
 #include <string>
 
 #include "controls/com.h"
@@ -11,6 +12,10 @@
 
 class HostAutomation : public HostLink {
   public:
+    // Once `closing` is set no new call goes to the host: the host thread
+    // is then waiting for the window thread and may not answer.
+    explicit HostAutomation(const std::atomic<bool>& closing) : m_closing(closing) {}
+
     // Looks the program id up and asks for the running instance; stays
     // unconnected when the host is not running or not registered.  COM must
     // be initialised on the calling thread.
@@ -28,5 +33,6 @@ class HostAutomation : public HostLink {
     // One Invoke; a failed call is an answer, not an exception.
     HRESULT Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCount, VARIANT* result);
 
+    const std::atomic<bool>& m_closing;
     ComPtr<IDispatch> m_host;
 };

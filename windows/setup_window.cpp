@@ -35,6 +35,7 @@ Setup::Setup(WindowThread& thread)
       m_thread(thread),
       m_state(thread.State()),
       m_settings(thread.GetSettings()),
+      m_host(thread.Closing()),
       m_position(m_settings, PositionKeys{"setup_x", "setup_y", 10, 400}) {}
 
 Setup::~Setup() {

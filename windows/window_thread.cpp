@@ -39,6 +39,7 @@ void WindowThread::StartUiThread() {
     // A thread that did not end in time keeps its windows; no second one.
     if (!Ended()) return;
     m_entered = false;
+    m_closing = false;
     ResetEvent(m_ended.Get());
     m_thread.Reset(CreateThread(nullptr, 0, &WindowThread::ThreadStart, this, 0, nullptr));
     // Not started: nothing runs, and the next reset that qualifies tries again.
@@ -111,6 +112,7 @@ void WindowThread::CloseAllWindows(bool unloading) {
         }
         if (Ended()) return;
     }
+    m_closing = true;
     PostMessageA(m_registry.g_setupWnd, WM_CLOSE_ALL, 0, 0);
     if (WaitForEnd(kCloseBoundMs) || !unloading) return;
     // Last resort: a thread that does not answer within the bound is stopped

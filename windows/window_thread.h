@@ -57,6 +57,8 @@ class WindowThread {
     bool PostMapReset(WPARAM maps);
 
     WindowRegistry& Registry() { return m_registry; }
+    // Set from the start of CloseAllWindows until the next start.
+    const std::atomic<bool>& Closing() const { return m_closing; }
     PluginState& State() { return m_state; }
     Settings& GetSettings() { return m_settings; }
 
@@ -77,4 +79,5 @@ class WindowThread {
     KernelHandle m_ended;   // manual reset: the thread has left our code
     KernelHandle m_parked;  // never set: what the leaving thread waits on
     std::atomic<bool> m_entered{false};
+    std::atomic<bool> m_closing{false};
 };
