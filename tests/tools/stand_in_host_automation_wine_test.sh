@@ -92,6 +92,10 @@ check "fail quirk refuses every Invoke" \
 # 2. The replay with the object served.  The probe starts first and waits
 # for the object, follows the dial and the typed call, then sends two
 # macros and every wrong call through the proxy.
+# "Start" 1: the reset stores 0 and does not start the plug-in's window
+# thread, whose own macros would mix with the probe's.
+mkdir -p Plugins
+printf '[Settings]\r\nStart=1\r\n' >Plugins/KOLVEX.ini
 probe --wait-ms 60000 --watch-ms 5000 --macro "<MODE:RTTY>" --macro "<SP1>" --bad-calls \
     >probe.txt 2>probe.err &
 probe_pid=$!
