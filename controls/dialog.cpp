@@ -37,8 +37,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_DRAWITEM:
             // Owner-drawn controls of ours paint themselves.
-            if (OwnerDrawnControl::ReflectDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
-                return TRUE;
+            if (OwnerDrawnControl::ReflectDrawItem(CrackDrawItem(lParam))) return TRUE;
             [[fallthrough]];
         default: {
             INT_PTR result = FALSE;

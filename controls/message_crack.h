@@ -14,3 +14,9 @@ struct CommandArgs {
 inline CommandArgs CrackCommand(WPARAM wParam, LPARAM lParam) {
     return {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)};
 }
+
+// WM_DRAWITEM: lParam the item to paint (its control, context, rectangle
+// and state); wParam the control id, 0 for a menu.
+inline const DRAWITEMSTRUCT* CrackDrawItem(LPARAM lParam) {
+    return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+}
