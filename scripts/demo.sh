@@ -85,9 +85,12 @@ mkdir -p "$shots"
 mogrify -path "$shots" -format png "$work"/bmp/step_*.bmp
 rm -rf "$work/bmp"
 frames=("$shots"/step_*.png)
+# Each frame cut to the windows as it is read ("file[WxH+X+Y]"), so that
+# ImageMagick never holds the whole screens (its disk cache is 1 GiB).
+cut=("${frames[@]/%/[$crop]}")
 # Each step 0.4 s, the last one 4 s; only what changed from frame to frame is stored.
-convert -loop 0 -delay 40 "${frames[@]}" -delay 400 "${frames[-1]}" \
-    -crop "$crop" +repage -layers Optimize "$work/demo.gif"
+convert -loop 0 -delay 40 "${cut[@]}" -delay 400 "${cut[-1]}" +repage \
+    -layers Optimize "$work/demo.gif"
 echo
 echo "Screenshots (${#frames[@]} steps): $shots/"
 echo "Animation: $work/demo.gif ($(du -k "$work/demo.gif" | cut -f1) KiB)"
