@@ -89,5 +89,7 @@ add_host_wine_test(stand_in_host_load_wine_test 100000)
 # The host's automation object served to a probe client, its bad-answer
 # modes, and load-unload cycles.
 add_host_wine_test(stand_in_host_automation_wine_test)
+# A live run: the last QSOs typed with pauses, a screenshot after each step.
+add_host_wine_test(stand_in_host_live_wine_test ${CMAKE_SOURCE_DIR}/samples)
 # 100 unloads with the window thread and all its windows open.
 add_host_wine_test(unload_cycles_wine_test 100)
