@@ -4,9 +4,14 @@
 #include "resources/resource.h"
 
 HICON PluginIcon() {
-    // A shared icon: loaded once by the system, never destroyed by us.
-    return static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_STATS), IMAGE_ICON,
-                                         0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    // A shared icon: loaded once by the system, never destroyed by us.  Kept
+    // from the first call: loading it again takes the loader lock (the
+    // system looks up the module's name), which an unloading host holds
+    // while it waits for a window still being made.
+    static const HICON icon =
+        static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_STATS), IMAGE_ICON, 0,
+                                      0, LR_DEFAULTSIZE | LR_SHARED));
+    return icon;
 }
 
 void DisableCloseCommand(HWND window) {
