@@ -85,6 +85,19 @@ if(TARGET live_windows_win_test)
     tools/host_options.cpp tools/ole_date.cpp)
 endif()
 
+# Programs that are the host themselves and load and unload the plug-in.
+foreach(name stress_win_test bad_host_answers_win_test)
+  if(TARGET ${name})
+    target_sources(${name} PRIVATE tests/support/live_host_win.cpp
+      tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp
+      tools/host_options.cpp tools/ole_date.cpp tools/stats_plugin_api.cpp
+      tools/window_watcher.cpp tools/crash_report.cpp)
+  endif()
+endforeach()
+if(TARGET stress_win_test)
+  target_sources(stress_win_test PRIVATE tests/windows/stress_host_log.cpp)
+endif()
+
 # The stand-in host, when its fragment is there.
 option(STATS_BUILD_HOST "Build the stand-in host" ON)
 if(STATS_BUILD_HOST AND EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)

@@ -1,0 +1,226 @@
+#include "tests/support/live_host_win.h"
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "controls/wide_text.h"
+#include "tests/support/live_objects_win.h"
+#include "tools/message_pump.h"
+
+namespace live_host {
+
+CallWatch::CallWatch() : m_thread([this] { Watch(); }) {}
+
+CallWatch::~CallWatch() {
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
+}
+
+double CallWatch::Time(const std::string& what, const std::function<void()>& call) {
+    lstrcpynA(m_what, what.c_str(), sizeof m_what);
+    m_since = GetTickCount();
+    m_busy = true;
+    const auto start = std::chrono::steady_clock::now();
+    call();
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    m_busy = false;
+    return took.count();
+}
+
+void CallWatch::Watch() {
+    DWORD dumped = 0;
+    while (!m_stop) {
+        Sleep(50);
+        if (!m_busy) continue;
+        const DWORD since = m_since;
+        if (GetTickCount() - since >= kSlowMs && dumped != since) {
+            dumped = since;
+            std::printf("slow: %s still running after %lu ms; where the threads are:\n", m_what,
+                        kSlowMs);
+            PrintThreadStacks();
+        }
+        if (GetTickCount() - since < kHangMs) continue;
+        std::printf("hang: %s did not return within %lu ms\n", m_what, kHangMs);
+        std::fflush(stdout);
+        // ExitProcess would wait for the loader lock a stuck unload holds.
+        TerminateProcess(GetCurrentProcess(), kHangExitCode);
+    }
+}
+
+namespace {
+
+// Module base and offset, found without the loader lock (which a stuck
+// unload holds): the base of the address's allocation.
+std::string ModuleAt(DWORD address) {
+    MEMORY_BASIC_INFORMATION info{};
+    VirtualQuery(reinterpret_cast<void*>(address), &info, sizeof info);
+    const auto base = reinterpret_cast<DWORD>(info.AllocationBase);
+    char text[32];
+    std::snprintf(text, sizeof text, "%08lx+0x%lx", base, address - base);
+    return text;
+}
+
+// Instruction pointer and the return addresses along the frame-pointer
+// chain, as far as it reads.
+void PrintStack(HANDLE thread, DWORD id) {
+    CONTEXT context{};
+    context.ContextFlags = CONTEXT_CONTROL;
+    if (SuspendThread(thread) == static_cast<DWORD>(-1)) return;
+    DWORD addresses[17] = {};
+    int count = 0;
+    if (GetThreadContext(thread, &context)) {
+        addresses[count++] = context.Eip;
+        DWORD frame = context.Ebp;
+        while (count < 17 && frame != 0) {
+            DWORD pair[2] = {0, 0};
+            SIZE_T got = 0;
+            if (!ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<void*>(frame), pair,
+                                   sizeof pair, &got) ||
+                got != sizeof pair || pair[0] <= frame)
+                break;
+            addresses[count++] = pair[1];
+            frame = pair[0];
+        }
+    }
+    ResumeThread(thread);
+    std::printf("  thread %04lx:", id);
+    for (int i = 0; i < count; ++i) std::printf(" %s", ModuleAt(addresses[i]).c_str());
+    std::printf("\n");
+}
+
+// Base and name of every module, from the system's snapshot.
+void PrintModules() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetCurrentProcessId());
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry))
+        std::printf("  module %08lx %s\n", reinterpret_cast<DWORD>(entry.modBaseAddr),
+                    entry.szModule);
+    CloseHandle(snapshot);
+}
+
+struct TitleSearch {
+    const std::wstring* head;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<TitleSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    if (WindowTextWide(window).compare(0, s->head->size(), *s->head) != 0) return TRUE;
+    s->found = window;
+    return FALSE;
+}
+
+struct OtherThreads {
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOtherThreads(HWND window, LPARAM param) {
+    auto* c = reinterpret_cast<OtherThreads*>(param);
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && thread != GetCurrentThreadId() &&
+        (!c->visibleOnly || IsWindowVisible(window)))
+        c->found.push_back(window);
+    return TRUE;
+}
+
+// Bytes in blocks the program holds on all its heaps.  Freed blocks may stay
+// with the heap, so this, not the working set, shows a leak.
+std::size_t HeapBytesInUse() {
+    HANDLE heaps[64];
+    const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
+    std::size_t inUse = 0;
+    for (DWORD i = 0; i < count; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) inUse += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return inUse;
+}
+
+void DeleteKeyPair(HKEY root, const wchar_t* path) {
+    const std::wstring key(path);
+    RegDeleteKeyW(root, (key + L"\\CLSID").c_str());
+    RegDeleteKeyW(root, key.c_str());
+}
+
+}  // namespace
+
+void PrintThreadStacks() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != GetCurrentProcessId() ||
+            entry.th32ThreadID == GetCurrentThreadId())
+            continue;
+        HANDLE thread =
+            OpenThread(THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE, entry.th32ThreadID);
+        if (thread == nullptr) continue;
+        PrintStack(thread, entry.th32ThreadID);
+        CloseHandle(thread);
+    }
+    CloseHandle(snapshot);
+    PrintModules();
+    std::fflush(stdout);
+}
+
+HWND VisibleWindowTitled(const std::wstring& head) {
+    TitleSearch search{&head, nullptr};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> PluginWindows(bool visibleOnly) {
+    OtherThreads c{visibleOnly, {}};
+    EnumWindows(CollectOtherThreads, reinterpret_cast<LPARAM>(&c));
+    return c.found;
+}
+
+std::vector<HWND> PluginWindowsWith(int controlId) {
+    std::vector<HWND> windows;
+    for (HWND window : PluginWindows(false))
+        if (GetDlgItem(window, controlId) != nullptr) windows.push_back(window);
+    return windows;
+}
+
+bool PumpUntil(const std::function<bool()>& done, unsigned ms) {
+    for (unsigned waited = 0; waited < ms; waited += 20) {
+        if (done()) return true;
+        host::PumpMessagesFor(20);
+    }
+    return done();
+}
+
+ResourceLevel MeasureResources() {
+    ResourceLevel level;
+    level.gdi = LiveObjectMark(GR_GDIOBJECTS);
+    level.user = LiveObjectMark(GR_USEROBJECTS);
+    level.heapBytes = HeapBytesInUse();
+    return level;
+}
+
+std::string Describe(const ResourceLevel& level) {
+    char text[128];
+    std::snprintf(text, sizeof text, "GDI mark %lu, USER mark %lu, heap in use %zu bytes",
+                  level.gdi, level.user, level.heapBytes);
+    return text;
+}
+
+void ForgetProgramId() {
+    DeleteKeyPair(HKEY_CURRENT_USER, L"Software\\Classes\\MixW2.Application");
+    DeleteKeyPair(HKEY_CLASSES_ROOT, L"MixW2.Application");
+}
+
+}  // namespace live_host

@@ -1,0 +1,80 @@
+// The test program as the plug-in's host: it loads and unloads Stats.dll
+// itself, serves the automation object from its main thread, and needs a
+// bound on every call into the plug-in, a look at the plug-in's windows and
+// the process's resource levels.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace live_host {
+
+// A call into the plug-in that takes longer than this is a fault.
+constexpr double kCallBoundMs = 3000.0;
+// One that has not returned after this long never will: the process says
+// which call it was and ends with exit code 6.
+constexpr DWORD kHangMs = 15000;
+constexpr int kHangExitCode = 6;
+// A call still running after this long has the other threads' stacks printed.
+constexpr DWORD kSlowMs = 2000;
+
+// Times calls into the plug-in, watched by a thread of its own.  The thread
+// starts with this object, before any unload: a thread started during an
+// unload would wait for the loader lock that the unload holds.
+class CallWatch {
+  public:
+    CallWatch();
+    ~CallWatch();
+    CallWatch(const CallWatch&) = delete;
+    CallWatch& operator=(const CallWatch&) = delete;
+
+    // Runs `call` and returns how long it took, in milliseconds.
+    double Time(const std::string& what, const std::function<void()>& call);
+
+  private:
+    void Watch();
+
+    std::atomic<bool> m_busy{false};
+    std::atomic<bool> m_stop{false};
+    std::atomic<DWORD> m_since{0};
+    char m_what[128] = {};  // written before m_busy is set
+    std::thread m_thread;
+};
+
+// Every other thread of this process: the module and offset of where it
+// runs and of the return addresses along its frame chain.
+void PrintThreadStacks();
+
+// This process's visible top-level window whose title starts with `head`.
+HWND VisibleWindowTitled(const std::wstring& head);
+// Top-level windows of this process that belong to other threads than the
+// calling one: the plug-in's windows, seen from its host.
+std::vector<HWND> PluginWindows(bool visibleOnly);
+// The plug-in's windows that hold a control with this id.
+std::vector<HWND> PluginWindowsWith(int controlId);
+
+// Handles this thread's messages until `done` holds or `ms` have passed.
+bool PumpUntil(const std::function<bool()>& done, unsigned ms);
+
+// GDI and USER marks (see live_objects_win.h) and the bytes in busy blocks
+// of every heap of the process.
+struct ResourceLevel {
+    DWORD gdi = 0;
+    DWORD user = 0;
+    std::size_t heapBytes = 0;
+};
+ResourceLevel MeasureResources();
+std::string Describe(const ResourceLevel& level);
+
+// Removes the program id "MixW2.Application" from the registry, so that the
+// plug-in finds no host at all.
+void ForgetProgramId();
+
+}  // namespace live_host

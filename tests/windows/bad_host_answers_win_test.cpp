@@ -1,0 +1,289 @@
+// The live windows through the real Stats.dll while the host answers badly:
+// each bad-answer mode of the served automation object, and no host at all,
+// for a short typed-call replay with all four information windows open;
+// then stored window positions that are missing, not numbers, negative or
+// too big.  This program is the host: it loads and unloads the DLL itself.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "controls/wide_text.h"
+#include "resources/resource.h"
+#include "tests/support/case_name.h"
+#include "tests/support/live_host_win.h"
+#include "tests/support/temp_dir_win.h"
+#include "tools/automation_service.h"
+#include "tools/crash_report.h"
+#include "tools/message_pump.h"
+#include "tools/stats_plugin_api.h"
+
+namespace {
+
+using host::AutomationQuirk;
+using live_host::CallWatch;
+using live_host::kCallBoundMs;
+
+const char kAllWindowsShown[] =
+    "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\nsetup_view_prev_qso=1\r\nStart=0\r\n";
+const int kPluginWindows = 5;  // Setup and the four information windows
+const double kDialHz = 14085000.0;
+const char* const kCalls[] = {"EA4QQA", "DL1QQB", "W1QQC", "JA9QQD", "EA8QQE", "VK2QQF"};
+
+// What may stay with the system after a load-unload cycle (COM's and the
+// window manager's own caches): the GDI mark moves by one now and then,
+// either way.
+constexpr std::size_t kHeapSlack = 64 * 1024;
+constexpr DWORD kMarkSlack = 2;
+
+host::ResetRequest TestReset() {
+    host::ResetRequest reset;
+    reset.hostDir = ".\\";
+    reset.ownCall = "EA4ZZZ";
+    reset.ownCountry = "EA";
+    reset.start = {42777.0, host::OleDate::valid};  // 2017-02-11
+    reset.end = {42778.999, host::OleDate::valid};
+    return reset;
+}
+
+// One load of the plug-in with its host object (if any), timed by `watch`.
+class Session {
+  public:
+    Session(CallWatch& watch, std::optional<AutomationQuirk> quirk) : m_watch(watch) {
+        if (quirk) {
+            m_service = std::make_unique<host::AutomationService>();
+            EXPECT_TRUE(m_service->Start(*quirk));
+        }
+        std::string error;
+        m_loaded = m_api.Load("Stats.dll", &error);
+        EXPECT_TRUE(m_loaded) << error;
+    }
+    ~Session() {
+        if (m_loaded) Unload();
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    host::HostAutomation* Host() const { return m_service ? m_service->Object() : nullptr; }
+
+    void Call(const std::string& what, const std::function<void()>& call) {
+        const double ms = m_watch.Time(what, call);
+        EXPECT_LT(ms, kCallBoundMs) << what;
+    }
+
+    // Reset, then wait until the Setup window and the four stored windows show.
+    bool OpenWindows() {
+        Call("ResetStats0", [&] { m_api.Reset(TestReset()); });
+        return live_host::PumpUntil(
+            [] { return live_host::PluginWindows(true).size() == kPluginWindows; }, 20000);
+    }
+
+    // The operator types each call letter by letter, then logs it.
+    void TypeAndLog(const char* call) {
+        host::Qso qso;
+        qso.call = call;
+        qso.band = "20m";
+        qso.mode = "RTTY";
+        qso.freqHz = static_cast<std::uint32_t>(kDialHz);
+        qso.time = {42777.5, host::OleDate::valid};
+        qso.exchSent = "001";
+        qso.exchReceived = call[0] == 'E' ? "M" : "123";
+        std::string typed;
+        for (const char* letter = call; *letter != '\0'; ++letter) {
+            typed += *letter;
+            if (Host() != nullptr) Host()->SetTypedCall(typed);
+            bool touched = false;
+            Call("CheckCall0", [&] { m_api.Check({typed, "RTTY", "", "", "20m"}, &touched); });
+            host::PumpMessagesFor(30);
+        }
+        // The operator pauses; the host checks the whole call once more.
+        host::PumpMessagesFor(300);
+        bool touched = false;
+        Call("CheckCall0", [&] { m_api.Check({typed, "RTTY", "", "", "20m"}, &touched); });
+        host::PumpMessagesFor(300);
+        Call("AddData0", [&] { m_api.Add(qso, "EA4ZZZ"); });
+        if (Host() != nullptr) Host()->SetTypedCall("");
+        int out = 0;
+        Call("GetResult0", [&] { m_api.Result(&out); });
+    }
+
+    // FreeLibrary within the bound, the module and every window gone.
+    void Unload() {
+        m_loaded = false;
+        const double ms = m_watch.Time("FreeLibrary", [&] { m_api.Unload(); });
+        EXPECT_LT(ms, kCallBoundMs);
+        host::PumpMessagesFor(200);
+        EXPECT_EQ(GetModuleHandleA("Stats.dll"), nullptr);
+        EXPECT_TRUE(live_host::PluginWindows(false).empty());
+    }
+
+    std::vector<std::string> Macros() const {
+        return Host() != nullptr ? Host()->Macros() : std::vector<std::string>();
+    }
+
+  private:
+    CallWatch& m_watch;
+    std::unique_ptr<host::AutomationService> m_service;
+    host::StatsPluginApi m_api;
+    bool m_loaded = false;
+};
+
+class LiveHost : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        host::ReportCrashes();
+        s_folder = new TempDir;
+        CreateDirectoryA("Plugins", nullptr);
+        s_watch = new CallWatch;
+        // The first windows of the process fill the system's caches for good.
+        TempDir::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
+        Session warmUp(*s_watch, AutomationQuirk::none);
+        warmUp.OpenWindows();
+    }
+    static void TearDownTestSuite() {
+        delete s_watch;
+        delete s_folder;
+    }
+    static TempDir* s_folder;
+    static CallWatch* s_watch;
+};
+TempDir* LiveHost::s_folder = nullptr;
+CallWatch* LiveHost::s_watch = nullptr;
+
+struct QuirkCase {
+    const char* name;
+    std::optional<AutomationQuirk> quirk;  // none: no host object at all
+    std::vector<std::string> macros;       // what the host receives, in order
+    const char* prevTitle;                 // the Previous-QSO title at the end starts so
+};
+
+const char kOpening[] = "<MODE:RTTY>", kBaud[] = "<BAUDRATE:45.45>", kSp1[] = "<SP1>";
+
+// The dial stays on 14.085 MHz: the first pass that reads a usable dial
+// sends "<SP1>" (it moved from 0), no later one does.
+const QuirkCase kQuirkCases[] = {
+    {"served_well",
+     AutomationQuirk::none,
+     {kOpening, kBaud, kSp1},
+     "KOLVEX-2017 worked with VK2QQF "},
+    // The call is no text (no call typed), the dial no number (the pass ends).
+    {"wrong_types", AutomationQuirk::wrongTypes, {kOpening, kBaud}, "KOLVEX-2017 Previous QSO"},
+    {"long_call",
+     AutomationQuirk::longCall,
+     {kOpening, kBaud, kSp1},
+     "KOLVEX-2017 worked with ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEF"},
+    {"nan_dial", AutomationQuirk::nanDial, {kOpening, kBaud}, "KOLVEX-2017 worked with VK2QQF "},
+    {"inf_dial", AutomationQuirk::infDial, {kOpening, kBaud}, "KOLVEX-2017 worked with VK2QQF "},
+    {"negative_dial",
+     AutomationQuirk::negativeDial,
+     {kOpening, kBaud, kSp1},
+     "KOLVEX-2017 worked with VK2QQF "},
+    // No pass gets past the host: the titles stay as the windows opened.
+    {"every_call_fails", AutomationQuirk::fail, {}, "KOLVEX-2017 Previous QSO"},
+    {"registered_only", AutomationQuirk::registeredOnly, {}, "KOLVEX-2017 Previous QSO"},
+    {"host_absent", std::nullopt, {}, "KOLVEX-2017 Previous QSO"},
+};
+
+void PrintTo(const QuirkCase& c, std::ostream* out) { *out << c.name; }
+
+class BadHostAnswers : public LiveHost, public testing::WithParamInterface<QuirkCase> {};
+
+TEST_P(BadHostAnswers, TypedCallsLeaveNoCrashNoHangTheExpectedMacrosAndACleanUnload) {
+    const QuirkCase& c = GetParam();
+    if (!c.quirk) live_host::ForgetProgramId();
+    TempDir::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
+    const live_host::ResourceLevel before = live_host::MeasureResources();
+    {
+        Session session(*s_watch, c.quirk);
+        if (session.Host() != nullptr) session.Host()->SetDialHz(kDialHz);
+        ASSERT_TRUE(session.OpenWindows());
+        for (const char* call : kCalls) session.TypeAndLog(call);
+        host::PumpMessagesFor(500);
+        EXPECT_EQ(session.Macros(), c.macros);
+        const std::vector<HWND> prev = live_host::PluginWindowsWith(IDC_PREV_TABLE);
+        ASSERT_EQ(prev.size(), 1u);
+        EXPECT_EQ(WindowTextWide(prev[0]).substr(0, std::string(c.prevTitle).size()),
+                  WideFromUtf8(c.prevTitle));
+        session.Unload();
+        const live_host::ResourceLevel after = live_host::MeasureResources();
+        EXPECT_LE(after.gdi, before.gdi + kMarkSlack);
+        EXPECT_LE(after.user, before.user + kMarkSlack);
+        EXPECT_LE(after.heapBytes, before.heapBytes + kHeapSlack)
+            << live_host::Describe(before) << " -> " << live_host::Describe(after);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Quirks, BadHostAnswers, testing::ValuesIn(kQuirkCases), CaseName());
+
+struct PositionCase {
+    const char* name;
+    const char* stored;  // null: no position keys at all
+};
+
+const PositionCase kPositionCases[] = {
+    {"missing", nullptr},
+    {"not_a_number", "abc"},
+    {"negative", "-40"},
+    {"too_big", "99999999999"},
+};
+
+struct PlacedWindow {
+    const wchar_t* title;
+    const char* xKey;
+    const char* yKey;
+    POINT fallback;  // where a missing or zero position puts it
+};
+
+const PlacedWindow kPlacedWindows[] = {
+    {L"Setup KOLVEX-2017", "setup_x", "setup_y", {10, 400}},
+    {L"KOLVEX-2017 EA100DX worked on 20m", "dxcc_x", "dxcc_y", {10, 400}},
+    {L"KOLVEX-2017 Previous QSO", "prev_x", "prev_y", {10, 400}},
+    {L"EA Prov - worked on 20m", "ea_x", "ea_y", {10, 10}},
+    {L" Call_Area 20m", "area_x", "area_y", {10, 10}},
+};
+
+void PrintTo(const PositionCase& c, std::ostream* out) { *out << c.name; }
+
+class StoredPositions : public LiveHost, public testing::WithParamInterface<PositionCase> {};
+
+// A stored value is read as atoi reads it: not a number is 0, which means
+// the window's default place; a negative one is used as it is.  One too big
+// for an int wraps in atoi ("99999999999" reads as 1215752191), and the
+// system keeps a window's coordinates within 16 bits, so the window lands
+// at 32767, off every screen.
+TEST_P(StoredPositions, PlaceEachWindowWhereTheValueAsReadSays) {
+    const PositionCase& c = GetParam();
+    std::string ini = kAllWindowsShown;
+    if (c.stored != nullptr)
+        for (const PlacedWindow& w : kPlacedWindows)
+            ini += std::string(w.xKey) + "=" + c.stored + "\r\n" + w.yKey + "=" + c.stored + "\r\n";
+    TempDir::Write("Plugins\\KOLVEX.ini", ini);
+    const int read = c.stored != nullptr ? std::atoi(c.stored) : 0;
+    const int placed = std::clamp(read, -32768, 32767);
+    Session session(*s_watch, AutomationQuirk::none);
+    session.Host()->SetDialHz(kDialHz);
+    ASSERT_TRUE(session.OpenWindows());
+    for (const PlacedWindow& w : kPlacedWindows) {
+        HWND window = nullptr;
+        ASSERT_TRUE(live_host::PumpUntil(
+            [&] { return (window = live_host::VisibleWindowTitled(w.title)) != nullptr; }, 5000))
+            << w.xKey;
+        RECT place;
+        GetWindowRect(window, &place);
+        EXPECT_EQ(place.left, read != 0 ? placed : w.fallback.x) << w.xKey;
+        EXPECT_EQ(place.top, read != 0 ? placed : w.fallback.y) << w.yKey;
+    }
+    session.TypeAndLog("EA4QQA");
+    host::PumpMessagesFor(300);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredPositions, testing::ValuesIn(kPositionCases), CaseName());
+
+}  // namespace
