@@ -49,6 +49,7 @@ void Setup::RunModal() {
                            reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
     if (window == nullptr) return;
     ShowWindow(window, SW_SHOW);
+    m_thread.SetupShown();
     MessageLoop();
     CloseAllInfoWindows();
     DestroyWindow(window);

@@ -9,7 +9,7 @@ namespace {
 // Bounds on every wait of the host thread, so that a window that does not
 // answer cannot hang the host.
 constexpr DWORD kCloseBoundMs = 2500;
-constexpr DWORD kSetupBoundMs = 400;
+constexpr DWORD kStartBoundMs = 5000;
 
 // kernel32's ExitThread as an APC.  Taken from kernel32 itself, not through
 // an import thunk, which would lie in this DLL.  Looked up when the DLL
@@ -27,6 +27,7 @@ WindowThread::WindowThread(PluginState& state, Settings& settings)
     : m_state(state),
       m_settings(settings),
       m_exitThread(FindExitThreadApc()),
+      m_started(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       m_ended(CreateEventA(nullptr, TRUE, TRUE, nullptr)),
       m_parked(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
@@ -40,11 +41,21 @@ void WindowThread::StartUiThread() {
     if (!Ended()) return;
     m_entered = false;
     m_closing = false;
+    ResetEvent(m_started.Get());
     ResetEvent(m_ended.Get());
     m_thread.Reset(CreateThread(nullptr, 0, &WindowThread::ThreadStart, this, 0, nullptr));
     // Not started: nothing runs, and the next reset that qualifies tries again.
-    if (!m_thread) SetEvent(m_ended.Get());
+    if (!m_thread) {
+        SetEvent(m_ended.Get());
+        return;
+    }
+    // The reset returns once the Setup window is up and served (or after the
+    // bound): a thread still making its first window cannot answer a close,
+    // and an unload soon after the reset must not find one.
+    WaitForStartOrEnd(kStartBoundMs);
 }
+
+void WindowThread::SetupShown() { SetEvent(m_started.Get()); }
 
 DWORD WINAPI WindowThread::ThreadStart(void* param) {
     auto* self = static_cast<WindowThread*>(param);
@@ -79,34 +90,48 @@ void WindowThread::LeaveThread() {
     ExitThread(0);
 }
 
-// Waits for m_ended.  On a COM thread of the host the wait lets COM deliver
-// calls to the host's objects, since the window thread may be in the middle
-// of a call to the host's automation object that only this thread answers.
-bool WindowThread::WaitForEnd(DWORD milliseconds) {
-    HANDLE ended = m_ended.Get();
+// Waits for any of the handles while answering what the window thread
+// needs from this thread: on a COM thread of the host, calls to the host's
+// automation object (CoWaitForMultipleHandles serves them); on any thread,
+// messages sent to this thread's windows (showing a window sends some to
+// the thread that was active), which an ordinary wait would never answer.
+bool WindowThread::WaitForAny(HANDLE* handles, DWORD count, DWORD milliseconds) {
     DWORD index = 0;
-    const HRESULT hr = CoWaitForMultipleHandles(0, milliseconds, 1, &ended, &index);
+    const HRESULT hr = CoWaitForMultipleHandles(0, milliseconds, count, handles, &index);
     if (hr == S_OK) return true;
     if (hr == RPC_S_CALLPENDING) return false;  // timed out
-    return WaitForSingleObject(ended, milliseconds) == WAIT_OBJECT_0;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD spent = GetTickCount() - start;  // wraps safely
+        const DWORD left = spent < milliseconds ? milliseconds - spent : 0;
+        const DWORD woke = MsgWaitForMultipleObjects(count, handles, FALSE, left, QS_SENDMESSAGE);
+        if (woke < WAIT_OBJECT_0 + count) return true;
+        if (woke != WAIT_OBJECT_0 + count) return false;
+        // Peeking delivers the sent messages and leaves posted ones alone.
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
 }
 
-bool WindowThread::WaitForSetupWindow(DWORD milliseconds) {
-    for (DWORD waited = 0; waited < milliseconds; waited += 10) {
-        if (SetupRunning() || Ended()) return true;
-        Sleep(10);
-    }
-    return SetupRunning() || Ended();
+bool WindowThread::WaitForEnd(DWORD milliseconds) {
+    HANDLE ended = m_ended.Get();
+    return WaitForAny(&ended, 1, milliseconds);
+}
+
+bool WindowThread::WaitForStartOrEnd(DWORD milliseconds) {
+    HANDLE either[] = {m_started.Get(), m_ended.Get()};
+    return WaitForAny(either, 2, milliseconds);
 }
 
 void WindowThread::CloseAllWindows(bool unloading) {
     if (Ended()) return;
+    const DWORD start = GetTickCount();
     if (!SetupRunning()) {
         if (!unloading) return;
         // Under the loader lock a thread that has not entered our code is
         // held in the system's start-up (which needs that lock): it would
         // run our code only after the DLL is gone, so it must not run at all.
-        if (!m_entered || !WaitForSetupWindow(kSetupBoundMs)) {
+        if (!m_entered || !WaitForStartOrEnd(kCloseBoundMs)) {
             TerminateThread(m_thread.Get(), 0);
             return;
         }
@@ -114,7 +139,9 @@ void WindowThread::CloseAllWindows(bool unloading) {
     }
     m_closing = true;
     PostMessageA(m_registry.g_setupWnd, WM_CLOSE_ALL, 0, 0);
-    if (WaitForEnd(kCloseBoundMs) || !unloading) return;
+    const DWORD spent = GetTickCount() - start;  // wraps safely
+    const DWORD left = spent < kCloseBoundMs ? kCloseBoundMs - spent : 0;
+    if (WaitForEnd(left) || !unloading) return;
     // Last resort: a thread that does not answer within the bound is stopped
     // rather than left to run code of an unmapped DLL.
     TerminateThread(m_thread.Get(), 0);

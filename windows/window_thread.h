@@ -51,6 +51,8 @@ class WindowThread {
     void CloseAllWindows(bool unloading);
 
     bool SetupRunning() const { return m_registry.g_setupWnd != nullptr; }
+    // Window thread: the Setup window is shown and its loop about to run.
+    void SetupShown();
     void PostRefresh();
     // Asks the window thread to reset the named maps; true when one of them
     // is open.
@@ -67,8 +69,9 @@ class WindowThread {
     int UiThreadMain();
     [[noreturn]] void LeaveThread();
     bool Ended() const;
+    static bool WaitForAny(HANDLE* handles, DWORD count, DWORD milliseconds);
     bool WaitForEnd(DWORD milliseconds);
-    bool WaitForSetupWindow(DWORD milliseconds);
+    bool WaitForStartOrEnd(DWORD milliseconds);
 
     PluginState& m_state;
     Settings& m_settings;
@@ -76,8 +79,9 @@ class WindowThread {
     PAPCFUNC m_exitThread;  // the thread's way out, in the system's code
     WindowRegistry m_registry;
     KernelHandle m_thread;
-    KernelHandle m_ended;   // manual reset: the thread has left our code
-    KernelHandle m_parked;  // never set: what the leaving thread waits on
+    KernelHandle m_started;  // manual reset: the Setup window is shown
+    KernelHandle m_ended;    // manual reset: the thread has left our code
+    KernelHandle m_parked;   // never set: what the leaving thread waits on
     std::atomic<bool> m_entered{false};
     std::atomic<bool> m_closing{false};
 };
