@@ -15,7 +15,7 @@
 
 namespace {
 
-bool WaitFor(const std::function<bool()>& done, DWORD ms = 5000) {
+bool WaitFor(const std::function<bool()>& done, DWORD ms = 15000) {
     for (DWORD waited = 0; waited < ms; waited += 10) {
         if (done()) return true;
         Sleep(10);
