@@ -3,6 +3,7 @@
 #pragma once
 
 #include <objbase.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -10,6 +11,8 @@ template <typename Interface>
 class ComPtr {
   public:
     ComPtr() = default;
+    // Takes over a reference the caller already holds.
+    explicit ComPtr(Interface* adopted) : m_ptr(adopted) {}
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
     ComPtr(ComPtr&& other) noexcept : m_ptr(other.Detach()) {}
@@ -39,18 +42,33 @@ class ComPtr {
     Interface* m_ptr = nullptr;
 };
 
-// CoInitialize for the life of the object; CoUninitialize only when it
-// succeeded (S_FALSE, already initialised, also needs the matching call).
+// CoInitialize (a single-threaded apartment) for the life of the object;
+// CoUninitialize only when it succeeded (S_FALSE, already initialised, also
+// needs the matching call).
 class ComApartment {
   public:
-    ComApartment() : m_ok(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComApartment() : m_result(CoInitialize(nullptr)) {}
     ~ComApartment() {
-        if (m_ok) CoUninitialize();
+        if (SUCCEEDED(m_result)) CoUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
-    bool Ok() const { return m_ok; }
+    HRESULT Result() const { return m_result; }
 
   private:
-    bool m_ok;
+    HRESULT m_result;
+};
+
+// A VARIANT cleared at the end of its owner's life.
+class Variant {
+  public:
+    Variant() { VariantInit(&m_value); }
+    ~Variant() { VariantClear(&m_value); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    VARIANT* Get() { return &m_value; }
+    const VARIANT& operator*() const { return m_value; }
+
+  private:
+    VARIANT m_value;
 };

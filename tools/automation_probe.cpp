@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/com.h"
 #include "tools/automation_server.h"
-#include "tools/com_handles.h"
 #include "tools/dispatch_call.h"
 
 namespace {
@@ -119,7 +119,7 @@ void RunBadCalls(IDispatch* object, bool local) {
     hr = object->GetTypeInfoCount(&count);
     std::printf("probe: GetTypeInfoCount: %s, %u\n", HresultText(hr).c_str(), count);
     ComPtr<IUnknown> unknown;
-    hr = object->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(unknown.Receive()));
+    hr = object->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(unknown.Put()));
     std::printf("probe: QueryInterface IClassFactory: %s\n", HresultText(hr).c_str());
     if (local) {
         hr = object->GetTypeInfoCount(nullptr);
@@ -164,7 +164,7 @@ bool Connect(const ProbeOptions& o, ComPtr<IDispatch>* object) {
     const DWORD start = GetTickCount();
     for (;;) {
         idHr = CLSIDFromProgID(L"MixW2.Application", &clsid);
-        if (SUCCEEDED(idHr)) hr = GetActiveObject(clsid, nullptr, unknown.Receive());
+        if (SUCCEEDED(idHr)) hr = GetActiveObject(clsid, nullptr, unknown.Put());
         if (SUCCEEDED(hr) || GetTickCount() - start >= static_cast<DWORD>(o.waitMs)) break;
         Sleep(50);
     }
@@ -174,7 +174,7 @@ bool Connect(const ProbeOptions& o, ComPtr<IDispatch>* object) {
     if (FAILED(idHr)) return false;
     std::printf("probe: GetActiveObject: %s\n", HresultText(hr).c_str());
     if (FAILED(hr)) return false;
-    hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object->Receive()));
+    hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object->Put()));
     std::printf("probe: QueryInterface IDispatch: %s\n", HresultText(hr).c_str());
     return SUCCEEDED(hr);
 }

@@ -6,8 +6,8 @@
 
 #include <memory>
 
+#include "controls/com.h"
 #include "tools/automation_server.h"
-#include "tools/com_handles.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "tools/com_handles.h"
+#include "controls/com.h"
 
 namespace host {
 namespace {

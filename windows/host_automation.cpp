@@ -13,19 +13,6 @@ constexpr DISPID kTypedCallId = 8;
 constexpr DISPID kMacroId = 16;
 constexpr LONG kTypedCallField = 5;  // the log line's call field
 
-// A VARIANT cleared at the end of the scope.
-class Variant {
-  public:
-    Variant() { VariantInit(&m_value); }
-    ~Variant() { VariantClear(&m_value); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    VARIANT* Get() { return &m_value; }
-
-  private:
-    VARIANT m_value;
-};
-
 }  // namespace
 
 void HostAutomation::Connect() {
