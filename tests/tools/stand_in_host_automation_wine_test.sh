@@ -10,18 +10,7 @@
 set -uo pipefail
 session=$1 state=$2 bin=$3
 
-passed=0 failed=0
-check() {  # check NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name"
-    fi
-}
-windows_path() { local p; p=$(readlink -f "$1"); echo "Z:${p//\//\\}"; }
+. "$(dirname "$0")/wine_test_lib.sh"
 run() { bash "$session" run "$state" "$(windows_path "$bin/$1")" "${@:2}"; }
 host() { run stand_in_host.exe --dll "$(windows_path "$bin/Stats.dll")" "$@"; }
 probe() { run automation_probe.exe "$@"; }

@@ -10,7 +10,7 @@
 set -uo pipefail
 session=$1 state=$2 bin=$3 count=${4:-100}
 
-windows_path() { local p; p=$(readlink -f "$1"); echo "Z:${p//\//\\}"; }
+. "$(dirname "$0")/wine_test_lib.sh"
 
 rm -rf ./* 2>/dev/null
 mkdir Plugins
