@@ -14,55 +14,15 @@
 #include "controls/info_button.h"
 #include "controls/mem_dc.h"
 #include "controls/qso_table.h"
+#include "tests/support/dib_canvas_win.h"
 
 namespace {
 const COLORREF kListPaper = RGB(255, 250, 198);
 const COLORREF kTablePaper = RGB(255, 255, 198);
 const COLORREF kHighlight = RGB(198, 255, 255);
-const COLORREF kUntouched = RGB(10, 20, 30);
+const COLORREF kUntouched = DibCanvas::kUntouched;
 
-Bitmap TopDownDib(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
-// A 32-bit DIB section in its own memory context, filled with one colour.
-class Canvas {
-  public:
-    Canvas(int width, int height, COLORREF fill = kUntouched)
-        : m_width(width),
-          m_height(height),
-          m_dc(CreateCompatibleDC(nullptr)),
-          m_bitmap(TopDownDib(width, height, &m_bits)),
-          m_select(m_dc.Get(), m_bitmap.Get()) {
-        Brush brush(CreateSolidBrush(fill));
-        const RECT all = Area();
-        FillRect(Dc(), &all, brush.Get());
-    }
-    HDC Dc() const { return m_dc.Get(); }
-    RECT Area() const { return RECT{0, 0, m_width, m_height}; }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        const DWORD p = static_cast<const DWORD*>(m_bits)[y * m_width + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    bool SamePixels(const Canvas& other) const {
-        GdiFlush();
-        const auto* a = static_cast<const DWORD*>(m_bits);
-        return m_width == other.m_width && m_height == other.m_height &&
-               std::equal(a, a + m_width * m_height, static_cast<const DWORD*>(other.m_bits));
-    }
-
-  private:
-    int m_width, m_height;
-    void* m_bits = nullptr;
-    MemoryDc m_dc;
-    Bitmap m_bitmap;
-    SelectGuard m_select;
-};
+using Canvas = DibCanvas;
 
 bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; }
 

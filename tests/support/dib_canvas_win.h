@@ -23,6 +23,7 @@ class DibCanvas {
         FillRect(Dc(), &all, brush.Get());
     }
     HDC Dc() const { return m_dc.Get(); }
+    RECT Area() const { return RECT{0, 0, m_width, m_height}; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
