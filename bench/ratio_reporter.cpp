@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <set>
 
+#include "tests/support/temp_folder.h"
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
@@ -52,4 +54,15 @@ void RatioReporter::Finalize() {
                     ref > 0 && ours > 0 ? std::to_string(ref / ours).substr(0, 8).c_str() : "-");
     }
     std::fflush(stdout);
+}
+
+int RunWithRatios(int argc, char** argv, void (*reportTargets)(const RatioReporter&)) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TempFolder folder;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reportTargets(reporter);
+    benchmark::Shutdown();
+    return 0;
 }

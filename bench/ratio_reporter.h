@@ -22,3 +22,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     // (name, size) -> nanoseconds per iteration
     std::map<std::pair<std::string, std::string>, double> m_times;
 };
+
+// Runs the benchmarks named on the command line in a scratch folder (the
+// plug-in writes files), reports them with their ratios, then the targets.
+int RunWithRatios(int argc, char** argv, void (*reportTargets)(const RatioReporter&));

@@ -15,7 +15,6 @@
 #include "bench/ratio_reporter.h"
 #include "contest/contest_rules.h"
 #include "tests/support/fake_environment.h"
-#include "tests/support/temp_folder.h"
 #include "tests/windows/fake_host_link.h"
 #include "windows/info_refresh.h"
 
@@ -191,13 +190,4 @@ void ReportTargets(const RatioReporter& r) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TempFolder folder;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    ReportTargets(reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWithRatios(argc, argv, ReportTargets); }

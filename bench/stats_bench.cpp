@@ -13,7 +13,6 @@
 #include "results/result_text.h"
 #include "tests/support/fake_environment.h"
 #include "tests/support/reference_scan.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -235,13 +234,4 @@ void ReportTargets(const RatioReporter& r) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TempFolder folder;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    ReportTargets(reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWithRatios(argc, argv, ReportTargets); }

@@ -19,6 +19,7 @@ add_executable(stand_in_host
   ${STAND_IN_TOOLS}/window_watcher.cpp
   ${STAND_IN_TOOLS}/replay.cpp
   ${STAND_IN_TOOLS}/load_run.cpp
+  ${STAND_IN_TOOLS}/heap_in_use.cpp
   ${STAND_IN_TOOLS}/automation_service.cpp
   ${STAND_IN_TOOLS}/crash_report.cpp
   ${STAND_IN_TOOLS}/message_pump.cpp

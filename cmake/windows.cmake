@@ -91,7 +91,7 @@ foreach(name stress_win_test bad_host_answers_win_test)
     target_sources(${name} PRIVATE tests/support/live_host_win.cpp
       tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp
       tools/host_options.cpp tools/ole_date.cpp tools/stats_plugin_api.cpp
-      tools/window_watcher.cpp tools/crash_report.cpp)
+      tools/window_watcher.cpp tools/crash_report.cpp tools/heap_in_use.cpp)
   endif()
 endforeach()
 if(TARGET stress_win_test)

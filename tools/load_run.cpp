@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <random>
 
+#include "tools/heap_in_use.h"
 #include "tools/replay.h"
 #include "tools/synthetic_log.h"
 
@@ -16,23 +17,6 @@ namespace {
 struct Memory {
     std::size_t workingSet = 0, peakWorkingSet = 0, privateBytes = 0, heapInUse = 0;
 };
-
-// Bytes in blocks the program holds on all its heaps.  Freed blocks may stay
-// with the heap (and in the working set), so this is what shows a leak.
-std::size_t HeapBytesInUse() {
-    HANDLE heaps[64];
-    const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
-    std::size_t inUse = 0;
-    for (DWORD i = 0; i < count; ++i) {
-        if (!HeapLock(heaps[i])) continue;
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heaps[i], &entry)) {
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) inUse += entry.cbData;
-        }
-        HeapUnlock(heaps[i]);
-    }
-    return inUse;
-}
 
 Memory MemoryNow() {
     PROCESS_MEMORY_COUNTERS counters{};

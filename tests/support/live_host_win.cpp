@@ -7,6 +7,7 @@
 
 #include "controls/wide_text.h"
 #include "tests/support/live_objects_win.h"
+#include "tools/heap_in_use.h"
 #include "tools/message_pump.h"
 
 namespace live_host {
@@ -132,22 +133,6 @@ BOOL CALLBACK CollectOtherThreads(HWND window, LPARAM param) {
     return TRUE;
 }
 
-// Bytes in blocks the program holds on all its heaps.  Freed blocks may stay
-// with the heap, so this, not the working set, shows a leak.
-std::size_t HeapBytesInUse() {
-    HANDLE heaps[64];
-    const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
-    std::size_t inUse = 0;
-    for (DWORD i = 0; i < count; ++i) {
-        if (!HeapLock(heaps[i])) continue;
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) inUse += entry.cbData;
-        HeapUnlock(heaps[i]);
-    }
-    return inUse;
-}
-
 void DeleteKeyPair(HKEY root, const wchar_t* path) {
     const std::wstring key(path);
     RegDeleteKeyW(root, (key + L"\\CLSID").c_str());
@@ -207,7 +192,7 @@ ResourceLevel MeasureResources() {
     ResourceLevel level;
     level.gdi = LiveObjectMark(GR_GDIOBJECTS);
     level.user = LiveObjectMark(GR_USEROBJECTS);
-    level.heapBytes = HeapBytesInUse();
+    level.heapBytes = host::HeapBytesInUse();
     return level;
 }
 
