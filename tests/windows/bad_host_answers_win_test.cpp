@@ -38,10 +38,11 @@ const double kDialHz = 14085000.0;
 const char* const kCalls[] = {"EA4QQA", "DL1QQB", "W1QQC", "JA9QQD", "EA8QQE", "VK2QQF"};
 
 // What may stay with the system after a load-unload cycle (COM's and the
-// window manager's own caches): the GDI mark moves by one now and then,
-// either way.
+// window manager's own caches): the GDI mark wanders by up to about ten
+// slots either way on a busy machine.  A leak in the windows' painting or
+// set-up would leave far more: every cell repaints several times a session.
 constexpr std::size_t kHeapSlack = 64 * 1024;
-constexpr DWORD kMarkSlack = 2;
+constexpr DWORD kMarkSlack = 12;
 
 host::ResetRequest TestReset() {
     host::ResetRequest reset;
