@@ -18,25 +18,20 @@ if(STATS_BENCH AND benchmark_FOUND)
   target_link_libraries(stats_reference PUBLIC stats_core_bench)
   target_compile_options(stats_reference PRIVATE -O2)
 
-  add_executable(stats_bench
-    ${CMAKE_SOURCE_DIR}/bench/stats_bench.cpp
-    ${CMAKE_SOURCE_DIR}/bench/random_log.cpp
-    ${CMAKE_SOURCE_DIR}/bench/ratio_reporter.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
-  target_include_directories(stats_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_compile_options(stats_bench PRIVATE -O2)
-  target_link_libraries(stats_bench PRIVATE stats_reference benchmark::benchmark pthread)
-
-  add_executable(refresh_bench
-    ${CMAKE_SOURCE_DIR}/bench/refresh_bench.cpp
-    ${CMAKE_SOURCE_DIR}/bench/random_log.cpp
-    ${CMAKE_SOURCE_DIR}/bench/ratio_reporter.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
-  target_include_directories(refresh_bench PRIVATE ${CMAKE_SOURCE_DIR})
-  target_compile_options(refresh_bench PRIVATE -O2)
-  target_link_libraries(refresh_bench PRIVATE stats_core_bench benchmark::benchmark pthread)
+  # A benchmark program: its own source beside the shared helpers.
+  function(add_stats_benchmark name library)
+    add_executable(${name}
+      ${CMAKE_SOURCE_DIR}/bench/${name}.cpp
+      ${CMAKE_SOURCE_DIR}/bench/random_log.cpp
+      ${CMAKE_SOURCE_DIR}/bench/ratio_reporter.cpp
+      ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+      ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE -O2)
+    target_link_libraries(${name} PRIVATE ${library} benchmark::benchmark pthread)
+  endfunction()
+  add_stats_benchmark(stats_bench stats_reference)
+  add_stats_benchmark(refresh_bench stats_core_bench)
 elseif(STATS_BENCH)
   message(STATUS "Google Benchmark not found: stats_bench is not built")
 endif()

@@ -78,15 +78,9 @@ foreach(source ${STATS_WIN_TESTS})
   add_dependencies(${name} Stats)
 endforeach()
 
-# The live windows' test is the host itself: it serves the automation object.
-if(TARGET live_windows_win_test)
-  target_sources(live_windows_win_test PRIVATE
-    tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp
-    tools/host_options.cpp tools/ole_date.cpp)
-endif()
-
-# Programs that are the host themselves and load and unload the plug-in.
-foreach(name stress_win_test bad_host_answers_win_test)
+# Programs that are the host themselves: they serve the automation object
+# and load and unload the plug-in.
+foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test)
   if(TARGET ${name})
     target_sources(${name} PRIVATE tests/support/live_host_win.cpp
       tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp

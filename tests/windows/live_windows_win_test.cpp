@@ -15,6 +15,7 @@
 #include "resources/resource.h"
 #include "tests/plugin/host_calls_win.h"
 #include "tests/support/dib_canvas_win.h"
+#include "tests/support/live_host_win.h"
 #include "tests/support/temp_dir_win.h"
 #include "tools/automation_service.h"
 #include "tools/message_pump.h"
@@ -36,26 +37,8 @@ bool PumpUntil(const std::function<bool()>& done, unsigned ms = 10000) {
     return done();
 }
 
-struct TitleSearch {
-    std::wstring head;
-    HWND found;
-};
-BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
-    auto* s = reinterpret_cast<TitleSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    if (WindowTextWide(window).compare(0, s->head.size(), s->head) != 0) return TRUE;
-    s->found = window;
-    return FALSE;
-}
-
 // This process's visible top-level window whose title starts with `head`.
-HWND WindowTitled(const std::wstring& head) {
-    TitleSearch search{head, nullptr};
-    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND WindowTitled(const std::wstring& head) { return live_host::VisibleWindowTitled(head); }
 
 // What a window shows on the screen now.
 struct Shot {
