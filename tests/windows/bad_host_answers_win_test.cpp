@@ -145,8 +145,13 @@ class LiveHost : public testing::Test {
         s_watch = new CallWatch;
         // The first windows of the process fill the system's caches for good.
         TempDir::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
+        // Typing and logging too: the first painting of every window fills
+        // the system's font and brush caches, a hundred GDI slots or more.
         Session warmUp(*s_watch, AutomationQuirk::none);
+        if (warmUp.Host() != nullptr) warmUp.Host()->SetDialHz(kDialHz);
         warmUp.OpenWindows();
+        for (const char* call : kCalls) warmUp.TypeAndLog(call);
+        host::PumpMessagesFor(500);
     }
     static void TearDownTestSuite() {
         delete s_watch;
