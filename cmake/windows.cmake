@@ -13,20 +13,14 @@ set(STATS_STATIC_LINK -static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}")
 
-# The Win32 layer that needs nothing from the portable core.
-# Every source in controls/ and windows/ is Win32 code, except the
-# portable ones that the core already builds.
+# The Win32 side: the owner-drawn controls and every win32/ folder, each
+# folder whole.  The DLL's own entry points (plugin/win32) are linked into
+# the DLL itself, the rest into a library the Windows tests link too.
 file(GLOB STATS_WIN_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/controls/*.cpp ${CMAKE_SOURCE_DIR}/windows/*.cpp)
-get_target_property(core_sources stats_core SOURCES)
-foreach(source ${core_sources})
-  list(REMOVE_ITEM STATS_WIN_SOURCES ${CMAKE_SOURCE_DIR}/${source})
-endforeach()
-add_library(stats_win STATIC
-  ${STATS_WIN_SOURCES}
-  results/cabrillo_dialog.cpp
-  plugin/win32_environment.cpp
-)
+  ${CMAKE_SOURCE_DIR}/controls/*.cpp
+  ${CMAKE_SOURCE_DIR}/results/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/windows/win32/*.cpp)
+add_library(stats_win STATIC ${STATS_WIN_SOURCES})
 target_include_directories(stats_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(stats_win PUBLIC stats_core user32 gdi32 kernel32 ole32 oleaut32 uuid)
 
@@ -34,13 +28,10 @@ set(STATS_RESOURCES ${CMAKE_SOURCE_DIR}/resources/stats.rc)
 set_source_files_properties(${STATS_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/windows.rc;${CMAKE_SOURCE_DIR}/resources/version.rc;${CMAKE_SOURCE_DIR}/resources/stats.ico")
 
+file(GLOB STATS_DLL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/plugin/win32/*.cpp)
 add_library(Stats SHARED
-  plugin/exports.cpp
-  plugin/plugin_instance.cpp
-  plugin/test_app.cpp
-  plugin/dll_main.cpp
-  plugin/tick_count_xp.cpp
-  plugin/Stats.def
+  ${STATS_DLL_SOURCES}
+  plugin/win32/Stats.def
   ${STATS_RESOURCES}
 )
 set_target_properties(Stats PROPERTIES PREFIX "" OUTPUT_NAME Stats SUFFIX ".dll")
@@ -69,7 +60,8 @@ add_library(win_test_support STATIC
 target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(win_test_support PUBLIC gtest)
 
-file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp)
+file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp
+  ${CMAKE_SOURCE_DIR}/tests/*/win32/*_win_test.cpp)
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${STATS_RESOURCES})
@@ -88,8 +80,10 @@ foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test)
       tools/window_watcher.cpp tools/crash_report.cpp tools/heap_in_use.cpp)
   endif()
 endforeach()
+# The one test of the DLL's platform layer takes its source from the DLL's.
+target_sources(win32_environment_win_test PRIVATE plugin/win32/win32_environment.cpp)
 if(TARGET stress_win_test)
-  target_sources(stress_win_test PRIVATE tests/windows/stress_host_log.cpp)
+  target_sources(stress_win_test PRIVATE tests/windows/win32/stress_host_log.cpp)
 endif()
 
 # The stand-in host, when its fragment is there.

@@ -46,7 +46,8 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 
 # One test per Windows test program (starting Wine costs about two seconds,
 # so the cases of one program run in one process).  Each runs in a folder of
 # its own because the plug-in writes files relative to the current one.
-file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp)
+file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp
+  ${CMAKE_SOURCE_DIR}/tests/*/win32/*_win_test.cpp)
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   set(workdir ${WINE_STATE}/work/${name})

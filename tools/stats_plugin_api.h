@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "plugin/exports.h"
+#include "plugin/win32/exports.h"
 #include "tools/host_qso.h"
 
 namespace host {

@@ -4,7 +4,6 @@
 #include <functional>
 #include <initializer_list>
 
-#include "resources/resource.h"
 
 namespace {
 
@@ -60,12 +59,3 @@ std::string ProvinceTitle(const Captions& c, const std::string& band, std::size_
 }
 
 std::string CallAreaTitle(const std::string& band) { return " Call_Area " + band; }
-
-const std::array<SetupControlCaption, 6> kSetupControlCaptions = {{
-    {IDC_SETUP_VIEW, "View", "Отображать"},
-    {IDC_SETUP_EADX100, "EADX100", "EADX100 страны"},
-    {IDC_SETUP_CALL_AREA, "Call_Area", "Call_Area"},
-    {IDC_SETUP_PROVINCE, "Province Spain", "Провинции Испании"},
-    {IDC_SETUP_ON_TOP, "Window on top", "Поверх окон"},
-    {IDC_SETUP_PREV_QSO, "Previous QSO", "Предыдущие QSO"},
-}};

@@ -21,15 +21,3 @@ std::string WorkedWithTitle(const Captions& c, const std::string& call);
 std::string MultiplierTitle(const Captions& c, const std::string& band);
 std::string ProvinceTitle(const Captions& c, const std::string& band, std::size_t worked);
 std::string CallAreaTitle(const std::string& band);  // the same in both languages
-
-// The Setup window's controls whose text follows the language.
-struct SetupControlCaption {
-    int id;
-    const char* english;
-    const char* russian;
-};
-extern const std::array<SetupControlCaption, 6> kSetupControlCaptions;
-
-inline const char* TextOf(const SetupControlCaption& caption, bool russian) {
-    return russian ? caption.russian : caption.english;
-}

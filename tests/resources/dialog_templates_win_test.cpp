@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "tests/plugin/stats_dll_win.h"
+#include "tests/plugin/win32/stats_dll_win.h"
 #include "tests/support/case_name.h"
+#include "windows/win32/setup_captions.h"
 
 // The names the windows' code uses for the same numbers.
 static_assert(IDD_SETUP == 104 && IDD_MULTIPLIER == 105 && IDI_STATS == 107 &&
@@ -356,6 +357,24 @@ TEST(StatsIcon, HoldsBothSizesAndShowsADotOnTheBackground) {
         DestroyIcon(icon);
         EXPECT_EQ(pixels[size / 2 * size + size / 2], RGB(255, 0, 255)) << "centre";
         EXPECT_EQ(pixels[2 * size + 2], RGB(255, 250, 198)) << "inside the frame";
+    }
+}
+
+TEST(SetupControlCaptions, ListEachControlWithBothTexts) {
+    const SetupControlCaption expected[] = {
+        {IDC_SETUP_VIEW, "View", "Отображать"},
+        {IDC_SETUP_EADX100, "EADX100", "EADX100 страны"},
+        {IDC_SETUP_CALL_AREA, "Call_Area", "Call_Area"},
+        {IDC_SETUP_PROVINCE, "Province Spain", "Провинции Испании"},
+        {IDC_SETUP_ON_TOP, "Window on top", "Поверх окон"},
+        {IDC_SETUP_PREV_QSO, "Previous QSO", "Предыдущие QSO"},
+    };
+    ASSERT_EQ(kSetupControlCaptions.size(), std::size(expected));
+    for (std::size_t i = 0; i < kSetupControlCaptions.size(); ++i) {
+        SCOPED_TRACE(expected[i].english);
+        EXPECT_EQ(kSetupControlCaptions[i].id, expected[i].id);
+        EXPECT_STREQ(TextOf(kSetupControlCaptions[i], false), expected[i].english);
+        EXPECT_STREQ(TextOf(kSetupControlCaptions[i], true), expected[i].russian);
     }
 }
 

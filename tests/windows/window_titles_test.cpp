@@ -1,4 +1,4 @@
-// Window titles and Setup captions, byte for byte, in both languages.
+// Window titles, byte for byte, in both languages.
 #include "windows/window_titles.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +6,6 @@
 #include <functional>
 #include <string>
 
-#include "resources/resource.h"
 #include "tests/support/case_name.h"
 
 namespace {
@@ -61,23 +60,5 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"CallAreaBlanksAround", [] { return CallAreaTitle("10m"); }, " Call_Area 10m"},
         TitleCase{"EmptyYear", [] { return SetupTitle(Captions{}); }, "Setup KOLVEX-"}),
     CaseName());
-
-TEST(SetupControlCaptions, ListEachControlWithBothTexts) {
-    const SetupControlCaption expected[] = {
-        {IDC_SETUP_VIEW, "View", "Отображать"},
-        {IDC_SETUP_EADX100, "EADX100", "EADX100 страны"},
-        {IDC_SETUP_CALL_AREA, "Call_Area", "Call_Area"},
-        {IDC_SETUP_PROVINCE, "Province Spain", "Провинции Испании"},
-        {IDC_SETUP_ON_TOP, "Window on top", "Поверх окон"},
-        {IDC_SETUP_PREV_QSO, "Previous QSO", "Предыдущие QSO"},
-    };
-    ASSERT_EQ(kSetupControlCaptions.size(), std::size(expected));
-    for (std::size_t i = 0; i < kSetupControlCaptions.size(); ++i) {
-        SCOPED_TRACE(expected[i].english);
-        EXPECT_EQ(kSetupControlCaptions[i].id, expected[i].id);
-        EXPECT_STREQ(TextOf(kSetupControlCaptions[i], false), expected[i].english);
-        EXPECT_STREQ(TextOf(kSetupControlCaptions[i], true), expected[i].russian);
-    }
-}
 
 }  // namespace

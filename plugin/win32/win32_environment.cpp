@@ -1,0 +1,48 @@
+#include "plugin/win32/win32_environment.h"
+
+#include <windows.h>
+
+#include "controls/handles.h"
+#include "controls/owner_window.h"
+#include "results/win32/cabrillo_dialog.h"
+#include "windows/win32/window_thread.h"
+
+std::vector<std::string> Win32Environment::FindFiles(const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    FindHandle search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search) return names;  // no match, no folder, or a name too long
+    do {
+        names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search.Get(), &found));
+    return names;
+}
+
+void Win32Environment::ShowOutput(const std::string& text) {
+    MessageBoxA(OwnerForCallingThread(), text.c_str(), "Output", MB_ICONINFORMATION | MB_OK);
+}
+
+bool Win32Environment::SetupWindowRunning() {
+    return m_windows != nullptr && m_windows->SetupRunning();
+}
+
+void Win32Environment::StartUiThread() {
+    if (m_windows != nullptr) m_windows->StartUiThread();
+}
+
+void Win32Environment::PostRefresh() {
+    if (m_windows != nullptr) m_windows->PostRefresh();
+}
+
+// The cells belong to the window thread: the reset is posted to it, never
+// painted from the host thread.
+bool Win32Environment::ResetProvinceCells() {
+    return m_windows != nullptr && m_windows->PostMapReset(kProvinceMap);
+}
+bool Win32Environment::ResetCallAreaCells() {
+    return m_windows != nullptr && m_windows->PostMapReset(kCallAreaMap);
+}
+
+bool Win32Environment::Edit(CabrilloHeader& header) {
+    return Cabrillo::Edit(header, OwnerForCallingThread());
+}

@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""Checks the include graph between the product's folders.
+
+A folder is a portable one (contest, results, windows, plugin) or a Win32
+one (controls, resources, and each win32/ folder).  It fails when a portable
+file includes a Windows header or a file of a Win32 folder, or when the
+folders include each other in a circle.  Usage: check-layers.py [ROOT]
+"""
+import os
+import re
+import sys
+
+PORTABLE = ("contest", "results", "windows", "plugin")
+WIN32 = ("controls", "resources")
+SOURCE = re.compile(r"\.(h|hpp|cpp|rc)$")
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+WINDOWS_HEADER = re.compile(
+    r"^(windows|win\w+|ole\w*|objbase|oaidl|oleauto|unknwn|commctrl|shellapi|shlobj|tchar)\.h$",
+    re.IGNORECASE)
+
+
+def folder_of(path):
+    """The product folder of a root-relative path, or None."""
+    parts = path.split("/")
+    if parts[0] not in PORTABLE + WIN32 or len(parts) < 2:
+        return None
+    if len(parts) > 2 and parts[1] == "win32":
+        return parts[0] + "/win32"
+    return parts[0]
+
+
+def is_portable(folder):
+    return folder in PORTABLE
+
+
+def read_includes(root):
+    """(file, folder, line number, delimiter, included name) of each include."""
+    for top in PORTABLE + WIN32:
+        for directory, _, names in os.walk(os.path.join(root, top)):
+            for name in sorted(names):
+                if not SOURCE.search(name):
+                    continue
+                path = os.path.relpath(os.path.join(directory, name), root).replace(os.sep, "/")
+                with open(os.path.join(root, path), encoding="utf-8", errors="replace") as f:
+                    for number, line in enumerate(f, 1):
+                        m = INCLUDE.match(line)
+                        if m:
+                            yield path, folder_of(path), number, m.group(1), m.group(2)
+
+
+def find_cycle(edges):
+    """One circle of folders as a list, or None."""
+    state = {}
+
+    def visit(node, trail):
+        state[node] = "open"
+        for nxt in sorted(edges.get(node, ())):
+            if state.get(nxt) == "open":
+                return trail[trail.index(nxt):] + [nxt]
+            if nxt not in state:
+                found = visit(nxt, trail + [nxt])
+                if found:
+                    return found
+        state[node] = "done"
+        return None
+
+    for start in sorted(edges):
+        if start not in state:
+            found = visit(start, [start])
+            if found:
+                return found
+    return None
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
+    errors = []
+    edges = {}
+    for path, folder, number, delimiter, name in read_includes(root):
+        where = f"{path}:{number}"
+        if delimiter == "<":
+            if is_portable(folder) and WINDOWS_HEADER.match(os.path.basename(name)):
+                errors.append(f"{where}: portable file includes <{name}>")
+            continue
+        target = folder_of(name)
+        if target is None or target == folder:
+            continue
+        if is_portable(folder) and not is_portable(target):
+            errors.append(f"{where}: portable {folder}/ includes {name} of Win32 {target}/")
+        edges.setdefault(folder, set()).add(target)
+    cycle = find_cycle(edges)
+    if cycle:
+        errors.append("folders include each other: " + " -> ".join(cycle))
+    for error in errors:
+        print(error)
+    if not errors:
+        arrows = sum(len(v) for v in edges.values())
+        print(f"layers: {len(edges)} folders, {arrows} arrows between them, no circle")
+    return 1 if errors else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

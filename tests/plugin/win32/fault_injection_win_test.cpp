@@ -1,0 +1,348 @@
+// The real Stats.dll when its files fail: a read-only, locked or missing
+// bad-QSO file, no "Plugins" folder, a read-only settings file, a huge host
+// settings file, odd host folders, a Cabrillo file that cannot be created,
+// a full disk.  Every export answers as usual, the log loses nothing, and
+// the process goes on.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "tests/plugin/win32/host_calls_win.h"
+#include "tests/support/temp_dir_win.h"
+#include "tests/support/window_driver_win.h"
+
+using namespace host_calls;
+
+namespace {
+
+// A null period end names the bad-QSO file with an empty date.
+const char* const kBadFile = "BadQSO_StatsKOLVEX_.txt";
+const char* const kSettingsFile = "Plugins\\KOLVEX.ini";
+constexpr double k16April2017 = 42841.0;
+
+HostDateTime g_time1{k16April2017 + 10.0 / 1440, 0}, g_time2{k16April2017 + 20.0 / 1440, 0},
+    g_time3{k16April2017 + 30.0 / 1440, 0};
+
+// Own country EA: each of these is worth 1 point and one entity.
+Qso Dl() {
+    Qso q;
+    q.time = &g_time1;
+    return q;
+}
+Qso Ja() {  // also the call area JA1
+    Qso q;
+    q.call = "JA1XYZ";
+    q.callPrefix = "JA1";
+    q.country = "JA";
+    q.time = &g_time2;
+    return q;
+}
+Qso Ua() {
+    Qso q;
+    q.call = "UA3AAA";
+    q.callPrefix = "UA3";
+    q.country = "UA";
+    q.time = &g_time3;
+    return q;
+}
+
+std::string Result() { return StatsDll::Get().GetResult0(nullptr); }
+std::string Total() { return ResultLine(Result(), "Total"); }
+std::string Dupes() { return ResultLine(Result(), "Dupe"); }
+
+// The verdict on a call on 160 m: 4 from most hosts, 1 from MixW 2.19 and
+// 2.20, so it shows which host version the plug-in has learnt.
+int RefusalVerdict() {
+    Check c;
+    c.band = "160m";
+    return DoCheck(c);
+}
+
+bool IsDirectory(const char* name) {
+    const DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A file made read-only that another program also holds open for reading,
+// sharing no writes: under Wine as root the attribute alone stops no write.
+class ReadOnly {
+  public:
+    explicit ReadOnly(const char* name) : m_name(name) {
+        SetFileAttributesA(name, FILE_ATTRIBUTE_READONLY);
+        m_reader = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    ~ReadOnly() {
+        if (m_reader != INVALID_HANDLE_VALUE) CloseHandle(m_reader);
+        SetFileAttributesA(m_name, FILE_ATTRIBUTE_NORMAL);
+    }
+    ReadOnly(const ReadOnly&) = delete;
+    ReadOnly& operator=(const ReadOnly&) = delete;
+    bool Held() const { return m_reader != INVALID_HANDLE_VALUE; }
+
+  private:
+    const char* m_name;
+    HANDLE m_reader;
+};
+
+// An export run's reset: the header dialog is confirmed as it is.
+bool ExportReset() {
+    WindowDriver header("DARNOL Contest", [](HWND dialog) { Press(dialog, IDOK); });
+    Reset r;
+    r.exportRequest = 1;
+    return DoReset(r) == 1 && header.Found();
+}
+
+// The result of an export run and the text of its "Output" box.
+std::string ExportResult(std::string* result) {
+    std::string confirmation = "(no Output box)";
+    WindowDriver output("Output", [&](HWND box) {
+        confirmation = ItemText(box, 0xFFFF);
+        Press(box, IDOK);
+    });
+    *result = Result();
+    output.Found();
+    return confirmation;
+}
+
+class FaultInjection : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(StatsDll::Get().module, nullptr) << "Stats.dll not found beside the test";
+    }
+    void TearDown() override {
+        DoReset(Reset{});  // no export run, no log for the next test
+    }
+    TempDir m_folder;
+};
+
+}  // namespace
+
+TEST_F(FaultInjection, BadQsoFileMadeReadOnlyBetweenTwoAdds) {
+    CreateDirectoryA("Plugins", nullptr);
+    ASSERT_EQ(DoReset(Reset{}), 1);
+    ASSERT_EQ(Add(Dl()), 1);
+    ASSERT_EQ(Add(Dl()), 1);  // a DUPE line
+    ASSERT_EQ(Add(Ja()), 1);
+    const std::string lines = TempDir::Read(kBadFile);
+    ASSERT_NE(lines.find("DUPE !!!"), std::string::npos) << lines;
+
+    {
+        ReadOnly readOnly(kBadFile);
+        ASSERT_TRUE(readOnly.Held());
+        EXPECT_EQ(Add(Dl()), 1) << "a dupe whose lines cannot be written still enters";
+        EXPECT_EQ(Add(Ua()), 1);
+        EXPECT_EQ(TempDir::Read(kBadFile), lines);
+        EXPECT_EQ(Total(), "Total\t 3\t  3\t   3\t  0\t1\t0\t0\t0\t  4");
+        EXPECT_EQ(Dupes(), "Dupe\t 2");
+        EXPECT_EQ(Remove(Ja()), 1);
+        EXPECT_EQ(TempDir::Read(kBadFile), lines);
+        EXPECT_EQ(Total(), "Total\t 2\t  2\t   2\t  0\t0\t0\t0\t0\t  2");
+    }
+    EXPECT_EQ(Remove(Ua()), 1);
+    const std::string dupeLine = lines.substr(lines.find("\r\n") + 2);
+    EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file  \r\n" + dupeLine);
+    EXPECT_EQ(Dupes(), "Dupe\t 2");
+}
+
+// A program that holds the file open for writing only, sharing no reading:
+// the plug-in can neither read the lines nor keep them, so it leaves the
+// file alone rather than rewrite it with the header alone.
+TEST_F(FaultInjection, BadQsoFileThatCannotBeReadKeepsItsLines) {
+    ASSERT_EQ(DoReset(Reset{}), 1);
+    ASSERT_EQ(Add(Dl()), 1);
+    ASSERT_EQ(Add(Dl()), 1);
+    ASSERT_EQ(Add(Ja()), 1);
+    const std::string lines = TempDir::Read(kBadFile);
+    HANDLE writer = CreateFileA(kBadFile, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Remove(Ja()), 1);
+    EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
+    CloseHandle(writer);
+    EXPECT_EQ(TempDir::Read(kBadFile), lines);
+    EXPECT_EQ(Remove(Dl()), 1);  // readable again: the DL lines go
+    EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file  \r\n");
+}
+
+TEST_F(FaultInjection, BadQsoFileNameTakenByADirectory) {
+    struct Row {
+        const char* when;
+        bool beforeReset;
+        const char* total;
+    };
+    const Row rows[] = {
+        {"before the reset", true, "Total\t 2\t  2\t   2\t  0\t1\t0\t0\t0\t  3"},
+        {"after the reset", false, "Total\t 3\t  3\t   3\t  0\t1\t0\t0\t0\t  4"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.when);
+        if (row.beforeReset) CreateDirectoryA(kBadFile, nullptr);
+        ASSERT_EQ(DoReset(Reset{}), 1);
+        if (!row.beforeReset) {
+            ASSERT_EQ(Add(Ua()), 1);
+            DeleteFileA(kBadFile);
+            CreateDirectoryA(kBadFile, nullptr);
+        }
+        EXPECT_EQ(Add(Dl()), 1);
+        EXPECT_EQ(Add(Dl()), 1);
+        EXPECT_EQ(Add(Ja()), 1);
+        EXPECT_EQ(Total(), row.total);
+        EXPECT_EQ(Dupes(), "Dupe\t 1");
+        EXPECT_EQ(ResultLine(Result(), "Bad QSO"), "Bad QSO\t 0");
+        EXPECT_EQ(Remove(Ja()), 1);
+        EXPECT_EQ(Remove(Dl()), 1);
+        EXPECT_TRUE(IsDirectory(kBadFile));
+        EXPECT_EQ(ResultLine(Result(), "Dupe"), "Dupe\t 1");
+        RemoveDirectoryA(kBadFile);
+    }
+}
+
+TEST_F(FaultInjection, WithoutPluginsFolderOnlyTheSettingsAreLost) {
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(DoReset(Reset{}), 1);
+    EXPECT_EQ(Add(Dl()), 1);
+    EXPECT_EQ(Add(Ja()), 1);
+    EXPECT_EQ(Total(), "Total\t 2\t  2\t   2\t  0\t1\t0\t0\t0\t  3");
+    EXPECT_EQ(DoCheck(Check{}), 0) << "DL1ABC is in the log: a dupe";
+
+    ASSERT_TRUE(ExportReset());
+    EXPECT_EQ(Add(Dl()), 1);
+    std::string result;
+    EXPECT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
+    EXPECT_EQ(ResultLine(result, "Total"), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
+    EXPECT_NE(TempDir::Read("EA4XYZ.cbr").find("QSO: 14085 RY"), std::string::npos);
+    EXPECT_FALSE(TempDir::Exists("Plugins")) << "the plug-in never creates the folder";
+    EXPECT_FALSE(TempDir::Exists("KOLVEX.ini"));
+}
+
+TEST_F(FaultInjection, ReadOnlySettingsFileStaysAsItWas) {
+    CreateDirectoryA("Plugins", nullptr);
+    const std::string settings = "[Settings]\r\nStart=1\r\nClaimed=77\r\nName=Ana\r\n";
+    TempDir::Write(kSettingsFile, settings);
+    ReadOnly readOnly(kSettingsFile);
+    ASSERT_TRUE(readOnly.Held());
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(DoReset(Reset{}), 1);
+    EXPECT_EQ(Add(Dl()), 1);
+    EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
+    EXPECT_EQ(TempDir::Read(kSettingsFile), settings);
+}
+
+// The host folder's "MixW2.ini" of 50 MB.  The rows run in order: a file
+// without a version line keeps the version learnt before.
+TEST_F(FaultInjection, HugeHostSettingsFile) {
+    const size_t kSize = 50u << 20;
+    std::string binary(kSize, '\0');
+    for (size_t i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 131) % 251 + 1);  // no "MixW=" anywhere
+    std::string lines;
+    const std::string line(99, 'x');
+    while (lines.size() < kSize) lines += line + "\r\n";
+    struct Row {
+        const char* what;
+        std::string content;
+        int verdict;
+    };
+    const Row rows[] = {
+        {"small, MixW 2.20", "[Main]\r\nMixW=2.20\r\n", 1},
+        {"binary, no version line", binary, 1},
+        {"one line of 50 MB", std::string(kSize, 'x'), 1},
+        {"small, MixW 3.1.1", "MixW=3.1.1\r\n", 4},
+        {"50 MB of lines, the version last", lines + "MixW=2.19\r\n", 1},
+    };
+    for (const Row& row : rows) {
+        TempDir::Write("MixW2.ini", row.content);
+        Reset r;
+        r.hostDir = m_folder.Path().c_str();
+        EXPECT_EQ(DoReset(r), 1) << row.what;
+        EXPECT_EQ(RefusalVerdict(), row.verdict) << row.what;
+        EXPECT_EQ(Add(Dl()), 1) << row.what;
+        EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1") << row.what;
+    }
+}
+
+TEST_F(FaultInjection, HostFolderArgument) {
+    TempDir::Write("MixW2.ini", "MixW=2.20\r\n");
+    const std::string folder = m_folder.Path();
+    const std::string noSeparator = folder.substr(0, folder.size() - 1);
+    const std::string longFolder = folder + std::string(10000 - folder.size(), 'd');
+    struct Row {
+        const char* what;
+        const char* hostDir;
+        int verdict;  // 1: the version 2.20 was read
+    };
+    const Row rows[] = {
+        {"null: the current folder", nullptr, 1},
+        {"empty: the current folder", "", 1},
+        {"no trailing separator: the pattern lists the parent", noSeparator.c_str(), 4},
+        {"10,000 characters", longFolder.c_str(), 4},
+        {"the folder itself", folder.c_str(), 1},
+    };
+    for (const Row& row : rows) {
+        DeleteFileA(kBadFile);
+        Reset r;
+        r.hostDir = row.hostDir;
+        EXPECT_EQ(DoReset(r), 1) << row.what;
+        EXPECT_EQ(RefusalVerdict(), row.verdict) << row.what;
+        EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file \r\n") << row.what;
+        EXPECT_EQ(Add(Ja()), 1) << row.what;
+        EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t1\t0\t0\t0\t  2") << row.what;
+    }
+}
+
+TEST_F(FaultInjection, CabrilloFileThatCannotBeCreatedIsReported) {
+    CreateDirectoryA("Plugins", nullptr);
+    CreateDirectoryA("EA4XYZ.cbr", nullptr);
+    ASSERT_TRUE(ExportReset());
+    ASSERT_EQ(Add(Dl()), 1);
+    std::string result;
+    EXPECT_EQ(ExportResult(&result), "File not produced: EA4XYZ.cbr");
+    EXPECT_EQ(ResultLine(result, "Total"), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
+    EXPECT_TRUE(IsDirectory("EA4XYZ.cbr"));
+    RemoveDirectoryA("EA4XYZ.cbr");
+    EXPECT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr") << "the next export works";
+}
+
+// The test script mounts a small file system and names its folder in
+// STATS_SMALL_DISK when the machine allows it (root, mount permitted).
+TEST_F(FaultInjection, FullDisk) {
+    const char* small = std::getenv("STATS_SMALL_DISK");
+    if (small == nullptr || *small == '\0')
+        GTEST_SKIP() << "no small file system mounted (mounting needs root outside a container)";
+    ASSERT_TRUE(SetCurrentDirectoryA(small)) << small;
+    CreateDirectoryA("Plugins", nullptr);
+    ASSERT_TRUE(ExportReset());
+    ASSERT_EQ(Add(Dl()), 1);
+    ASSERT_EQ(Add(Dl()), 1);
+    ASSERT_EQ(Add(Ja()), 1);
+    const std::string lines = TempDir::Read(kBadFile);
+    ASSERT_NE(lines.find("DUPE !!!"), std::string::npos);
+
+    // Take every byte left.
+    HANDLE filler = CreateFileA("filler", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(filler, INVALID_HANDLE_VALUE);
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(filler, block.data(), 4096, &written, nullptr) && written == 4096) {
+    }
+    CloseHandle(filler);
+
+    EXPECT_EQ(Add(Ua()), 1);
+    EXPECT_EQ(Add(Dl()), 1);
+    std::string result;
+    EXPECT_EQ(ExportResult(&result), "File not produced: EA4XYZ.cbr");
+    EXPECT_EQ(ResultLine(result, "Total"), "Total\t 3\t  3\t   3\t  0\t1\t0\t0\t0\t  4");
+    EXPECT_EQ(ResultLine(result, "Dupe"), "Dupe\t 2");
+    EXPECT_EQ(Remove(Ja()), 1);
+    EXPECT_EQ(TempDir::Read(kBadFile).find(lines.substr(lines.find("\r\n") + 2)), 22u + 2)
+        << "the earlier DUPE line is still there";
+    EXPECT_EQ(DoReset(Reset{}), 1);
+    EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file \r\n");
+
+    for (const char* name : {"filler", kBadFile, "EA4XYZ.cbr", kSettingsFile}) DeleteFileA(name);
+    RemoveDirectoryA("Plugins");
+    SetCurrentDirectoryA(m_folder.Path().c_str());
+}

@@ -1,0 +1,278 @@
+// The live windows through the real Stats.dll, with this program as the
+// host: it serves the automation object "MixW2.Application" from its main
+// thread, calls the exports as the host does, and looks at what appears on
+// the (Xvfb) screen: titles read back as Unicode, cell and table colours
+// read back as pixels.  The cases run in order on one loaded plug-in.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "controls/wide_text.h"
+#include "resources/resource.h"
+#include "tests/plugin/win32/host_calls_win.h"
+#include "tests/support/dib_canvas_win.h"
+#include "tests/support/live_host_win.h"
+#include "tests/support/temp_dir_win.h"
+#include "tools/automation_service.h"
+#include "tools/message_pump.h"
+
+namespace {
+
+using namespace host_calls;
+
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// Pumps this thread's messages (the window thread's calls to the host
+// arrive as messages) until `done` holds or the time is up.
+bool PumpUntil(const std::function<bool()>& done, unsigned ms = 10000) {
+    for (unsigned waited = 0; waited < ms; waited += 20) {
+        if (done()) return true;
+        host::PumpMessagesFor(20);
+    }
+    return done();
+}
+
+// This process's visible top-level window whose title starts with `head`.
+HWND WindowTitled(const std::wstring& head) { return live_host::VisibleWindowTitled(head); }
+
+// What a window shows on the screen now.
+struct Shot {
+    explicit Shot(HWND window) : canvas(Size(window).cx, Size(window).cy) {
+        RECT place;
+        GetWindowRect(window, &place);
+        origin = {place.left, place.top};
+        HDC screen = GetDC(nullptr);
+        BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, origin.x, origin.y,
+               SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
+    static SIZE Size(HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return {r.right - r.left, r.bottom - r.top};
+    }
+    // The colour that most pixels of the middle row of a child control have
+    // among green and magenta.
+    COLORREF CellFace(HWND cell) const {
+        RECT r;
+        GetWindowRect(cell, &r);
+        const int y = (r.top + r.bottom) / 2 - origin.y;
+        const RECT row{r.left - origin.x, y, r.right - origin.x, y + 1};
+        const int green = canvas.Count(kGreen, row), magenta = canvas.Count(kMagenta, row);
+        if (green == 0 && magenta == 0) return RGB(0, 0, 0);
+        return magenta > green ? kMagenta : kGreen;
+    }
+    COLORREF At(HWND child, int x, int y) const {
+        POINT p{x, y};
+        ClientToScreen(child, &p);
+        return canvas.At(p.x - origin.x, p.y - origin.y);
+    }
+    DibCanvas canvas;
+    POINT origin;
+};
+
+// Faces of all cells of a map window, by the cell's code.
+std::map<std::string, COLORREF> Faces(HWND map, int firstId, int lastId) {
+    Shot shot(map);
+    std::map<std::string, COLORREF> faces;
+    for (int id = firstId; id <= lastId; ++id) {
+        HWND cell = GetDlgItem(map, id);
+        if (cell != nullptr) faces[std::to_string(id)] = shot.CellFace(cell);
+    }
+    return faces;
+}
+
+// Ids of the cells that should be magenta; every other cell must be green.
+void ExpectWorked(HWND map, int firstId, int lastId, const std::vector<int>& worked) {
+    const auto faces = Faces(map, firstId, lastId);
+    for (const auto& [id, face] : faces) {
+        const bool marked = std::find(worked.begin(), worked.end(), std::stoi(id)) != worked.end();
+        EXPECT_EQ(face, marked ? kMagenta : kGreen) << "cell " << id;
+    }
+}
+
+HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
+
+class LiveWindows : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        s_folder = new TempDir;
+        CreateDirectoryA("Plugins", nullptr);
+        // Each window in a place of its own, so that none covers another.
+        TempDir::Write("Plugins\\KOLVEX.ini",
+                       "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
+                       "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
+                       "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
+                       "prev_x=600\r\nprev_y=320\r\n");
+        s_service = new host::AutomationService;
+        s_service->Start(host::AutomationQuirk::none);
+        Host().SetDialHz(14085000.0);
+    }
+    static host::HostAutomation& Host() { return *s_service->Object(); }
+    static void Type(const std::string& call) {
+        Host().SetTypedCall(call);
+        Check check;
+        check.call = call.c_str();
+        DoCheck(check);
+    }
+    // One refresh pass after the host has answered its calls.
+    static void Settle() { host::PumpMessagesFor(400); }
+
+    static TempDir* s_folder;
+    static host::AutomationService* s_service;
+};
+TempDir* LiveWindows::s_folder = nullptr;
+host::AutomationService* LiveWindows::s_service = nullptr;
+
+TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindows) {
+    ASSERT_NE(StatsDll::Get().module, nullptr);
+    ASSERT_TRUE(s_service->Object() != nullptr);
+    Reset reset;
+    reset.start = &g_start;
+    reset.end = &g_end;
+    DoReset(reset);
+    ASSERT_TRUE(
+        PumpUntil([] { return WindowTitled(L"KOLVEX-2017 Previous QSO") != nullptr; }, 30000));
+    HWND setup = WindowTitled(L"Setup KOLVEX-2017");
+    ASSERT_NE(setup, nullptr);
+    RECT place;
+    GetWindowRect(setup, &place);
+    EXPECT_EQ(place.left, 900);
+    const auto macros = Host().Macros();
+    ASSERT_GE(macros.size(), 2u);
+    EXPECT_EQ(macros[0], "<MODE:RTTY>");
+    EXPECT_EQ(macros[1], "<BAUDRATE:45.45>");
+    // The first refresh (no call typed, dial on 20 m) titles them all.
+    for (const wchar_t* title : {L"EA Prov - worked on 20m 0 of 52", L" Call_Area 20m",
+                                 L"KOLVEX-2017 EA100DX worked on 20m"})
+        EXPECT_TRUE(PumpUntil([&] { return WindowTitled(title) != nullptr; })) << title;
+}
+
+TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
+    Qso madrid;
+    madrid.call = "EA4ZZA";
+    madrid.country = "EA";
+    madrid.callPrefix = "EA4";
+    madrid.exchReceived = "M";
+    madrid.time = &g_time;
+    Qso hq = madrid;
+    hq.call = "EA4URE";
+    hq.exchReceived = "HQ";
+    Qso usa;
+    usa.call = "K1QQA";
+    usa.country = "K";
+    usa.callPrefix = "K1";
+    usa.exchReceived = "17";
+    usa.time = &g_time;
+    Qso japan = usa;
+    japan.call = "JA9QQB";
+    japan.country = "JA";
+    japan.callPrefix = "JA9";
+    Qso fortyMetres = madrid;
+    fortyMetres.call = "EA5ZZC";
+    fortyMetres.exchReceived = "V";
+    fortyMetres.band = "40m";
+    fortyMetres.freqHz = 7040000;
+    for (const Qso* q : {&madrid, &hq, &usa, &japan, &fortyMetres}) EXPECT_EQ(Add(*q), 1);
+    int out = 0;
+    StatsDll::Get().GetResult0(&out);  // the host fetches the result after each QSO
+
+    Type("");
+    Settle();
+    HWND province = WindowTitled(L"EA Prov - worked on 20m 2 of 52");
+    ASSERT_NE(province, nullptr);
+    ExpectWorked(province, IDC_PROVINCE_FIRST, IDC_PROVINCE_HQ, {1044, IDC_PROVINCE_HQ});  // M
+    HWND area = WindowTitled(L" Call_Area 20m");
+    ASSERT_NE(area, nullptr);
+    ExpectWorked(area, IDC_AREA_FIRST, IDC_AREA_LAST, {IDC_AREA_K_FIRST, IDC_AREA_JA_FIRST + 8});
+    EXPECT_NE(WindowTitled(L"KOLVEX-2017 EA100DX worked on 20m"), nullptr);
+
+    Host().SetDialHz(7040000.0);
+    Type("");
+    Settle();
+    province = WindowTitled(L"EA Prov - worked on 40m 1 of 52");
+    ASSERT_NE(province, nullptr);
+    ExpectWorked(province, IDC_PROVINCE_FIRST, IDC_PROVINCE_HQ, {1063});  // V
+    ExpectWorked(WindowTitled(L" Call_Area 40m"), IDC_AREA_FIRST, IDC_AREA_LAST, {});
+
+    // Removing the 40 m QSO resets the map; the next refresh marks what the
+    // rebuilt lists still hold.
+    EXPECT_EQ(Remove(fortyMetres), 1);
+    StatsDll::Get().GetResult0(&out);
+    Settle();
+    ExpectWorked(WindowTitled(L"EA Prov - worked on 40m 0 of 52"), IDC_PROVINCE_FIRST,
+                 IDC_PROVINCE_HQ, {});
+    Host().SetDialHz(14085000.0);
+}
+
+TEST_F(LiveWindows, TypingACallRefreshesOncePerPassAndShowsItsEarlierQsos) {
+    Settle();
+    const int before = Host().TypedCallReads();
+    // A burst of keystrokes while the host thread is busy: one request.
+    std::string typed;
+    for (char letter : std::string("EA4ZZA")) {
+        typed += letter;
+        Type(typed);
+    }
+    Settle();
+    EXPECT_EQ(Host().TypedCallReads() - before, 1);
+    HWND prev = WindowTitled(L"KOLVEX-2017 worked with EA4ZZA ");
+    ASSERT_NE(prev, nullptr);
+    // The table: the 20 m line highlighted (band index 3, line 4).
+    HWND table = GetDlgItem(prev, IDC_PREV_TABLE);
+    RECT client;
+    GetClientRect(table, &client);
+    const int h = client.bottom / 7;
+    Shot shot(prev);
+    EXPECT_EQ(shot.At(table, 2, 4 * h + 12), RGB(198, 255, 255));
+    EXPECT_EQ(shot.At(table, 2, 5 * h + 12), RGB(255, 255, 198));
+    // The multiplier window keeps the band of the last pass with no call.
+    EXPECT_NE(WindowTitled(L"KOLVEX-2017 EA100DX worked on 40m"), nullptr);
+
+    // A call of one or two characters changes nothing.
+    Type("EA");
+    Settle();
+    EXPECT_NE(WindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
+}
+
+TEST_F(LiveWindows, TheDialMovingMoreThan300HzSendsSp1) {
+    auto sp1 = [] {
+        int n = 0;
+        for (const std::string& m : Host().Macros()) n += m == "<SP1>" ? 1 : 0;
+        return n;
+    };
+    const int before = sp1();
+    Host().SetDialHz(14085300.0);  // exactly 300 Hz from the last <SP1>
+    Type("");
+    Settle();
+    EXPECT_EQ(sp1(), before);
+    Host().SetDialHz(14085301.0);
+    Type("");
+    Settle();
+    EXPECT_EQ(sp1(), before + 1);
+    // Off the bands: the maps keep their band.
+    Host().SetDialHz(29100000.0);
+    Type("");
+    Settle();
+    EXPECT_NE(WindowTitled(L" Call_Area 20m"), nullptr);
+}
+
+TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(FreeLibrary(StatsDll::Get().module));
+    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_EQ(GetModuleHandleA("Stats.dll"), nullptr);
+    host::PumpMessagesFor(200);
+    for (const wchar_t* title :
+         {L"Setup", L"EA Prov", L" Call_Area", L"KOLVEX-2017 EA100DX", L"KOLVEX-2017 worked"})
+        EXPECT_EQ(WindowTitled(title), nullptr) << title;
+    delete s_service;
+    delete s_folder;
+}
+
+}  // namespace

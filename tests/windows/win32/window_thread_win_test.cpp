@@ -1,0 +1,200 @@
+// The window thread with the real Setup window and information windows,
+// in this process (the test program carries the same resources as the DLL).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/wide_text.h"
+#include "plugin/plugin_state.h"
+#include "resources/resource.h"
+#include "tests/support/temp_dir_win.h"
+#include "windows/win32/profile_store_win32.h"
+#include "windows/win32/window_thread.h"
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, DWORD ms = 15000) {
+    for (DWORD waited = 0; waited < ms; waited += 10) {
+        if (done()) return true;
+        Sleep(10);
+    }
+    return done();
+}
+
+class WindowThreadTest : public testing::Test {
+  protected:
+    WindowThreadTest() : settings(store), windows(state, settings) {
+        CreateDirectoryA("Plugins", nullptr);
+        state.g_contestYear = "2017";
+    }
+    ~WindowThreadTest() override { windows.CloseAllWindows(false); }
+
+    HWND StartSetup() {
+        windows.StartUiThread();
+        // The first window of a fresh Wine prefix may take seconds.
+        WaitFor([&] { return windows.SetupRunning(); }, 30000);
+        HWND setup = windows.Registry().g_setupWnd;
+        // The first refresh is posted at the end of the opening.
+        WaitFor([&] { return IsWindowVisible(setup) != FALSE; });
+        Sleep(100);
+        return setup;
+    }
+    void Click(int id) {
+        HWND setup = windows.Registry().g_setupWnd;
+        SendMessageA(GetDlgItem(setup, id), BM_CLICK, 0, 0);
+        Sleep(100);
+    }
+    bool Checked(int id) {
+        return SendMessageA(GetDlgItem(windows.Registry().g_setupWnd, id), BM_GETCHECK, 0, 0) ==
+               BST_CHECKED;
+    }
+
+    TempDir folder;
+    PluginState state;
+    ProfileStoreWin32 store;
+    Settings settings;
+    WindowThread windows;
+};
+
+TEST_F(WindowThreadTest, FreshInstallationOpensSetupAtDefaultPlaceWithBoxesClear) {
+    HWND setup = StartSetup();
+    ASSERT_NE(setup, nullptr);
+    RECT place;
+    GetWindowRect(setup, &place);
+    EXPECT_EQ(place.left, 10);
+    EXPECT_EQ(place.top, 400);
+    EXPECT_EQ(WindowTextWide(setup), L"Setup KOLVEX-2017");
+    EXPECT_NE(GetWindowLongA(setup, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    for (int id : {IDC_SETUP_EADX100, IDC_SETUP_CALL_AREA, IDC_SETUP_PROVINCE, IDC_SETUP_ON_TOP,
+                   IDC_SETUP_PREV_QSO, IDC_SETUP_OLD_STYLE})
+        EXPECT_FALSE(Checked(id)) << id;
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_SETUP_OLD_STYLE)));
+    EXPECT_NE(GetMenuState(GetSystemMenu(setup, FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_DISABLED, 0u);
+    EXPECT_EQ(windows.Registry().g_multiplierWnd.load(), nullptr);
+    windows.CloseAllWindows(false);
+    EXPECT_FALSE(windows.SetupRunning());
+    EXPECT_FALSE(IsWindow(setup));
+}
+
+TEST_F(WindowThreadTest, BoxesOpenAndCloseTheirWindowsAndWriteTheirKeys) {
+    StartSetup();
+    WindowRegistry& r = windows.Registry();
+    struct Box {
+        int id;
+        std::atomic<HWND>* entry;
+        const char* key;
+    };
+    for (const Box& box : {Box{IDC_SETUP_EADX100, &r.g_multiplierWnd, "EA100DX"},
+                           Box{IDC_SETUP_CALL_AREA, &r.g_callAreaWnd, "Call_Area"},
+                           Box{IDC_SETUP_PROVINCE, &r.g_provinceWnd, "Province"},
+                           Box{IDC_SETUP_PREV_QSO, &r.g_prevQsoWnd, "setup_view_prev_qso"}}) {
+        Click(box.id);
+        HWND opened = box.entry->load();
+        EXPECT_TRUE(IsWindowVisible(opened)) << box.key;
+        EXPECT_TRUE(Checked(box.id)) << box.key;
+        EXPECT_EQ(settings.ReadText(box.key, "?"), "1");
+        Click(box.id);
+        EXPECT_EQ(box.entry->load(), nullptr) << box.key;
+        EXPECT_FALSE(IsWindow(opened)) << box.key;
+        EXPECT_FALSE(Checked(box.id)) << box.key;
+        EXPECT_EQ(settings.ReadText(box.key, "?"), "0");
+    }
+}
+
+TEST_F(WindowThreadTest, StoredChoicesOpenWindowsAtFirstRefreshAndClosingSetupClearsRegistry) {
+    for (const char* key : {"EA100DX", "Call_Area", "Province", "setup_view_prev_qso"})
+        settings.WriteFlag(key, true);
+    HWND setup = StartSetup();
+    WindowRegistry& r = windows.Registry();
+    ASSERT_TRUE(WaitFor([&] { return r.g_prevQsoWnd != nullptr; }));
+    HWND province = r.g_provinceWnd;
+    EXPECT_TRUE(IsWindowVisible(province));
+    EXPECT_EQ(WindowTextWide(r.g_prevQsoWnd), L"KOLVEX-2017 Previous QSO");
+    // The operator ends the Setup window: the thread ends and takes its
+    // windows along; nothing stays registered.
+    PostMessageA(setup, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !windows.SetupRunning(); }));
+    for (auto* entry : {&r.g_multiplierWnd, &r.g_provinceWnd, &r.g_callAreaWnd, &r.g_prevQsoWnd})
+        EXPECT_EQ(entry->load(), nullptr);
+    EXPECT_FALSE(IsWindow(province));
+    // A later Setup window opens them again.
+    StartSetup();
+    EXPECT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+}
+
+TEST_F(WindowThreadTest, RussianCaptionsAreReadBackAsUnicode) {
+    state.g_russianCaptions = 1;
+    HWND setup = StartSetup();
+    EXPECT_EQ(WindowTextWide(setup), L"Установки KOLVEX-2017");
+    EXPECT_EQ(WindowTextWide(GetDlgItem(setup, IDC_SETUP_PROVINCE)), L"Провинции Испании");
+    EXPECT_EQ(WindowTextWide(GetDlgItem(setup, IDC_SETUP_OLD_STYLE)), L"Old style");
+    Click(IDC_SETUP_PREV_QSO);
+    EXPECT_EQ(WindowTextWide(windows.Registry().g_prevQsoWnd), L"KOLVEX-2017 Предыдущие QSO");
+}
+
+TEST_F(WindowThreadTest, OldHostVersionsDisablePreviousQso) {
+    for (const char* version : {"2.19", "2.15", "2.20", "3.1.1", "MixW"}) {
+        state.g_hostVersion = version;
+        HWND setup = StartSetup();
+        const bool old = state.g_hostVersion == "2.19" || state.g_hostVersion == "2.15";
+        EXPECT_EQ(IsWindowEnabled(GetDlgItem(setup, IDC_SETUP_PREV_QSO)) == FALSE, old) << version;
+        windows.CloseAllWindows(false);
+    }
+}
+
+TEST_F(WindowThreadTest, WindowOnTopReopensTheWindowsTopmostAndStartsClearNextTime) {
+    settings.WriteFlag("Province", true);
+    StartSetup();
+    WindowRegistry& r = windows.Registry();
+    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+    HWND before = r.g_provinceWnd;
+    EXPECT_EQ(GetWindowLongA(before, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    Click(IDC_SETUP_ON_TOP);
+    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr && r.g_provinceWnd != before; }));
+    EXPECT_NE(GetWindowLongA(r.g_provinceWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(settings.ReadText("setup_window_on_top", "?"), "1");
+    EXPECT_TRUE(Checked(IDC_SETUP_ON_TOP));
+    windows.CloseAllWindows(false);
+    StartSetup();
+    EXPECT_FALSE(Checked(IDC_SETUP_ON_TOP));
+    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+    EXPECT_EQ(GetWindowLongA(r.g_provinceWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
+    settings.WriteInt("ea_x", -1280);
+    settings.WriteFlag("Province", true);
+    HWND setup = StartSetup();
+    WindowRegistry& r = windows.Registry();
+    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+    RECT place;
+    GetWindowRect(r.g_provinceWnd, &place);
+    EXPECT_EQ(place.left, -1280);
+    EXPECT_EQ(place.top, 10);
+    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    EXPECT_EQ(settings.ReadText("setup_x", "none"), "none");  // unmoved: nothing written
+    SetWindowPos(setup, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
+    EXPECT_EQ(settings.ReadText("setup_y", "none"), "none");
+}
+
+TEST_F(WindowThreadTest, EscapeHidesAMapWindowThatStaysRegisteredAndEnterDoesNothing) {
+    settings.WriteFlag("Call_Area", true);
+    StartSetup();
+    WindowRegistry& r = windows.Registry();
+    ASSERT_TRUE(WaitFor([&] { return r.g_callAreaWnd != nullptr; }));
+    HWND area = r.g_callAreaWnd;
+    SendMessageA(area, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(IsWindowVisible(area));
+    SendMessageA(area, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(IsWindowVisible(area));
+    EXPECT_EQ(r.g_callAreaWnd.load(), area);
+    Click(IDC_SETUP_CALL_AREA);  // closes and forgets the hidden window
+    EXPECT_EQ(r.g_callAreaWnd.load(), nullptr);
+    EXPECT_FALSE(IsWindow(area));
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#include "windows/win32/host_automation.h"
+
+#include <oleauto.h>
+
+#include <cmath>
+
+#include "controls/wide_text.h"
+
+namespace {
+
+constexpr DISPID kDialId = 2;
+constexpr DISPID kTypedCallId = 8;
+constexpr DISPID kMacroId = 16;
+constexpr LONG kTypedCallField = 5;  // the log line's call field
+
+}  // namespace
+
+void HostAutomation::Connect() {
+    m_host.Reset();
+    if (m_closing) return;
+    CLSID classId;
+    if (FAILED(CLSIDFromProgID(L"MixW2.Application", &classId))) return;
+    ComPtr<IUnknown> running;
+    if (FAILED(GetActiveObject(classId, nullptr, running.Put())) || !running) return;
+    running->QueryInterface(IID_IDispatch, m_host.PutVoid());
+}
+
+void HostAutomation::Disconnect(bool release) {
+    if (release)
+        m_host.Reset();
+    else
+        m_host.Detach();
+}
+
+HRESULT HostAutomation::Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCount,
+                               VARIANT* result) {
+    if (!m_host) return E_POINTER;
+    if (m_closing) return E_ABORT;
+    DISPPARAMS params = {args, nullptr, argCount, 0};
+    EXCEPINFO exception = {};
+    UINT badArgument = 0;
+    const HRESULT hr = m_host->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
+                                      &exception, &badArgument);
+    // The host's exception texts are not ours to show.
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+    return hr;
+}
+
+bool HostAutomation::TypedCall(std::string* call) {
+    VARIANT field;
+    VariantInit(&field);
+    field.vt = VT_I4;
+    field.lVal = kTypedCallField;
+    Variant result;
+    if (FAILED(Invoke(kTypedCallId, DISPATCH_METHOD, &field, 1, result.Get()))) return false;
+    VARIANT* value = result.Get();
+    // No string (or another type) reads as no call typed.
+    call->clear();
+    if (value->vt == VT_BSTR && value->bstrVal != nullptr)
+        *call = AnsiFromWide(value->bstrVal, SysStringLen(value->bstrVal));
+    return true;
+}
+
+bool HostAutomation::DialHz(double* hz) {
+    Variant result;
+    if (FAILED(Invoke(kDialId, DISPATCH_PROPERTYGET, nullptr, 0, result.Get()))) return false;
+    // Other numeric types are taken as they convert; a text or anything
+    // else is no frequency.
+    switch (result.Get()->vt) {
+        case VT_R8:
+        case VT_R4:
+        case VT_I2:
+        case VT_I4:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_INT:
+        case VT_UINT:
+            break;
+        default:
+            return false;
+    }
+    if (FAILED(VariantChangeType(result.Get(), result.Get(), 0, VT_R8))) return false;
+    *hz = result.Get()->dblVal;
+    return true;
+}
+
+bool HostAutomation::SendMacro(const std::string& text) {
+    BSTR macro = SysAllocString(WideFromUtf8(text).c_str());
+    if (macro == nullptr) return false;
+    VARIANT argument;
+    VariantInit(&argument);
+    argument.vt = VT_BSTR;
+    argument.bstrVal = macro;
+    const HRESULT hr = Invoke(kMacroId, DISPATCH_METHOD, &argument, 1, nullptr);
+    SysFreeString(macro);
+    return SUCCEEDED(hr);
+}

@@ -1,0 +1,122 @@
+#include "windows/win32/map_window.h"
+
+#include "controls/data_exchange.h"
+#include "resources/resource.h"
+
+namespace {
+
+const COLORREF kBackground = RGB(255, 250, 198);
+const COLORREF kLabelBackground = RGB(255, 240, 198);
+const COLORREF kFace = RGB(0, 255, 0);
+const COLORREF kCaption = RGB(1, 1, 1);
+const COLORREF kDisabledCaption = RGB(128, 128, 128);
+const COLORREF kWorkedFace = RGB(255, 0, 255);
+const COLORREF kWorkedCaption = RGB(255, 255, 0);
+constexpr int kEllipse = 1;
+
+}  // namespace
+
+std::vector<MapCell> ProvinceCells() {
+    static const char* const kCodes[] = {
+        "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",
+        "CR", "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HU", "IB", "J",  "L",  "LE",
+        "LO", "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA",
+        "SE", "SG", "SS", "SO", "T",  "TE", "TO", "TF", "V",  "VA", "VI", "Z",  "ZA"};
+    std::vector<MapCell> cells;
+    int id = IDC_PROVINCE_FIRST;
+    for (const char* code : kCodes) {
+        if (id == IDC_PROVINCE_GAP) ++id;
+        cells.push_back({id++, code});
+    }
+    cells.push_back({IDC_PROVINCE_HQ, "HQ"});  // the cell captioned "EA4URE"
+    return cells;
+}
+
+std::vector<MapCell> CallAreaCells() {
+    // Identifiers run group by group in caption order "1" .. "9", "0".
+    static const struct {
+        int firstId;
+        const char* prefix;
+    } kGroups[] = {{IDC_AREA_K_FIRST, "K"},
+                   {IDC_AREA_VE_FIRST, "VE"},
+                   {IDC_AREA_JA_FIRST, "JA"},
+                   {IDC_AREA_VK_FIRST, "VK"}};
+    std::vector<MapCell> cells;
+    for (const auto& group : kGroups) {
+        for (int i = 0; i < 10; ++i)
+            cells.push_back({group.firstId + i, group.prefix + std::to_string((i + 1) % 10)});
+    }
+    return cells;
+}
+
+MapWindow::MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
+                     std::atomic<HWND>& registryEntry, std::vector<MapCell> cells)
+    : InfoWindow(templateId, settings, keys, onTop, registryEntry),
+      m_cellSpecs(std::move(cells)),
+      m_worked(m_cellSpecs.size(), 0) {
+    for (size_t i = 0; i < m_cellSpecs.size(); ++i)
+        m_cells.push_back(std::make_unique<CAdvancedButton>());
+}
+
+// The cells are subclassed children: the window goes before they do.
+MapWindow::~MapWindow() { Destroy(); }
+
+void MapWindow::OnInitWindow() {
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        CAdvancedButton& cell = *m_cells[i];
+        if (!cell.AttachToDlgItem(static_cast<unsigned>(m_cellSpecs[i].id), Window(), kFace,
+                                  kCaption, kDisabledCaption))
+            continue;
+        cell.m_shape = kEllipse;
+        cell.Redraw();
+    }
+    m_background.Reset(CreateSolidBrush(kBackground));
+}
+
+bool MapWindow::OnControlColor(HDC dc, INT_PTR& brush) {
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, kLabelBackground);
+    brush = reinterpret_cast<INT_PTR>(m_background.Get());
+    return m_background.Valid();
+}
+
+void MapWindow::ResetCells() {
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        m_worked[i] = 0;
+        if (m_cells[i]->Window() == nullptr) continue;
+        m_cells[i]->SetFaceColor(kFace);
+        m_cells[i]->SetTextColor(kCaption);
+    }
+}
+
+void MapWindow::MarkWorked(const std::string& code) {
+    for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
+        if (m_cellSpecs[i].code != code || m_worked[i] != 0) continue;
+        m_worked[i] = 1;
+        if (m_cells[i]->Window() == nullptr) return;
+        m_cells[i]->SetFaceColor(kWorkedFace);
+        m_cells[i]->SetTextColor(kWorkedCaption);
+        return;
+    }
+}
+
+void MapWindow::UpdateData() {
+    if (Window() == nullptr) return;
+    for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
+        bool worked = m_worked[i] != 0;
+        ExchangeCheck(Window(), m_cellSpecs[i].id, worked, Exchange::ToControls);
+    }
+}
+
+std::unique_ptr<MapWindow> MakeProvinceWindow(Settings& settings, bool onTop,
+                                              std::atomic<HWND>& registryEntry) {
+    return std::make_unique<MapWindow>(IDD_PROVINCE, settings, PositionKeys{"ea_x", "ea_y", 10, 10},
+                                       onTop, registryEntry, ProvinceCells());
+}
+
+std::unique_ptr<MapWindow> MakeCallAreaWindow(Settings& settings, bool onTop,
+                                              std::atomic<HWND>& registryEntry) {
+    return std::make_unique<MapWindow>(IDD_CALL_AREA, settings,
+                                       PositionKeys{"area_x", "area_y", 10, 10}, onTop,
+                                       registryEntry, CallAreaCells());
+}

@@ -1,0 +1,52 @@
+// The twin map windows (provinces, call areas): one coloured cell per
+// multiplier, green until MarkWorked turns it magenta.  The windows only
+// store and paint; the refresh tells them what is worked.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/advanced_button.h"
+#include "windows/win32/info_window.h"
+
+struct MapCell {
+    int id;
+    std::string code;  // what MarkWorked matches, byte for byte
+};
+
+class MapWindow : public InfoWindow {
+  public:
+    MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
+              std::atomic<HWND>& registryEntry, std::vector<MapCell> cells);
+    ~MapWindow() override;
+
+    // Every cell back to not worked.
+    void ResetCells();
+    // The cell whose code is `code`, if not worked yet, becomes worked.
+    void MarkWorked(const std::string& code);
+    // The worked marks into the cells' check state.
+    void UpdateData();
+
+    bool IsWorked(size_t cell) const { return m_worked[cell] != 0; }
+    size_t CellCount() const { return m_cellSpecs.size(); }
+
+  protected:
+    void OnInitWindow() override;
+    bool OnControlColor(HDC dc, INT_PTR& brush) override;
+
+  private:
+    std::vector<MapCell> m_cellSpecs;
+    std::vector<std::unique_ptr<CAdvancedButton>> m_cells;
+    std::vector<int> m_worked;
+    Brush m_background;
+};
+
+// The 52 provinces and the HQ station, and the 40 call areas of K, VE, JA, VK.
+std::vector<MapCell> ProvinceCells();
+std::vector<MapCell> CallAreaCells();
+
+std::unique_ptr<MapWindow> MakeProvinceWindow(Settings& settings, bool onTop,
+                                              std::atomic<HWND>& registryEntry);
+std::unique_ptr<MapWindow> MakeCallAreaWindow(Settings& settings, bool onTop,
+                                              std::atomic<HWND>& registryEntry);
