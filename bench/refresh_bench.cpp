@@ -63,8 +63,9 @@ namespace reference {
 
 // Steps 5 and 7 as they read: clear the rows, then every record of the log,
 // in store order, overwrites the row of each band label it matches.
-void FillPrevQsoRows(PluginState& state, const std::string& call) {
-    const std::lock_guard<std::recursive_mutex> guard(state.lock);
+void FillPrevQsoRows(SharedState& shared, const std::string& call) {
+    const SharedState::Locked locked = shared.Lock();
+    PluginState& state = *locked;
     for (std::vector<std::string>& row : state.g_prevQsoRows) {
         for (std::size_t cell = 1; cell < row.size(); ++cell) row[cell] = "   -";
     }
@@ -87,7 +88,7 @@ namespace {
 // One whole pass: typed call, rows, dial on 20 m, titles and map lists.
 void RefreshPass(benchmark::State& state) {
     Loaded& l = LogOf(state);
-    PluginState& s = l.plugin.State();
+    SharedState& s = l.plugin.Shared();
     RefreshState refresh;
     FakeHostLink host;
     std::size_t i = 0;
@@ -101,7 +102,7 @@ void RefreshPass(benchmark::State& state) {
 // rest of the pass (a pass with no call typed looks nothing up).
 void RefreshPass_ref(benchmark::State& state) {
     Loaded& l = LogOf(state);
-    PluginState& s = l.plugin.State();
+    SharedState& s = l.plugin.Shared();
     RefreshState refresh;
     FakeHostLink host;
     host.call.clear();
@@ -115,33 +116,37 @@ void RefreshPass_ref(benchmark::State& state) {
 // The pass's first hold of the lock: taking it, the rows, letting it go.
 void PrevQsoRows(benchmark::State& state) {
     Loaded& l = LogOf(state);
-    PluginState& s = l.plugin.State();
+    SharedState& s = l.plugin.Shared();
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(FillPrevQsoRows(s, l.calls[i++ % kCalls]));
+    for (auto _ : state) benchmark::DoNotOptimize(s.FillPrevQsoRows(l.calls[i++ % kCalls]));
 }
 
 void PrevQsoRows_ref(benchmark::State& state) {
     Loaded& l = LogOf(state);
-    PluginState& s = l.plugin.State();
+    SharedState& s = l.plugin.Shared();
     std::size_t i = 0;
     for (auto _ : state) {
         reference::FillPrevQsoRows(s, l.calls[i++ % kCalls]);
-        benchmark::DoNotOptimize(s.g_prevQsoRows.data());
+        benchmark::DoNotOptimize(l.plugin.State().g_prevQsoRows.data());
     }
 }
 
 // The pass's other hold of the lock: the 20 m lists of the map windows.
 void BandLists(benchmark::State& state) {
-    PluginState& s = LogOf(state).plugin.State();
-    RefreshView view;
-    for (auto _ : state) benchmark::DoNotOptimize(TakeBandLists(s, 3, view));
-    state.counters["entries"] = static_cast<double>(view.provinces.size() + view.callAreas.size());
+    SharedState& s = LogOf(state).plugin.Shared();
+    BandLists lists;
+    for (auto _ : state) {
+        lists = s.TakeBandLists(3);
+        benchmark::DoNotOptimize(lists.provinces.data());
+    }
+    state.counters["entries"] =
+        static_cast<double>(lists.provinces.size() + lists.callAreas.size());
 }
 
 // What the painters copy under the lock: the table and the 20 m multipliers.
 void TakeViews(benchmark::State& state) {
     Loaded& l = LogOf(state);
-    PluginState& s = l.plugin.State();
+    SharedState& s = l.plugin.Shared();
     RefreshState refresh;
     refresh.currentBand = 3;
     refresh.currentCall = l.calls[0];
@@ -149,7 +154,7 @@ void TakeViews(benchmark::State& state) {
         benchmark::DoNotOptimize(TakeTableView(s, refresh));
         benchmark::DoNotOptimize(TakeMultiplierView(s, refresh));
     }
-    state.counters["mults_20m"] = static_cast<double>(s.g_bandMults[3].size());
+    state.counters["mults_20m"] = static_cast<double>(l.plugin.State().g_bandMults[3].size());
 }
 
 void Sizes(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(10000)->Arg(100000); }

@@ -46,3 +46,10 @@ if(CLANG_FORMAT)
 else()
   message(WARNING "clang-format missing: the format check is skipped")
 endif()
+
+# The folders include each other only downward, and no portable file
+# reaches into the Win32 world.
+if(Python3_FOUND)
+  add_test(NAME include_layers
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check-layers.py ${CMAKE_SOURCE_DIR})
+endif()

@@ -19,4 +19,9 @@ struct BandRowLists {
 
     void EmptyRow(int row);
     void EmptyAll();
+    // The lists the map windows mark (provinces and call areas; not the
+    // entities) of one row.
+    void EmptyMapRow(int row);
+    // Every list's row `row` moved in from `from`.
+    void TakeRow(int row, BandRowLists& from);
 };

@@ -1,12 +1,13 @@
 #include "contest/call_checks.h"
 
 #include "contest/contest_rules.h"
+#include "contest/host_versions.h"
 #include "contest/text_util.h"
 
 namespace {
 
 int RefusalVerdict(const std::string& hostVersion) {
-    return (hostVersion == "2.19" || hostVersion == "2.20") ? kNothingNew : kRefused;
+    return TraitsOfHost(hostVersion).refusalIsNothingNew ? kNothingNew : kRefused;
 }
 
 bool IsSerialNumber(const std::string& exchange) {

@@ -97,19 +97,6 @@ int AddQso(ContestData& data, const QsoArgs& qso) {
 
 namespace {
 
-// Resets the map window of the removed station's kind, if it is open.
-void ResetMapWindows(ContestData& data, const QsoArgs& qso, MapWindows& windows) {
-    const int row = std::max(BandRow(qso.band), 0);
-    if (IsCallAreaCountry(qso.country) && windows.ResetCallAreaCells()) {
-        for (BandRowList* list : {&data.g_bandProvinces, &data.g_bandAreasJA, &data.g_bandAreasK,
-                                  &data.g_bandAreasVE, &data.g_bandAreasVK}) {
-            (*list)[static_cast<size_t>(row)].clear();
-        }
-    }
-    // Every Spanish entity's QSO may have marked a province.
-    if (IsSpanishCountry(qso.country)) windows.ResetProvinceCells();
-}
-
 void DropReportedLines(const ContestData& data, const QsoArgs& qso) {
     const std::string marker = " " + qso.time.Format("%H%M") + " ";
     std::vector<std::string> lines;
@@ -130,10 +117,14 @@ void DropReportedLines(const ContestData& data, const QsoArgs& qso) {
 
 }  // namespace
 
-void RemoveQso(ContestData& data, const QsoArgs& qso, MapWindows& windows) {
+Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
+    Removal removal;
     if (const LogStore::Id* id = data.g_log.FindQso(qso.call, qso.band, qso.mode, qso.time)) {
         const LogStore::Id found = *id;
-        ResetMapWindows(data, qso, windows);
+        removal.removed = true;
+        removal.row = std::max(BandRow(qso.band), 0);
+        removal.callAreaStation = IsCallAreaCountry(qso.country);
+        removal.spanishStation = IsSpanishCountry(qso.country);
         data.g_log.RemoveAt(found);
     }
     DropReportedLines(data, qso);
@@ -141,4 +132,5 @@ void RemoveQso(ContestData& data, const QsoArgs& qso, MapWindows& windows) {
         data.g_workedBands.clear();
         data.EmptyAll();
     }
+    return removal;
 }

@@ -30,5 +30,13 @@ CInfo RecordOf(const QsoArgs& qso);
 
 // 1 when the QSO entered the log (flagged or not), 0 when refused.
 int AddQso(ContestData& data, const QsoArgs& qso);
+// What a removal touched, so that the windows showing it can be reset.
+struct Removal {
+    bool removed = false;          // a record left the log
+    int row = 0;                   // the QSO's band row (0 for a band without one)
+    bool callAreaStation = false;  // a station of a call-area country
+    bool spanishStation = false;   // a station whose QSO may have marked a province
+};
+
 // Takes out the first record of this QSO and its lines in the bad-QSO file.
-void RemoveQso(ContestData& data, const QsoArgs& qso, MapWindows& windows);
+Removal RemoveQso(ContestData& data, const QsoArgs& qso);

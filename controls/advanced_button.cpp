@@ -20,6 +20,13 @@ bool CAdvancedComponent::SetFaceColor(COLORREF color) {
     return true;
 }
 
+void CAdvancedComponent::SetColors(COLORREF face, COLORREF text) {
+    if (face == m_faceColor && text == m_textColor) return;
+    m_faceColor = face;
+    m_textColor = text;
+    Redraw();
+}
+
 bool CAdvancedButton::AttachToDlgItem(unsigned id, HWND parent, COLORREF face, COLORREF text,
                                       COLORREF disabledText) {
     if (!SubclassDlgItem(static_cast<int>(id), parent)) return false;

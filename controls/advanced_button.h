@@ -18,6 +18,8 @@ class CAdvancedComponent {
     // Both store the colour and repaint, even when it is the same colour.
     virtual bool SetTextColor(COLORREF color);
     virtual bool SetFaceColor(COLORREF color);
+    // Face and text together, with one repaint, and none when neither changes.
+    void SetColors(COLORREF face, COLORREF text);
     virtual void Redraw() = 0;
 
     COLORREF m_faceColor = RGB(255, 255, 255);

@@ -2,11 +2,10 @@
 
 #include "controls/gdi.h"
 #include "controls/handles.h"
-#include "controls/mem_dc.h"
+#include "controls/palette.h"
 #include "controls/text_out.h"
 
 namespace {
-const COLORREF kBackground = RGB(255, 250, 198);
 constexpr int kCellWidth = 40;
 constexpr int kCellHeight = 15;
 constexpr int kFirstX = 5;
@@ -15,7 +14,7 @@ bool IsKnownBand(int band) { return band >= 0 && band < kWindowBands; }
 }  // namespace
 
 void PaintMultiplierList(HDC dc, const RECT& item, const MultiplierView& view) {
-    Brush background(CreateSolidBrush(kBackground));
+    Brush background(CreateSolidBrush(kWindowBackground));
     FillRect(dc, &item, background.Get());
     if (!IsKnownBand(view.currentBand)) return;
 
@@ -35,11 +34,4 @@ void PaintMultiplierList(HDC dc, const RECT& item, const MultiplierView& view) {
             x = kFirstX;
         }
     }
-}
-
-void CCqWwInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
-    // The view first: a provider that throws leaves the old picture.
-    const MultiplierView view = m_provider ? m_provider() : MultiplierView{};
-    CMemDC dc(item.hDC);
-    PaintMultiplierList(dc, item.rcItem, view);
 }

@@ -4,23 +4,11 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <utility>
-
-#include "controls/owner_drawn.h"
+#include "controls/painted_control.h"
 #include "windows/refresh_views.h"
 
 // Paints `view` into `item` of any context; the entries keep their order.
 void PaintMultiplierList(HDC dc, const RECT& item, const MultiplierView& view);
 
-class CCqWwInfoButton : public OwnerDrawnControl {
-  public:
-    using ViewProvider = std::function<MultiplierView()>;
-
-    // Called at each paint; without one the list is empty.
-    void SetViewProvider(ViewProvider provider) { m_provider = std::move(provider); }
-    void DrawItem(const DRAWITEMSTRUCT& item) override;
-
-  private:
-    ViewProvider m_provider;
-};
+// Without a view provider the list is empty.
+class CCqWwInfoButton : public PaintedControl<MultiplierView, PaintMultiplierList> {};

@@ -5,7 +5,6 @@
 
 #include "controls/gdi.h"
 #include "controls/handles.h"
-#include "controls/mem_dc.h"
 #include "controls/text_out.h"
 
 namespace {
@@ -49,11 +48,4 @@ void PaintQsoTable(HDC dc, const RECT& item, const TableView& view) {
     SetBkMode(dc, TRANSPARENT);
     PaintTitles(dc, view.call);
     PaintRows(dc, h, view);
-}
-
-void CqEA::DrawItem(const DRAWITEMSTRUCT& item) {
-    // The view first: a provider that throws leaves the old picture.
-    const TableView view = m_provider ? m_provider() : TableView{};
-    CMemDC dc(item.hDC);
-    PaintQsoTable(dc, item.rcItem, view);
 }

@@ -207,8 +207,7 @@ void PluginChecker::Windows(std::uint8_t open) {
 
 // What the window thread does when its refresh pass ends.
 void PluginChecker::RefreshDone() {
-    std::lock_guard<std::recursive_mutex> guard(m_plugin.State().lock);
-    m_plugin.State().g_refreshPending = 1;
+    m_plugin.Shared().RearmRefresh();
     m_pending = true;
 }
 

@@ -8,6 +8,14 @@
 #include "contest/contest_data.h"
 #include "results/cabrillo_log.h"
 
+// The map windows that a removal resets; each answers whether it was open.
+class MapWindows {
+  public:
+    virtual ~MapWindows() = default;
+    virtual bool ResetProvinceCells() = 0;
+    virtual bool ResetCallAreaCells() = 0;
+};
+
 class Environment : public HeaderEditor, public MapWindows {
   public:
     // Names (no directory) of the entries matching a pattern such as

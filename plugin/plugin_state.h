@@ -1,22 +1,18 @@
 // Everything the plug-in keeps between calls.  The DLL owns one instance;
-// each test makes its own.
+// each test makes its own.  Both threads reach it only through the door of
+// plugin/shared_state.h, which holds its lock.
 #pragma once
 
 #include <array>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "contest/contest_data.h"
 #include "results/cabrillo_log.h"
+#include "windows/shared_view.h"
 
 struct PluginState : ContestData {
-    // Guards all of the state, the contest data included: taken by each
-    // export and by the window thread's refresh.  Never held while waiting
-    // for the window thread or for a modal window.
-    std::recursive_mutex lock;
-
-    std::array<std::vector<std::string>, kBandRows> g_prevQsoRows;
+    PrevQsoRows g_prevQsoRows;
 
     std::string g_ownCall;
     std::string g_ownCountry;

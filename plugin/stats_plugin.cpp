@@ -1,30 +1,23 @@
 #include "plugin/stats_plugin.h"
 
-#include <mutex>
-
-using Guard = std::lock_guard<std::recursive_mutex>;
-
-int StatsPlugin::AddData(const QsoArgs& args) {
-    Guard guard(m_state.lock);
-    return AddQso(m_state, args);
-}
+int StatsPlugin::AddData(const QsoArgs& args) { return AddQso(*m_shared.Lock(), args); }
 
 int StatsPlugin::RemoveData(const QsoArgs& args) {
-    Guard guard(m_state.lock);
-    RemoveQso(m_state, args, m_env);
-    m_state.g_refreshPending = 1;
+    const SharedState::Locked s = m_shared.Lock();
+    ResetMapsAfter(RemoveQso(*s, args), *s);
+    s->g_refreshPending = 1;
     if (m_env.SetupWindowRunning()) m_env.PostRefresh();
     return 1;
 }
 
 int StatsPlugin::CheckCall(const CheckArgs& args) {
-    Guard guard(m_state.lock);
+    const SharedState::Locked s = m_shared.Lock();
     // Ask the windows for one refresh; the refresh re-arms the flag when done.
-    if (m_env.SetupWindowRunning() && m_state.g_refreshPending != 0) {
-        m_state.g_refreshPending = 0;
+    if (m_env.SetupWindowRunning() && s->g_refreshPending != 0) {
+        s->g_refreshPending = 0;
         m_env.PostRefresh();
     }
-    return JudgeCall(m_state.g_log, m_state.g_hostVersion, args);
+    return JudgeCall(s->g_log, s->g_hostVersion, args);
 }
 
 int StatsPlugin::IsValidExchg(const std::string& exchange, const std::string& call,
@@ -32,7 +25,15 @@ int StatsPlugin::IsValidExchg(const std::string& exchange, const std::string& ca
     return JudgeExchange(exchange, call, country);
 }
 
-void StatsPlugin::SetVersion() {
-    Guard guard(m_state.lock);
-    m_state.g_htmlResult = 1;
+void StatsPlugin::SetVersion() { m_shared.Lock()->g_htmlResult = 1; }
+
+int StatsPlugin::LogCount() { return m_shared.Lock()->g_log.GetCount(); }
+
+// The map windows of the removed station's kind go back to unworked; the
+// next refresh marks what is still worked.  The call-area map also takes
+// its band's map lists with it, when it is open.
+void StatsPlugin::ResetMapsAfter(const Removal& removal, PluginState& state) {
+    if (!removal.removed) return;
+    if (removal.callAreaStation && m_env.ResetCallAreaCells()) state.EmptyMapRow(removal.row);
+    if (removal.spanishStation) m_env.ResetProvinceCells();
 }

@@ -10,6 +10,7 @@
 #include "contest/qso_entry.h"
 #include "plugin/environment.h"
 #include "plugin/plugin_state.h"
+#include "plugin/shared_state.h"
 #include "windows/settings.h"
 
 struct ResetArgs {
@@ -34,11 +35,20 @@ class StatsPlugin {
     const char* GetResult(int* out);
     void SetVersion();
 
-    PluginState& State() { return m_state; }
+    // The window thread's door to the state.
+    SharedState& Shared() { return m_shared; }
     Settings& GetSettings() { return m_settings; }
+    // The number of records in the log, read under the lock.
+    int LogCount();
+    // The state without the lock: only for a caller that knows no window
+    // thread runs (tests, benchmarks).
+    PluginState& State() { return m_state; }
 
   private:
+    void ResetMapsAfter(const Removal& removal, PluginState& state);
+
     Environment& m_env;
     Settings m_settings;
     PluginState m_state;
+    SharedState m_shared{m_state};
 };

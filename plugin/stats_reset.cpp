@@ -1,19 +1,14 @@
 // Starting the statistics afresh.
 #include <fstream>
-#include <mutex>
+#include <utility>
 
 #include "contest/bad_qso_file.h"
 #include "contest/contest_rules.h"
+#include "contest/host_versions.h"
 #include "plugin/stats_plugin.h"
+#include "windows/header_settings.h"
 
 namespace {
-
-bool IsHostTooOldForWindows(const std::string& version) {
-    for (const char* old : {"2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"}) {
-        if (version == old) return true;
-    }
-    return false;
-}
 
 // The folder part of a search pattern, separator included.
 std::string FolderOf(const std::string& pattern) {
@@ -49,8 +44,8 @@ void FindHostVersion(Environment& env, const std::string& hostDirectory, std::st
 }  // namespace
 
 int StatsPlugin::ResetStats(const ResetArgs& args) {
-    std::unique_lock<std::recursive_mutex> guard(m_state.lock);
-    PluginState& s = m_state;
+    SharedState::Locked locked = m_shared.Lock();
+    PluginState& s = *locked;
     s.g_periodStart = args.start.Format("%d.%m");
     s.g_contestYear = args.start.Format("%Y");
     s.g_periodEnd = args.end.Format("%d.%m.%Y");
@@ -68,22 +63,26 @@ int StatsPlugin::ResetStats(const ResetArgs& args) {
     }
     s.g_exportMode = args.exportRequest;
     const std::string hostVersion = s.g_hostVersion;
-    guard.unlock();
+    CCabrilloLog cabrillo = s.g_cabrilloLog;
+    locked.Unlock();
 
     // The header dialog and the window thread's start run without the lock:
     // the window thread may need it meanwhile.
     if (args.exportRequest != 0) {
-        s.g_cabrilloLog.EditHeader(m_settings, m_env, args.ownCall, args.start, args.end);
+        StoredHeader stored = ReadStoredHeader(m_settings, args.ownCall);
+        if (cabrillo.EditHeader(stored, m_env, args.ownCall, args.start, args.end) != 0)
+            WriteStoredHeader(m_settings, stored);
         m_settings.WriteFlag("Start", true);
     }
     if (m_settings.ReadInt("Start") != 0) {
         m_settings.WriteFlag("Start", false);
     } else if (!m_env.SetupWindowRunning()) {
-        if (!IsHostTooOldForWindows(hostVersion)) m_env.StartUiThread();
+        if (!TraitsOfHost(hostVersion).noWindows) m_env.StartUiThread();
         m_settings.WriteFlag("Start", true);
     }
 
-    guard.lock();
+    locked.Relock();
+    s.g_cabrilloLog = std::move(cabrillo);
     s.g_badQsoFile = "BadQSO_StatsKOLVEX_" + args.end.Format("%d_%m_%Y") + ".txt";
     BadQso::Create(s.g_badQsoFile, BadQso::kCreatedHeader);
     return 1;

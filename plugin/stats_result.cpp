@@ -1,5 +1,5 @@
 // The result of the contest so far, and the Cabrillo file of an export run.
-#include <mutex>
+#include <utility>
 
 #include "contest/bad_qso_file.h"
 #include "plugin/stats_plugin.h"
@@ -21,14 +21,23 @@ std::string ExportCabrillo(PluginState& s) {
     return cabrillo.WriteLog(s.g_score, s.g_hostVersion);
 }
 
+// The windows show each reported band's multipliers as this result counted
+// them; the rows of bands no longer worked keep what they had.
+void KeepBandLists(PluginState& s, ComputedResult& computed) {
+    s.g_workedBands = std::move(computed.workedBands);
+    for (int row : computed.rows) s.TakeRow(row, computed.lists);
+}
+
 }  // namespace
 
 const char* StatsPlugin::GetResult(int* out) {
-    std::unique_lock<std::recursive_mutex> guard(m_state.lock);
-    PluginState& s = m_state;
+    SharedState::Locked locked = m_shared.Lock();
+    PluginState& s = *locked;
     s.g_resultText.clear();
-    const ResultFigures figures =
+    ComputedResult computed =
         ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0, BadQso::CountLines(s.g_badQsoFile));
+    KeepBandLists(s, computed);
+    const ResultFigures& figures = computed.figures;
     const ResultTitle title{s.g_periodStart, s.g_periodEnd, s.g_ownCall};
     s.g_resultText = s.g_htmlResult ? ResultHtml(title, figures) : ResultText(title, figures);
     s.g_score = figures.score;
@@ -37,7 +46,7 @@ const char* StatsPlugin::GetResult(int* out) {
 
     if (s.g_exportMode != 0) {
         const std::string confirmation = ExportCabrillo(s);
-        guard.unlock();  // the message box is modal: keep the window thread free
+        locked.Unlock();  // the message box is modal: keep the window thread free
         m_env.ShowOutput(confirmation);
     }
     if (out != nullptr) *out = -1;

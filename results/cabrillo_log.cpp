@@ -39,46 +39,47 @@ std::string BaseNameOf(const std::string& callsign) {
 
 }  // namespace
 
-void CCabrilloLog::LoadHeader(Settings& settings) {
+void CCabrilloLog::LoadHeader(const StoredHeader& stored) {
     CabrilloHeader& h = m_header;
-    h.operators = settings.ReadText("Operators", h.callsign);
-    h.name = settings.ReadText("Name", "");
-    h.address = Unescape(settings.ReadText("Address", ""));
-    h.claimed = settings.ReadText("Claimed", "");
+    h.operators = stored.operators;
+    h.name = stored.name;
+    h.address = Unescape(stored.address);
+    h.claimed = stored.claimed;
     h.contest = "DARNOL Contest";
     h.categoryOperator = "SINGLE-OP";
     h.categoryBand = "ALL";
     h.categoryMode = "BPSK63";
     h.categoryPower = "HIGH";
     h.categoryTransmitter = "ONE";
-    h.email = settings.ReadText("Email", "");
-    h.club = settings.ReadText("Club", "");
-    h.soapbox = Unescape(settings.ReadText("SoapBox", ""));
+    h.email = stored.email;
+    h.club = stored.club;
+    h.soapbox = Unescape(stored.soapbox);
 }
 
-void CCabrilloLog::SaveHeader(Settings& settings) {
+StoredHeader CCabrilloLog::SaveHeader() {
     CabrilloHeader& h = m_header;
-    const std::string address = Escape(h.address);
-    const std::string soapbox = Escape(h.soapbox);
-    settings.WriteText("Operators", h.operators);
-    settings.WriteText("Name", h.name);
-    settings.WriteText("Email", h.email);
-    settings.WriteText("Address", address);
-    settings.WriteText("Category", h.categoryOperator);
-    settings.WriteText("Contest", h.contest);
-    settings.WriteText("Club", h.club);
-    settings.WriteText("SoapBox", soapbox);
-    h.soapbox = FileForm(soapbox, "SOAPBOX: ");
-    h.address = FileForm(address, "ADDRESS: ");
+    StoredHeader stored;
+    stored.operators = h.operators;
+    stored.name = h.name;
+    stored.email = h.email;
+    stored.address = Escape(h.address);
+    stored.category = h.categoryOperator;
+    stored.contest = h.contest;
+    stored.club = h.club;
+    stored.soapbox = Escape(h.soapbox);
+    h.soapbox = FileForm(stored.soapbox, "SOAPBOX: ");
+    h.address = FileForm(stored.address, "ADDRESS: ");
+    return stored;
 }
 
-int CCabrilloLog::EditHeader(Settings& settings, HeaderEditor& editor, const std::string& callsign,
-                             const COleDateTime& start, const COleDateTime& end) {
+int CCabrilloLog::EditHeader(StoredHeader& stored, HeaderEditor& editor,
+                             const std::string& callsign, const COleDateTime& start,
+                             const COleDateTime& end) {
     m_header.callsign = callsign;
     m_baseName = BaseNameOf(callsign);
     m_start = start;
     m_end = end;
-    LoadHeader(settings);
+    LoadHeader(stored);
     // The loaded header stays in file form whatever the dialog answers, so a
     // cancelled edit still writes one tagged line per address line.
     CabrilloHeader edited = m_header;
@@ -89,7 +90,7 @@ int CCabrilloLog::EditHeader(Settings& settings, HeaderEditor& editor, const std
     edited.claimed = loaded.claimed;
     edited.categoryMode = loaded.categoryMode;
     m_header = edited;
-    SaveHeader(settings);
+    stored = SaveHeader();
     m_qsoLines.clear();
     return 1;
 }

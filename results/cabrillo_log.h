@@ -1,12 +1,12 @@
-// The Cabrillo 2.0 export: header fields kept in the settings, QSO lines,
-// and the file "<callsign>.cbr".
+// The Cabrillo 2.0 export: the header, QSO lines, and the file
+// "<callsign>.cbr".  The header fields the settings file keeps come in and
+// go out as a plain StoredHeader; the caller reads and writes the keys.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "contest/ole_date_time.h"
-#include "windows/settings.h"
 
 // The fields shown in the header dialog.
 struct CabrilloHeader {
@@ -26,6 +26,20 @@ struct CabrilloHeader {
     std::string email;
 };
 
+// The header fields as the settings file keeps them: line breaks of the
+// address and the soapbox written as "<CR>" and "<LF>".
+struct StoredHeader {
+    std::string operators;  // the callsign when none is stored
+    std::string name;
+    std::string email;
+    std::string address;
+    std::string category;  // written only
+    std::string contest;   // written only
+    std::string club;
+    std::string soapbox;
+    std::string claimed;  // read only
+};
+
 // Shows the header dialog; true when the operator confirmed it.
 class HeaderEditor {
   public:
@@ -39,7 +53,9 @@ class CCabrilloLog {
   public:
     static constexpr const char* kDefaultBaseName = "KOLVEX";
 
-    int EditHeader(Settings& settings, HeaderEditor& editor, const std::string& callsign,
+    // Shows the header made from `stored`; 1 when the operator confirmed
+    // it, and then `stored` holds the fields to keep.
+    int EditHeader(StoredHeader& stored, HeaderEditor& editor, const std::string& callsign,
                    const COleDateTime& start, const COleDateTime& end);
     void ClearQsoLines() { m_qsoLines.clear(); }
     void AddQsoLine(const std::string& call, int freqKHz, const std::string& mode,
@@ -54,8 +70,8 @@ class CCabrilloLog {
     const std::vector<std::string>& QsoLines() const { return m_qsoLines; }
 
   private:
-    void LoadHeader(Settings& settings);
-    void SaveHeader(Settings& settings);
+    void LoadHeader(const StoredHeader& stored);
+    StoredHeader SaveHeader();
 
     CabrilloHeader m_header;
     std::string m_baseName = kDefaultBaseName;

@@ -62,16 +62,17 @@ const AreaColumn kAreaColumns[kCallAreaKinds] = {
     {&BandRowLists::g_bandAreasVK, &BandFigures::vk},
 };
 
-void Append(ContestData& data, BandRowList BandRowLists::*list, int row, const std::string& text) {
-    if (row >= 0) (data.*list)[static_cast<size_t>(row)].push_back(text);
+void Append(BandRowLists& lists, BandRowList BandRowLists::*list, int row,
+            const std::string& text) {
+    if (row >= 0) (lists.*list)[static_cast<size_t>(row)].push_back(text);
 }
 
 // The multipliers a counted QSO brings to its band: entity (when the band
 // has not seen its country yet), first call area, province.
-void CountMultipliers(ContestData& data, BandTally& t, const LogStore::Keys& qso, bool newCountry) {
-    const LogStore& log = data.g_log;
+void CountMultipliers(const LogStore& log, BandRowLists& lists, BandTally& t,
+                      const LogStore::Keys& qso, bool newCountry) {
     if (newCountry) {
-        Append(data, &BandRowLists::g_bandMults, t.row, log.Countries().Text(qso.country));
+        Append(lists, &BandRowLists::g_bandMults, t.row, log.Countries().Text(qso.country));
         ++t.figures.entities;
         ++t.figures.multipliers;
     }
@@ -82,15 +83,15 @@ void CountMultipliers(ContestData& data, BandTally& t, const LogStore::Keys& qso
         if (!t.areas[i].test(area)) {
             t.areas[i].set(area);
             const std::string code = kCallAreaKind[i].country + std::to_string(area);
-            Append(data, &BandRowLists::g_bandMults, t.row, code);
-            Append(data, column.list, t.row, code);
+            Append(lists, &BandRowLists::g_bandMults, t.row, code);
+            Append(lists, column.list, t.row, code);
             ++(t.figures.*column.count);
             ++t.figures.multipliers;
         }
     }
     if (qso.hasProvince && !t.provinces[qso.province]) {
         t.provinces[qso.province] = true;
-        Append(data, &BandRowLists::g_bandProvinces, t.row, log.Provinces().Text(qso.province));
+        Append(lists, &BandRowLists::g_bandProvinces, t.row, log.Provinces().Text(qso.province));
         ++t.figures.provinces;
         ++t.figures.multipliers;
     }
@@ -104,16 +105,14 @@ BandTally* FindTally(std::vector<BandTally>& tallies, const std::string& band) {
     return nullptr;
 }
 
-// The tallies of the worked bands, in result order, their rows emptied.
-std::vector<BandTally> StartTallies(ContestData& data) {
-    SortWorkedBands(data.g_workedBands);
-    std::vector<BandTally> tallies(data.g_workedBands.size());
+// The tallies of the worked bands, in result order.
+std::vector<BandTally> StartTallies(const LogStore& log, const std::vector<std::string>& bands) {
+    std::vector<BandTally> tallies(bands.size());
     for (size_t i = 0; i < tallies.size(); ++i) {
-        tallies[i].figures.band = data.g_workedBands[i];
-        tallies[i].row = BandRow(data.g_workedBands[i]);
-        tallies[i].countryPoints.assign(data.g_log.Countries().size(), 0);
-        tallies[i].provinces.assign(data.g_log.Provinces().size(), false);
-        data.EmptyRow(tallies[i].row);
+        tallies[i].figures.band = bands[i];
+        tallies[i].row = BandRow(bands[i]);
+        tallies[i].countryPoints.assign(log.Countries().size(), 0);
+        tallies[i].provinces.assign(log.Provinces().size(), false);
     }
     return tallies;
 }
@@ -152,13 +151,16 @@ void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso
     }
 }
 
-ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
-                            int badLines) {
-    std::vector<BandTally> tallies = StartTallies(data);
+ComputedResult ComputeResult(const ContestData& data, const std::string& ownCountry, bool exportRun,
+                             int badLines) {
+    ComputedResult computed;
+    computed.workedBands = data.g_workedBands;
+    SortWorkedBands(computed.workedBands);
     const LogStore& log = data.g_log;
+    std::vector<BandTally> tallies = StartTallies(log, computed.workedBands);
     const std::vector<BandTally*> tallyOf = TallyByBandCode(log, tallies);
 
-    ResultFigures r;
+    ResultFigures& r = computed.figures;
     const CInfo* last = log.Last();
     // Every record on the last QSO's band falls into this tally.
     const BandTally* lastBand = last != nullptr ? FindTally(tallies, last->m_band) : nullptr;
@@ -179,11 +181,12 @@ ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bo
             r.lastQsoPoints = points;
             if (!exportRun) CountRate(r, last->m_time, log.RecordAt(pos), points);
         }
-        CountMultipliers(data, *t, qso, newCountry);
+        CountMultipliers(log, computed.lists, *t, qso, newCountry);
     }
 
     r.total.band = "Total";
     for (BandTally& t : tallies) {
+        if (t.row >= 0) computed.rows.push_back(t.row);
         r.bands.push_back(t.figures);
         r.total.Add(t.figures);
     }
@@ -192,5 +195,5 @@ ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bo
     r.score = static_cast<int>(static_cast<std::uint32_t>(product));
     const int rejected = badLines - r.total.dupes;
     r.rejected = (rejected > 0 ? rejected : 1) - 1;
-    return r;
+    return computed;
 }

@@ -46,8 +46,15 @@ int QsoPoints(const std::string& ownCountry, const std::string& workedCountry);
 // that end at `reference`; a time that is not valid counts in neither.
 void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso, int points);
 
-// Computes every figure in one pass over the log.  Sorts the worked bands
-// and refills the band-row lists of the reported bands.  `badLines` is the
-// line count of the bad-QSO file; rates stay 0 during an export run.
-ResultFigures ComputeResult(ContestData& data, const std::string& ownCountry, bool exportRun,
-                            int badLines);
+// A result and the per-band multiplier lists it counted on the way.
+struct ComputedResult {
+    ResultFigures figures;
+    std::vector<std::string> workedBands;  // the log's worked bands, in result order
+    std::vector<int> rows;                 // the band rows of the reported bands
+    BandRowLists lists;                    // those rows filled, the others empty
+};
+
+// Computes every figure in one pass over the log.  `badLines` is the line
+// count of the bad-QSO file; rates stay 0 during an export run.
+ComputedResult ComputeResult(const ContestData& data, const std::string& ownCountry, bool exportRun,
+                             int badLines);

@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "plugin/plugin_state.h"
+#include "windows/prev_qso_rows.h"
 #include "windows/refresh_views.h"
+#include "windows/shared_view.h"
 #include "windows/window_titles.h"
-
-extern const std::array<const char*, kWindowBands> kBandLabels;  // "160m" .. "10m"
 
 // The band index of a dial frequency in hertz: the whole megahertz,
 // truncated towards zero, of 1, 3, 7, 14, 21 or 28 give 0 .. 5; anything
@@ -52,23 +51,12 @@ struct RefreshView {
     bool repaint = false;                // the multiplier list and the table repaint
 };
 
-// One pass.  Holds state.lock only while it reads or writes the shared
-// state, never while it calls the host, and leaves g_refreshPending at 1
-// however it ends, so that the call check can ask again.
-RefreshView RunRefreshPass(PluginState& state, RefreshState& refresh, HostLink& host);
+// One pass.  Reads and writes the shared state only through `shared`,
+// never while it calls the host, and re-arms the call check however it
+// ends, so that the call check can ask again.
+RefreshView RunRefreshPass(SharedView& shared, RefreshState& refresh, HostLink& host);
 
-// The previous-QSO rows for `call`, made afresh (takes state.lock): every
-// row's cells 1 to 4 become "   -", then each band's newest QSO with the
-// call fills mode, time and province or exchange.  Returns the captions
-// read under the same lock.
-Captions FillPrevQsoRows(PluginState& state, const std::string& call);
-
-// The band's province list and its K, VE, JA and VK call areas, in that
-// order, into `view` (takes state.lock; `band` 0 .. 5).  Returns the
-// captions read under the same lock.
-Captions TakeBandLists(PluginState& state, int band, RefreshView& view);
-
-// Copies for painting, taken under the lock.
-TableView TakeTableView(PluginState& state, const RefreshState& refresh);
+// Copies for painting, taken through the door.
+TableView TakeTableView(SharedView& shared, const RefreshState& refresh);
 // The current band's multipliers in ascending byte order; empty without a band.
-MultiplierView TakeMultiplierView(PluginState& state, const RefreshState& refresh);
+MultiplierView TakeMultiplierView(SharedView& shared, const RefreshState& refresh);

@@ -4,7 +4,6 @@
 #include <functional>
 #include <initializer_list>
 
-
 namespace {
 
 // The pattern with each "%s" replaced by the next text, byte for byte: any

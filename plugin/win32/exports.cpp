@@ -92,7 +92,7 @@ int AddData0(T ownCall, T call, D time, D, D, D, unsigned int, unsigned int freq
              T callPrefix, T country, int, int, int, double, double, T, T, T, T band, T) {
     // Only this thread writes the log, so its size tells whether the QSO
     // went in before a failure.
-    const int before = ThePlugin().State().g_log.GetCount();
+    const int before = ThePlugin().LogCount();
     try {
         return ThePlugin().AddData(MakeQsoArgs(ownCall, call, time, freqHz, mode, rstSent,
                                                rstReceived, exchSent, exchReceived, callPrefix,
@@ -100,7 +100,7 @@ int AddData0(T ownCall, T call, D time, D, D, D, unsigned int, unsigned int freq
     } catch (...) {
         // Tell the host what the log holds: "entered" only if the record is
         // there, so that the host's view and ours stay the same.
-        return ThePlugin().State().g_log.GetCount() > before ? 1 : 0;
+        return ThePlugin().LogCount() > before ? 1 : 0;
     }
 }
 

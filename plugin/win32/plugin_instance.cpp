@@ -5,14 +5,22 @@
 #include "windows/win32/window_thread.h"
 
 namespace {
-// One translation unit, so constructed in this order when the DLL loads
-// and destroyed in reverse order when it unloads.
-Win32Environment g_environment;
-ProfileStoreWin32 g_profileStore;
-StatsPlugin g_plugin(g_environment, g_profileStore);
-WindowThread g_windowThread(g_plugin.State(), g_plugin.GetSettings());
-const bool g_windowThreadAttached = (g_environment.AttachWindowThread(g_windowThread), true);
+
+// Everything the DLL keeps for the life of the process, its members in the
+// order they depend on each other: built in that order when the DLL loads,
+// destroyed in reverse when it unloads.
+struct PluginProcess {
+    Win32Environment environment;
+    ProfileStoreWin32 profileStore;
+    StatsPlugin plugin{environment, profileStore};
+    WindowThread windowThread{plugin.Shared(), plugin.GetSettings()};
+
+    PluginProcess() { environment.AttachWindowThread(windowThread); }
+};
+
+PluginProcess g_process;
+
 }  // namespace
 
-StatsPlugin& ThePlugin() { return g_plugin; }
-WindowThread& TheWindowThread() { return g_windowThread; }
+StatsPlugin& ThePlugin() { return g_process.plugin; }
+WindowThread& TheWindowThread() { return g_process.windowThread; }

@@ -74,12 +74,6 @@ class Material {
     std::mt19937 m_random;
 };
 
-class NoWindows : public MapWindows {
-  public:
-    bool ResetProvinceCells() override { return false; }
-    bool ResetCallAreaCells() override { return false; }
-};
-
 // The log's records and the bad-QSO file as the reference holds them.
 void ExpectSameLog(const ContestData& data, const reference::Store& ref, int run, int step) {
     const LogStore& log = data.g_log;
@@ -101,7 +95,6 @@ void ExpectSameLog(const ContestData& data, const reference::Store& ref, int run
 
 TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
     TempFolder folder;
-    NoWindows windows;
     const std::vector<std::string> versions = {"MixW", "2.19", "2.20", "3.1.1"};
     int verdicts[5] = {};
     int removed = 0;
@@ -148,7 +141,7 @@ TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
                 const int gone = static_cast<int>(before - ref.log.size());
                 removed += gone;
                 if (std::isnan(removal.time.Value())) nanRemoved += gone;
-                RemoveQso(data, removal, windows);
+                RemoveQso(data, removal);
             }
             ExpectSameLog(data, ref, run, step);
             for (int k = 0; k < 5; ++k) {

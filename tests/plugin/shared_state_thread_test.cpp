@@ -18,8 +18,6 @@
 
 namespace {
 
-using Guard = std::lock_guard<std::recursive_mutex>;
-
 // Stations whose call starts with their country and area: a record whose
 // call and country disagree was read half-written.
 struct Station {
@@ -77,8 +75,8 @@ class WindowThread {
 
   private:
     Snapshot Refresh(int pass) {
-        PluginState& s = m_plugin.State();
-        Guard guard(s.lock);
+        const SharedState::Locked locked = m_plugin.Shared().Lock();
+        PluginState& s = *locked;
         Snapshot shot;
         shot.count = s.g_log.GetCount();
         const std::string typed = kStations[pass % 9].call;

@@ -10,6 +10,7 @@
 #include "tests/support/fake_environment.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_folder.h"
+#include "windows/header_settings.h"
 
 namespace {
 
@@ -50,7 +51,10 @@ class CabrilloHeaderEdit : public testing::Test {
     CCabrilloLog log;
 
     int Edit(const std::string& callsign) {
-        return log.EditHeader(settings, env, callsign, QsoTime(), QsoTime(16));
+        StoredHeader stored = ReadStoredHeader(settings, callsign);
+        const int confirmed = log.EditHeader(stored, env, callsign, QsoTime(), QsoTime(16));
+        if (confirmed != 0) WriteStoredHeader(settings, stored);
+        return confirmed;
     }
     std::string Written() {
         log.WriteLog(110, "3.1.1");

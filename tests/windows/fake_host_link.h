@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin/shared_state.h"
 #include "windows/info_refresh.h"
 
 class FakeHostLink : public HostLink {
@@ -24,8 +25,8 @@ class FakeHostLink : public HostLink {
     int dialReads = 0;
     int callsUnderLock = 0;
 
-    // Checks at each call that `state`'s lock is free for other threads.
-    void Watch(PluginState* state) { m_watched = state; }
+    // Checks at each call that `shared`'s lock is free for other threads.
+    void Watch(SharedState* shared) { m_watched = shared; }
 
     bool Connected() const override { return connected; }
     bool TypedCall(std::string* out) override {
@@ -50,17 +51,15 @@ class FakeHostLink : public HostLink {
     }
 
   private:
-    // The lock is recursive, so only another thread can tell whether it is held.
+    // Asked from another thread, as a lock held by this one would answer
+    // differently to this one on some platforms.
     void CheckLock() {
         if (m_watched == nullptr) return;
-        PluginState& state = *m_watched;
-        const bool free = std::async(std::launch::async, [&state] {
-                              if (!state.lock.try_lock()) return false;
-                              state.lock.unlock();
-                              return true;
-                          }).get();
+        SharedState& shared = *m_watched;
+        const bool free =
+            std::async(std::launch::async, [&shared] { return shared.IsFree(); }).get();
         if (!free) ++callsUnderLock;
     }
 
-    PluginState* m_watched = nullptr;
+    SharedState* m_watched = nullptr;
 };

@@ -57,6 +57,7 @@ struct Rec {
 
 struct Rig {
     PluginState state;
+    SharedState shared{state};
     RefreshState refresh;
     FakeHostLink host;
 
@@ -66,12 +67,12 @@ struct Rig {
             state.g_prevQsoRows[static_cast<std::size_t>(i)] = {ValidBands().GetAt(i), "-", "-",
                                                                 "-", "-"};
         }
-        host.Watch(&state);
+        host.Watch(&shared);
     }
     // One pass after the call check has taken the token.
     RefreshView Pass() {
         state.g_refreshPending = 0;
-        return RunRefreshPass(state, refresh, host);
+        return RunRefreshPass(shared, refresh, host);
     }
     const Row& RowOf(int band) const { return state.g_prevQsoRows[static_cast<size_t>(band)]; }
 };
@@ -417,7 +418,7 @@ TEST(TakeViews, TableCopiesRowsCallAndBand) {
     rig.state.g_log.Add(Rec("DL1ABC"));
     rig.host.call = "DL1ABC";
     rig.Pass();
-    const TableView view = TakeTableView(rig.state, rig.refresh);
+    const TableView view = TakeTableView(rig.shared, rig.refresh);
     EXPECT_EQ(view.call, "DL1ABC");
     EXPECT_EQ(view.currentBand, 3);
     for (std::size_t r = 0; r < kWindowBands; ++r) EXPECT_EQ(view.rows[r], rig.RowOf(int(r)));
@@ -425,7 +426,8 @@ TEST(TakeViews, TableCopiesRowsCallAndBand) {
 
 TEST(TakeViews, TableRowsHaveFourCellsBeforeAnyReset) {
     PluginState state;
-    const TableView view = TakeTableView(state, RefreshState{});
+    SharedState shared{state};
+    const TableView view = TakeTableView(shared, RefreshState{});
     for (const Row& row : view.rows) EXPECT_EQ(row, Row(4));
     EXPECT_EQ(view.currentBand, -1);
 }
@@ -434,7 +436,7 @@ TEST(TakeViews, MultipliersSortedByUnsignedBytes) {
     Rig rig;
     rig.state.g_bandMults[3] = {"K1", "\xC4X", "DL", "JA1", "9A", "EA8"};
     rig.refresh.currentBand = 3;
-    const MultiplierView view = TakeMultiplierView(rig.state, rig.refresh);
+    const MultiplierView view = TakeMultiplierView(rig.shared, rig.refresh);
     EXPECT_EQ(view.entries, (Row{"9A", "DL", "EA8", "JA1", "K1", "\xC4X"}));
     EXPECT_EQ(rig.state.g_bandMults[3][0], "K1");  // the shared list keeps its order
 }
@@ -444,7 +446,7 @@ TEST(TakeViews, MultipliersEmptyWithoutABand) {
     for (Row& row : rig.state.g_bandMults) row = {"DL"};
     for (int band : {-1, 6, 10}) {
         rig.refresh.currentBand = band;
-        EXPECT_TRUE(TakeMultiplierView(rig.state, rig.refresh).entries.empty()) << band;
+        EXPECT_TRUE(TakeMultiplierView(rig.shared, rig.refresh).entries.empty()) << band;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "contest/contest_rules.h"
+#include "plugin/shared_state.h"
 #include "tests/support/qso_builder.h"
 #include "tests/windows/fake_host_link.h"
 
@@ -64,6 +65,7 @@ CInfo RandomQso(std::mt19937& random) {
 
 struct Mirror {
     PluginState state;
+    SharedState shared{state};
     std::vector<CInfo> log;  // the same records, in store order
     std::vector<LogStore::Id> ids;
 
@@ -106,7 +108,7 @@ TEST(PrevQsoDifferential, RowsEqualAScanOfTheLog) {
             for (const char* call : kCalls) {
                 host.call = call;
                 if (host.call.size() == 1 || host.call.size() == 2) continue;  // no rows then
-                RunRefreshPass(m.state, refresh, host);
+                RunRefreshPass(m.shared, refresh, host);
                 ASSERT_EQ(m.state.g_prevQsoRows, ScanRows(m.log, call))
                     << "log " << n << " step " << step << " call '" << call << "'";
                 ++checks;

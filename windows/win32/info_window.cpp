@@ -1,5 +1,6 @@
 #include "windows/win32/info_window.h"
 
+#include "controls/control_colors.h"
 #include "controls/resource_module.h"
 #include "resources/resource.h"
 
@@ -25,9 +26,6 @@ InfoWindow::InfoWindow(int templateId, Settings& settings, PositionKeys keys, bo
       m_position(settings, keys),
       m_onTop(onTop),
       m_registryEntry(registryEntry) {}
-
-// The window goes while this class's OnDestroyed is still reachable.
-InfoWindow::~InfoWindow() { Destroy(); }
 
 bool InfoWindow::Open() {
     if (!Create(nullptr)) return false;
@@ -65,7 +63,7 @@ bool InfoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_P
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-            return OnControlColor(reinterpret_cast<HDC>(wParam), result);
+            return OnControlColor(CrackControlColor(wParam), result);
         default:
             return false;
     }

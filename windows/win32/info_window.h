@@ -17,7 +17,6 @@ class InfoWindow : public ModelessDialog {
   public:
     InfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
                std::atomic<HWND>& registryEntry);
-    ~InfoWindow() override;
 
     // Creates the window and shows it; false when it could not be created.
     bool Open();

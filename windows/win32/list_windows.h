@@ -1,21 +1,46 @@
-// The two information windows whose whole client is one owner-drawn
-// control: the Multiplier window (the band's worked multipliers) and the
-// Prev_QSO window (the typed call's earlier QSOs per band).  Each control
-// paints from a view of the shared state taken under its lock at paint time.
+// The two information windows whose whole client is one painted control:
+// the Multiplier window (the band's worked multipliers) and the Prev_QSO
+// window (the typed call's earlier QSOs per band).  Each control paints
+// from a view taken through the shared state's door at paint time.
 #pragma once
+
+#include <utility>
 
 #include "controls/info_button.h"
 #include "controls/qso_table.h"
 #include "windows/info_refresh.h"
 #include "windows/win32/info_window.h"
 
-class MultiplierWindow : public InfoWindow {
+// An information window over one painted control.
+template <class Control>
+class PaintedInfoWindow : public InfoWindow {
   public:
-    MultiplierWindow(Settings& settings, bool onTop, std::atomic<HWND>& registryEntry,
-                     PluginState& state, const RefreshState& refresh);
-    ~MultiplierWindow() override;
-    // Repaints the list without erasing it first.
-    void Repaint();
+    PaintedInfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
+                      std::atomic<HWND>& registryEntry, SharedView& shared,
+                      const RefreshState& refresh)
+        : InfoWindow(templateId, settings, keys, onTop, registryEntry),
+          m_shared(shared),
+          m_refresh(refresh) {}
+
+    // Repaints the control without erasing it first.
+    void Repaint() {
+        if (m_control.Window() != nullptr) InvalidateRect(m_control.Window(), nullptr, FALSE);
+    }
+
+  protected:
+    void AttachControl(int itemId, typename Control::ViewProvider provider) {
+        m_control.SubclassDlgItem(itemId, Window());
+        m_control.SetViewProvider(std::move(provider));
+    }
+
+    Control m_control;
+    SharedView& m_shared;
+    const RefreshState& m_refresh;
+};
+
+class MultiplierWindow : public PaintedInfoWindow<CCqWwInfoButton> {
+  public:
+    using PaintedInfoWindow::PaintedInfoWindow;
 
   protected:
     void OnInitWindow() override;
@@ -23,25 +48,16 @@ class MultiplierWindow : public InfoWindow {
 
   private:
     void FitList();
-    CCqWwInfoButton m_list;
-    PluginState& m_state;
-    const RefreshState& m_refresh;
 };
 
-class PrevQsoWindow : public InfoWindow {
+class PrevQsoWindow : public PaintedInfoWindow<CqEA> {
   public:
-    PrevQsoWindow(Settings& settings, bool onTop, std::atomic<HWND>& registryEntry,
-                  PluginState& state, const RefreshState& refresh);
-    ~PrevQsoWindow() override;
-    void Repaint();
+    using PaintedInfoWindow::PaintedInfoWindow;
 
   protected:
     void OnInitWindow() override;
     bool OnControlColor(HDC dc, INT_PTR& brush) override;
 
   private:
-    CqEA m_table;
     Brush m_background;
-    PluginState& m_state;
-    const RefreshState& m_refresh;
 };

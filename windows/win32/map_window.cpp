@@ -1,12 +1,12 @@
 #include "windows/win32/map_window.h"
 
+#include "controls/control_colors.h"
 #include "controls/data_exchange.h"
+#include "controls/palette.h"
 #include "resources/resource.h"
 
 namespace {
 
-const COLORREF kBackground = RGB(255, 250, 198);
-const COLORREF kLabelBackground = RGB(255, 240, 198);
 const COLORREF kFace = RGB(0, 255, 0);
 const COLORREF kCaption = RGB(1, 1, 1);
 const COLORREF kDisabledCaption = RGB(128, 128, 128);
@@ -58,9 +58,6 @@ MapWindow::MapWindow(int templateId, Settings& settings, PositionKeys keys, bool
         m_cells.push_back(std::make_unique<CAdvancedButton>());
 }
 
-// The cells are subclassed children: the window goes before they do.
-MapWindow::~MapWindow() { Destroy(); }
-
 void MapWindow::OnInitWindow() {
     for (size_t i = 0; i < m_cells.size(); ++i) {
         CAdvancedButton& cell = *m_cells[i];
@@ -70,22 +67,18 @@ void MapWindow::OnInitWindow() {
         cell.m_shape = kEllipse;
         cell.Redraw();
     }
-    m_background.Reset(CreateSolidBrush(kBackground));
+    m_background.Reset(CreateSolidBrush(kWindowBackground));
 }
 
 bool MapWindow::OnControlColor(HDC dc, INT_PTR& brush) {
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, kLabelBackground);
-    brush = reinterpret_cast<INT_PTR>(m_background.Get());
-    return m_background.Valid();
+    return ColorControl(dc, kControlTextBackground, m_background, brush);
 }
 
 void MapWindow::ResetCells() {
     for (size_t i = 0; i < m_cells.size(); ++i) {
         m_worked[i] = 0;
         if (m_cells[i]->Window() == nullptr) continue;
-        m_cells[i]->SetFaceColor(kFace);
-        m_cells[i]->SetTextColor(kCaption);
+        m_cells[i]->SetColors(kFace, kCaption);
     }
 }
 
@@ -94,8 +87,7 @@ void MapWindow::MarkWorked(const std::string& code) {
         if (m_cellSpecs[i].code != code || m_worked[i] != 0) continue;
         m_worked[i] = 1;
         if (m_cells[i]->Window() == nullptr) return;
-        m_cells[i]->SetFaceColor(kWorkedFace);
-        m_cells[i]->SetTextColor(kWorkedCaption);
+        m_cells[i]->SetColors(kWorkedFace, kWorkedCaption);
         return;
     }
 }
@@ -106,17 +98,4 @@ void MapWindow::UpdateData() {
         bool worked = m_worked[i] != 0;
         ExchangeCheck(Window(), m_cellSpecs[i].id, worked, Exchange::ToControls);
     }
-}
-
-std::unique_ptr<MapWindow> MakeProvinceWindow(Settings& settings, bool onTop,
-                                              std::atomic<HWND>& registryEntry) {
-    return std::make_unique<MapWindow>(IDD_PROVINCE, settings, PositionKeys{"ea_x", "ea_y", 10, 10},
-                                       onTop, registryEntry, ProvinceCells());
-}
-
-std::unique_ptr<MapWindow> MakeCallAreaWindow(Settings& settings, bool onTop,
-                                              std::atomic<HWND>& registryEntry) {
-    return std::make_unique<MapWindow>(IDD_CALL_AREA, settings,
-                                       PositionKeys{"area_x", "area_y", 10, 10}, onTop,
-                                       registryEntry, CallAreaCells());
 }

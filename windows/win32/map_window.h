@@ -19,7 +19,6 @@ class MapWindow : public InfoWindow {
   public:
     MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
               std::atomic<HWND>& registryEntry, std::vector<MapCell> cells);
-    ~MapWindow() override;
 
     // Every cell back to not worked.
     void ResetCells();
@@ -45,8 +44,3 @@ class MapWindow : public InfoWindow {
 // The 52 provinces and the HQ station, and the 40 call areas of K, VE, JA, VK.
 std::vector<MapCell> ProvinceCells();
 std::vector<MapCell> CallAreaCells();
-
-std::unique_ptr<MapWindow> MakeProvinceWindow(Settings& settings, bool onTop,
-                                              std::atomic<HWND>& registryEntry);
-std::unique_ptr<MapWindow> MakeCallAreaWindow(Settings& settings, bool onTop,
-                                              std::atomic<HWND>& registryEntry);

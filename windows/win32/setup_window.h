@@ -1,31 +1,38 @@
-// The Setup window: the plug-in's main window, run by the window thread
-// for as long as the thread lives.  Its boxes open and close the four
-// information windows and keep them on top; it holds the connection to the
-// host's automation object and runs the refresh when WM_REFRESH_INFO comes.
+// The Setup window: the plug-in's main window, a modeless dialog that the
+// window thread serves for as long as the thread lives.  Its boxes open and
+// close the four information windows and keep them on top; WM_REFRESH_INFO
+// runs the refresh.
 #pragma once
 
-#include <memory>
+#include <array>
 
-#include "controls/com.h"
 #include "controls/data_exchange.h"
 #include "controls/dialog.h"
 #include "controls/handles.h"
-#include "windows/win32/host_automation.h"
-#include "windows/info_refresh.h"
-#include "windows/win32/list_windows.h"
-#include "windows/win32/map_window.h"
+#include "windows/win32/info_refresher.h"
+#include "windows/win32/info_window_set.h"
 #include "windows/win32/position_keeper.h"
+#include "windows/win32/window_registry.h"
 
-class WindowThread;
-
-class Setup : public Dialog {
+class Setup : public ModelessDialog {
   public:
-    explicit Setup(WindowThread& thread);
-    ~Setup() override;
+    // `closing`: set once the host thread waits for this thread to end.
+    Setup(WindowRegistry& registry, SharedView& shared, Settings& settings,
+          const std::atomic<bool>& closing);
 
-    // Creates the window and serves it and the information windows until it
-    // ends (Escape, or WM_CLOSE_ALL from the host thread); then closes them all.
-    void RunModal();
+    // Creates and shows the window; false when it could not be made.
+    bool Open();
+    // Closes the information windows and the Setup window, then gives up
+    // the host's object while the host can still answer: at an unload the
+    // host thread waits in DllMain in a wait that serves COM.  Left to the
+    // thread's end, the release would call the host while holding the
+    // loader lock, which the host then needs.
+    void Close();
+    // Escape, WM_CLOSE_ALL or the window's end: the loop stops.
+    bool Ended() const { return m_ended; }
+    // The dialog keyboard handling (Tab, Enter, Escape) for a message to
+    // any window of the Setup window's; false when it is not one of ours.
+    bool IsOwnDialogMessage(MSG& msg);
 
   protected:
     bool OnInit() override;
@@ -34,46 +41,24 @@ class Setup : public Dialog {
     void OnDestroyed() override;
 
   private:
-    enum Kind { kMultiplier, kCallArea, kProvince, kPrevQso, kKinds };
-
     void ApplyCaptions();
-    void MessageLoop();
-    bool IsOwnDialogMessage(MSG& msg);
+    void ConnectHost();
     void End() { m_ended = true; }
     void ExchangeBoxes(Exchange direction);
-
-    static Kind KindOfBox(int id);  // kKinds for no information window's box
-    bool& ShowFlag(Kind kind);
-    InfoWindow* WindowOf(Kind kind) const;
-    bool OpenWindow(Kind kind);
-    void CloseWindow(Kind kind);
-    void ToggleWindow(Kind kind);
+    void ToggleWindow(const InfoSlot& slot);
     void ToggleOnTop();
-    void CloseAllInfoWindows();
-
-    void Refresh();
     void OpenDueWindows();
-    void Apply(const RefreshView& view);
-    void ResetMaps(WPARAM maps);
+    void Refresh();
 
-    WindowThread& m_thread;
-    PluginState& m_state;
+    WindowRegistry& m_registry;
+    SharedView& m_shared;
     Settings& m_settings;
-    ComApartment m_com;  // before m_host: the host's object goes first
-    HostAutomation m_host;
-    RefreshState m_refresh;
+    InfoRefresher m_refresher;
     PositionKeeper m_position;
     Brush m_background;
-    bool m_showMultiplier = false;
-    bool m_showCallArea = false;
-    bool m_showProvince = false;
+    std::array<bool, kInfoKinds> m_show = {};  // the boxes' flags, by kind
     bool m_onTop = false;  // windowOnTop: a new Setup window starts with it clear
-    bool m_showPrevQso = false;
     bool m_oldStyle = false;
-    std::unique_ptr<MultiplierWindow> m_multiplier;
-    std::unique_ptr<MapWindow> m_callArea;
-    std::unique_ptr<MapWindow> m_province;
-    std::unique_ptr<PrevQsoWindow> m_prevQso;
+    InfoWindowSet m_windows;
     bool m_ended = false;
-    bool m_inRefresh = false;
 };

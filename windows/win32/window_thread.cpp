@@ -23,8 +23,8 @@ PAPCFUNC FindExitThreadApc() {
 
 }  // namespace
 
-WindowThread::WindowThread(PluginState& state, Settings& settings)
-    : m_state(state),
+WindowThread::WindowThread(SharedView& shared, Settings& settings)
+    : m_shared(shared),
       m_settings(settings),
       m_exitThread(FindExitThreadApc()),
       m_started(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
@@ -71,11 +71,32 @@ DWORD WINAPI WindowThread::ThreadStart(void* param) {
 int WindowThread::UiThreadMain() {
     if (m_registry.g_setupWnd != nullptr) return 1;
     {
-        Setup setup(*this);
-        setup.RunModal();
+        Setup setup(m_registry, m_shared, m_settings, m_closing);
+        if (setup.Open()) {
+            SetupShown();
+            ServeUntilEnded(setup);
+            setup.Close();
+        }
     }
     m_registry.g_setupWnd = nullptr;
     return 0;
+}
+
+// One loop serves every window of the thread, so each dialog gets its
+// keyboard handling.
+void WindowThread::ServeUntilEnded(Setup& setup) {
+    MSG msg;
+    while (!setup.Ended()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // for whoever loops after us
+            return;
+        }
+        if (got == -1) return;
+        if (setup.IsOwnDialogMessage(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
 }
 
 // The thread's last steps run in the system's code, never in ours: the exit

@@ -9,34 +9,15 @@
 #include <atomic>
 
 #include "controls/handles.h"
+#include "windows/win32/window_registry.h"
 
-struct PluginState;
+class Setup;
+class SharedView;
 class Settings;
-
-// Posted to the Setup window (wParam 0, lParam 0): refresh the windows.
-constexpr UINT WM_REFRESH_INFO = WM_USER + 500;
-// Posted to the Setup window by the host thread: reset the cells of the map
-// windows named in wParam (MapWindowBits), as after a band change.
-constexpr UINT WM_RESET_MAPS = WM_USER + 501;
-// Posted to the Setup window by CloseAllWindows: close the information
-// windows, then end the Setup window and with it the thread.
-constexpr UINT WM_CLOSE_ALL = WM_USER + 502;
-
-enum MapWindowBits : WPARAM { kProvinceMap = 1, kCallAreaMap = 2 };
-
-// Each entry is null while its window does not exist.  The window thread
-// writes them; the host thread only reads them, to post to the windows.
-struct WindowRegistry {
-    std::atomic<HWND> g_setupWnd{nullptr};
-    std::atomic<HWND> g_multiplierWnd{nullptr};
-    std::atomic<HWND> g_provinceWnd{nullptr};
-    std::atomic<HWND> g_callAreaWnd{nullptr};
-    std::atomic<HWND> g_prevQsoWnd{nullptr};
-};
 
 class WindowThread {
   public:
-    WindowThread(PluginState& state, Settings& settings);
+    WindowThread(SharedView& shared, Settings& settings);
     WindowThread(const WindowThread&) = delete;
     WindowThread& operator=(const WindowThread&) = delete;
     ~WindowThread() = default;  // never waits: the DLL may be unloading
@@ -61,19 +42,20 @@ class WindowThread {
     WindowRegistry& Registry() { return m_registry; }
     // Set from the start of CloseAllWindows until the next start.
     const std::atomic<bool>& Closing() const { return m_closing; }
-    PluginState& State() { return m_state; }
+    SharedView& Shared() { return m_shared; }
     Settings& GetSettings() { return m_settings; }
 
   private:
     static DWORD WINAPI ThreadStart(void* self);
     int UiThreadMain();
+    static void ServeUntilEnded(Setup& setup);
     [[noreturn]] void LeaveThread();
     bool Ended() const;
     static bool WaitForAny(HANDLE* handles, DWORD count, DWORD milliseconds);
     bool WaitForEnd(DWORD milliseconds);
     bool WaitForStartOrEnd(DWORD milliseconds);
 
-    PluginState& m_state;
+    SharedView& m_shared;
     Settings& m_settings;
 
     PAPCFUNC m_exitThread;  // the thread's way out, in the system's code

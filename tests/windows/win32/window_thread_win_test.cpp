@@ -7,7 +7,7 @@
 #include <string>
 
 #include "controls/wide_text.h"
-#include "plugin/plugin_state.h"
+#include "plugin/shared_state.h"
 #include "resources/resource.h"
 #include "tests/support/temp_dir_win.h"
 #include "windows/win32/profile_store_win32.h"
@@ -25,7 +25,7 @@ bool WaitFor(const std::function<bool()>& done, DWORD ms = 15000) {
 
 class WindowThreadTest : public testing::Test {
   protected:
-    WindowThreadTest() : settings(store), windows(state, settings) {
+    WindowThreadTest() : settings(store), windows(shared, settings) {
         CreateDirectoryA("Plugins", nullptr);
         state.g_contestYear = "2017";
     }
@@ -53,6 +53,7 @@ class WindowThreadTest : public testing::Test {
 
     TempDir folder;
     PluginState state;
+    SharedState shared{state};
     ProfileStoreWin32 store;
     Settings settings;
     WindowThread windows;

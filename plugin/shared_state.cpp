@@ -1,0 +1,61 @@
+#include "plugin/shared_state.h"
+
+#include "windows/prev_qso_rows.h"
+
+bool SharedState::IsFree() {
+    if (!m_lock.try_lock()) return false;
+    m_lock.unlock();
+    return true;
+}
+
+Captions SharedState::CaptionsLocked() const {
+    return Captions{m_state.g_contestYear, m_state.g_russianCaptions != 0};
+}
+
+Captions SharedState::TakeCaptions() {
+    const Guard guard(m_lock);
+    return CaptionsLocked();
+}
+
+std::string SharedState::TakeHostVersion() {
+    const Guard guard(m_lock);
+    return m_state.g_hostVersion;
+}
+
+Captions SharedState::FillPrevQsoRows(const std::string& call) {
+    const Guard guard(m_lock);
+    FillRows(m_state.g_prevQsoRows, m_state.g_log, call);
+    return CaptionsLocked();
+}
+
+PrevQsoRows SharedState::TakeRows() {
+    const Guard guard(m_lock);
+    return m_state.g_prevQsoRows;
+}
+
+BandLists SharedState::TakeBandLists(int band) {
+    const auto row = static_cast<std::size_t>(band);
+    const Guard guard(m_lock);
+    BandLists lists;
+    lists.captions = CaptionsLocked();
+    lists.provinces = m_state.g_bandProvinces[row];
+    const std::vector<std::string>* areas[] = {
+        &m_state.g_bandAreasK[row], &m_state.g_bandAreasVE[row], &m_state.g_bandAreasJA[row],
+        &m_state.g_bandAreasVK[row]};
+    std::size_t count = 0;
+    for (const std::vector<std::string>* list : areas) count += list->size();
+    lists.callAreas.reserve(count);
+    for (const std::vector<std::string>* list : areas)
+        lists.callAreas.insert(lists.callAreas.end(), list->begin(), list->end());
+    return lists;
+}
+
+std::vector<std::string> SharedState::TakeMultipliers(int band) {
+    const Guard guard(m_lock);
+    return m_state.g_bandMults[static_cast<std::size_t>(band)];
+}
+
+void SharedState::RearmRefresh() {
+    const Guard guard(m_lock);
+    m_state.g_refreshPending = 1;
+}

@@ -1,0 +1,41 @@
+// The window thread's one door to the state it shares with the host
+// thread.  Each member takes the lock once, copies what the windows need
+// and lets it go, so a window never paints or calls the host while the
+// host thread waits for the lock.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "windows/refresh_views.h"
+#include "windows/window_titles.h"
+
+// Six rows, one per band index, of the band label and four cells.
+using PrevQsoRows = std::array<std::vector<std::string>, kWindowBands>;
+
+// One band's lists for the map windows, and the captions read with them.
+struct BandLists {
+    Captions captions;
+    std::vector<std::string> provinces;
+    std::vector<std::string> callAreas;  // K, VE, JA, VK lists in that order
+};
+
+class SharedView {
+  public:
+    virtual ~SharedView() = default;
+
+    virtual Captions TakeCaptions() = 0;
+    virtual std::string TakeHostVersion() = 0;
+    // Makes the previous-QSO rows afresh for `call` and keeps them for the
+    // table; answers the captions read under the same lock.
+    virtual Captions FillPrevQsoRows(const std::string& call) = 0;
+    // The rows as last made.
+    virtual PrevQsoRows TakeRows() = 0;
+    // `band` 0 .. 5.
+    virtual BandLists TakeBandLists(int band) = 0;
+    // The entities and call areas worked on `band` 0 .. 5, in log order.
+    virtual std::vector<std::string> TakeMultipliers(int band) = 0;
+    // A pass has ended: the call check may ask for the next one.
+    virtual void RearmRefresh() = 0;
+};

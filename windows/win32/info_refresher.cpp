@@ -1,0 +1,51 @@
+#include "windows/win32/info_refresher.h"
+
+#include "controls/wide_text.h"
+#include "windows/win32/list_windows.h"
+#include "windows/win32/map_window.h"
+
+void InfoRefresher::Run(InfoWindowSet& windows, const std::function<void()>& openDue) {
+    if (m_running) return;
+    m_running = true;
+    openDue();
+    const RefreshView view = RunRefreshPass(m_shared, m_state, m_host);
+    Apply(view, windows);
+    m_running = false;
+}
+
+// The windows are looked up afresh: one may have closed during a host call.
+void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
+    auto* prevQso = windows.As<PrevQsoWindow>(kPrevQsoKind);
+    auto* multiplier = windows.As<MultiplierWindow>(kMultiplierKind);
+    if (prevQso != nullptr && !view.prevQsoTitle.empty())
+        SetWindowTextUtf8(prevQso->Window(), view.prevQsoTitle);
+    if (view.bandKnown) {
+        if (multiplier != nullptr && !view.multiplierTitle.empty())
+            SetWindowTextUtf8(multiplier->Window(), view.multiplierTitle);
+        struct MapUpdate {
+            MapWindow* window;
+            const std::string& title;
+            const std::vector<std::string>& worked;
+        };
+        for (const MapUpdate& map :
+             {MapUpdate{windows.As<MapWindow>(kProvinceKind), view.provinceTitle, view.provinces},
+              MapUpdate{windows.As<MapWindow>(kCallAreaKind), view.callAreaTitle,
+                        view.callAreas}}) {
+            if (map.window == nullptr) continue;
+            if (view.resetMaps) map.window->ResetCells();
+            SetWindowTextUtf8(map.window->Window(), map.title);
+            for (const std::string& code : map.worked) map.window->MarkWorked(code);
+            map.window->UpdateData();
+        }
+        if (view.repaint && multiplier != nullptr) multiplier->Repaint();
+    }
+    // The table shows the rows as soon as they change, band or not.
+    if ((view.repaint || view.rowsUpdated) && prevQso != nullptr) prevQso->Repaint();
+}
+
+void InfoRefresher::ResetMaps(InfoWindowSet& windows, WPARAM maps) {
+    auto* province = windows.As<MapWindow>(kProvinceKind);
+    auto* callArea = windows.As<MapWindow>(kCallAreaKind);
+    if ((maps & kProvinceMap) != 0 && province != nullptr) province->ResetCells();
+    if ((maps & kCallAreaMap) != 0 && callArea != nullptr) callArea->ResetCells();
+}

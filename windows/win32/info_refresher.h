@@ -1,0 +1,39 @@
+// The refresh of the information windows on the window thread: the link to
+// the host's automation object, the state kept between passes, the guard
+// against a pass starting inside another, and applying a pass's view to
+// whichever windows are open.
+#pragma once
+
+#include <atomic>
+#include <functional>
+
+#include "controls/com.h"
+#include "windows/info_refresh.h"
+#include "windows/win32/host_automation.h"
+#include "windows/win32/info_window_set.h"
+
+class InfoRefresher {
+  public:
+    InfoRefresher(SharedView& shared, const std::atomic<bool>& closing)
+        : m_shared(shared), m_host(closing) {}
+
+    HostAutomation& Host() { return m_host; }
+    const RefreshState& State() const { return m_state; }
+
+    // One refresh: `openDue` opens the windows whose boxes are set, then a
+    // pass runs and its view goes to `windows`.  A host call lets COM
+    // deliver messages; a request arriving meanwhile is covered by the pass
+    // under way, which re-arms the call check at its end.
+    void Run(InfoWindowSet& windows, const std::function<void()>& openDue);
+    // The maps named in `maps` (MapWindowBits) back to unworked.
+    static void ResetMaps(InfoWindowSet& windows, WPARAM maps);
+
+  private:
+    void Apply(const RefreshView& view, InfoWindowSet& windows);
+
+    SharedView& m_shared;
+    ComApartment m_com;  // before m_host: the host's object goes first
+    HostAutomation m_host;
+    RefreshState m_state;
+    bool m_running = false;
+};

@@ -1,0 +1,46 @@
+#include "windows/win32/info_slots.h"
+
+#include "resources/resource.h"
+#include "windows/win32/list_windows.h"
+#include "windows/win32/map_window.h"
+
+namespace {
+
+std::unique_ptr<InfoWindow> MakeMultiplier(const InfoSlot& slot, const InfoContext& c) {
+    return std::make_unique<MultiplierWindow>(slot.templateId, c.settings, slot.position, c.onTop,
+                                              c.registry.*slot.entry, c.shared, c.refresh);
+}
+
+std::unique_ptr<InfoWindow> MakeCallArea(const InfoSlot& slot, const InfoContext& c) {
+    return std::make_unique<MapWindow>(slot.templateId, c.settings, slot.position, c.onTop,
+                                       c.registry.*slot.entry, CallAreaCells());
+}
+
+std::unique_ptr<InfoWindow> MakeProvince(const InfoSlot& slot, const InfoContext& c) {
+    return std::make_unique<MapWindow>(slot.templateId, c.settings, slot.position, c.onTop,
+                                       c.registry.*slot.entry, ProvinceCells());
+}
+
+std::unique_ptr<InfoWindow> MakePrevQso(const InfoSlot& slot, const InfoContext& c) {
+    return std::make_unique<PrevQsoWindow>(slot.templateId, c.settings, slot.position, c.onTop,
+                                           c.registry.*slot.entry, c.shared, c.refresh);
+}
+
+}  // namespace
+
+const std::array<InfoSlot, kInfoKinds> kInfoSlots = {{
+    {kMultiplierKind, IDC_SETUP_EADX100, "EA100DX", IDD_MULTIPLIER,
+     PositionKeys{"dxcc_x", "dxcc_y", 10, 400}, &WindowRegistry::g_multiplierWnd, MakeMultiplier},
+    {kCallAreaKind, IDC_SETUP_CALL_AREA, "Call_Area", IDD_CALL_AREA,
+     PositionKeys{"area_x", "area_y", 10, 10}, &WindowRegistry::g_callAreaWnd, MakeCallArea},
+    {kProvinceKind, IDC_SETUP_PROVINCE, "Province", IDD_PROVINCE,
+     PositionKeys{"ea_x", "ea_y", 10, 10}, &WindowRegistry::g_provinceWnd, MakeProvince},
+    {kPrevQsoKind, IDC_SETUP_PREV_QSO, "setup_view_prev_qso", IDD_PREV_QSO,
+     PositionKeys{"prev_x", "prev_y", 10, 400}, &WindowRegistry::g_prevQsoWnd, MakePrevQso},
+}};
+
+const InfoSlot* SlotOfBox(int id) {
+    for (const InfoSlot& slot : kInfoSlots)
+        if (slot.boxId == id) return &slot;
+    return nullptr;
+}

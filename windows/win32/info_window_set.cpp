@@ -1,0 +1,29 @@
+#include "windows/win32/info_window_set.h"
+
+bool InfoWindowSet::Open(InfoKind kind, bool onTop) {
+    const InfoSlot& slot = kInfoSlots[kind];
+    InfoContext context = m_context;
+    context.onTop = onTop;
+    m_windows[kind] = slot.make(slot, context);
+    if (m_windows[kind]->Open()) return true;
+    Close(kind);
+    return false;
+}
+
+void InfoWindowSet::Close(InfoKind kind) {
+    std::unique_ptr<InfoWindow>& window = m_windows[kind];
+    if (window == nullptr) return;
+    if (window->Window() != nullptr) SendMessageA(window->Window(), WM_CLOSE, 0, 0);
+    window->Destroy();
+    window.reset();
+}
+
+void InfoWindowSet::CloseAll(const InfoOrder& order) {
+    for (InfoKind kind : order) Close(kind);
+}
+
+bool InfoWindowSet::Owns(HWND root) const {
+    for (const std::unique_ptr<InfoWindow>& window : m_windows)
+        if (window != nullptr && window->Window() == root) return true;
+    return false;
+}

@@ -1,0 +1,38 @@
+// The information windows of one Setup window: at most one of each kind,
+// made from its slot and destroyed here, by their one owner, before the
+// object goes (so the window's own OnDestroyed still runs).
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "windows/win32/info_slots.h"
+
+class InfoWindowSet {
+  public:
+    explicit InfoWindowSet(const InfoContext& context) : m_context(context) {}
+    InfoWindowSet(const InfoWindowSet&) = delete;
+    InfoWindowSet& operator=(const InfoWindowSet&) = delete;
+    ~InfoWindowSet() { CloseAll(kCloseAllOrder); }
+
+    // The open window of the kind, or null.
+    InfoWindow* Get(InfoKind kind) const { return m_windows[kind].get(); }
+    // The kind's own class (the slot's factory made it).
+    template <class Window>
+    Window* As(InfoKind kind) const {
+        return static_cast<Window*>(Get(kind));
+    }
+    // Makes, creates and shows the window; a window that could not be made
+    // is forgotten.  `onTop` as "Window on top" is now.
+    bool Open(InfoKind kind, bool onTop);
+    // Sends the close request, then destroys the (hidden) window for good:
+    // the next opening makes a new one.
+    void Close(InfoKind kind);
+    void CloseAll(const InfoOrder& order);
+    // Whether `root` is one of the open windows.
+    bool Owns(HWND root) const;
+
+  private:
+    InfoContext m_context;
+    std::array<std::unique_ptr<InfoWindow>, kInfoKinds> m_windows;
+};
