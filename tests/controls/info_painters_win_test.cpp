@@ -15,6 +15,7 @@
 #include "controls/mem_dc.h"
 #include "controls/qso_table.h"
 #include "tests/support/dib_canvas_win.h"
+#include "tests/support/import_hook_win.h"
 
 namespace {
 const COLORREF kListPaper = RGB(255, 250, 198);
@@ -162,17 +163,47 @@ const Painter kPainters[] = {
     [](HDC dc, const RECT& r) { PaintQsoTable(dc, r, SampleTable(3, "EA8XYZ")); },
 };
 
+// What DeleteObject found when it was handed the off-screen bitmap.
+struct BitmapWatch {
+    HDC memoryDc = nullptr;
+    HGDIOBJ bitmap = nullptr;
+    int deletes = 0;
+    bool stillSelected = false;
+};
+BitmapWatch g_watch;
+BOOL(WINAPI* g_deleteObject)(HGDIOBJ) = nullptr;
+
+BOOL WINAPI WatchedDeleteObject(HGDIOBJ object) {
+    if (object != nullptr && object == g_watch.bitmap) {
+        ++g_watch.deletes;
+        g_watch.stillSelected = GetCurrentObject(g_watch.memoryDc, OBJ_BITMAP) == object;
+    }
+    return g_deleteObject(object);
+}
+
 TEST(CMemDC, CopiesExactlyTheDirectPictureWithinTheClipBox) {
+    // Windows refuses to delete a bitmap still selected in a context, and
+    // it leaks; Wine deletes it all the same.  So the deletion is watched.
+    const ImportHook hook("gdi32.dll", "DeleteObject",
+                          reinterpret_cast<void*>(&WatchedDeleteObject));
+    g_deleteObject = reinterpret_cast<BOOL(WINAPI*)(HGDIOBJ)>(hook.Original());
+    ASSERT_NE(g_deleteObject, nullptr);
     const RECT clips[] = {{0, 0, 320, 196}, {50, 40, 150, 100}, {0, 0, 0, 0}};
     for (const Painter& paint : kPainters) {
         for (const RECT& clip : clips) {
             Canvas direct(320, 196), target(320, 196);
             paint(direct.Dc(), direct.Area());
             IntersectClipRect(target.Dc(), clip.left, clip.top, clip.right, clip.bottom);
+            g_watch = {};
             {
                 CMemDC dc(target.Dc());
                 EXPECT_EQ(dc.IsOffScreen(), !IsRectEmpty(&clip));
+                if (dc.IsOffScreen()) g_watch = {dc, GetCurrentObject(dc, OBJ_BITMAP)};
                 paint(dc, target.Area());
+            }
+            if (g_watch.bitmap != nullptr) {
+                EXPECT_EQ(g_watch.deletes, 1);
+                EXPECT_FALSE(g_watch.stillSelected) << "the bitmap went while selected";
             }
             int wrong = 0;
             for (int y = 0; y < 196; ++y)

@@ -36,7 +36,14 @@ bool WindowThread::Ended() const {
 }
 
 void WindowThread::StartUiThread() {
-    if (SetupRunning()) CloseAllWindows(false);
+    if (SetupRunning()) {
+        CloseAllWindows(false);
+    } else if (!Ended()) {
+        // Its Setup window just gone, the thread is still on its way out
+        // (giving back the host's object): worth the bound, or this start
+        // would be lost.
+        WaitForEnd(kCloseBoundMs);
+    }
     // A thread that did not end in time keeps its windows; no second one.
     if (!Ended()) return;
     m_entered = false;

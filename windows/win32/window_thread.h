@@ -22,8 +22,9 @@ class WindowThread {
     WindowThread& operator=(const WindowThread&) = delete;
     ~WindowThread() = default;  // never waits: the DLL may be unloading
 
-    // Host thread.  Closes a running Setup window first; starts nothing
-    // while an earlier thread has not ended yet.
+    // Host thread.  Closes a running Setup window first, and waits a few
+    // seconds at most for an earlier thread to end; starts nothing while it
+    // has not.
     void StartUiThread();
     // Host thread.  Closes the information windows and the Setup window and
     // returns once the thread has left this DLL's code, or after a few

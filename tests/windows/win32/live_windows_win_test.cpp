@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +26,9 @@ using namespace host_calls;
 
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kMagenta = RGB(255, 0, 255);
+const COLORREF kYellow = RGB(255, 255, 0);  // a worked cell's caption
+
+bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; }
 
 // Pumps this thread's messages (the window thread's calls to the host
 // arrive as messages) until `done` holds or the time is up.
@@ -72,28 +75,49 @@ struct Shot {
         ClientToScreen(child, &p);
         return canvas.At(p.x - origin.x, p.y - origin.y);
     }
+    // Pixels of `color` on a child control.
+    int Count(COLORREF color, HWND child) const {
+        RECT r;
+        GetWindowRect(child, &r);
+        OffsetRect(&r, -origin.x, -origin.y);
+        return canvas.Count(color, r);
+    }
+    // Text pixels within `area` of a child's client area.
+    int Ink(HWND child, const RECT& area) const {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += IsDark(At(child, x, y)) ? 1 : 0;
+        return n;
+    }
     DibCanvas canvas;
     POINT origin;
 };
 
-// Faces of all cells of a map window, by the cell's code.
-std::map<std::string, COLORREF> Faces(HWND map, int firstId, int lastId) {
+// Ids of the cells that should be magenta with a yellow caption; every
+// other cell must be green with none.
+void ExpectWorked(HWND map, int firstId, int lastId, const std::vector<int>& worked) {
+    ASSERT_NE(map, nullptr);
     Shot shot(map);
-    std::map<std::string, COLORREF> faces;
     for (int id = firstId; id <= lastId; ++id) {
         HWND cell = GetDlgItem(map, id);
-        if (cell != nullptr) faces[std::to_string(id)] = shot.CellFace(cell);
+        if (cell == nullptr) continue;
+        const bool marked = std::find(worked.begin(), worked.end(), id) != worked.end();
+        EXPECT_EQ(shot.CellFace(cell), marked ? kMagenta : kGreen) << "cell " << id;
+        EXPECT_EQ(shot.Count(kYellow, cell) > 3, marked) << "caption of cell " << id;
     }
-    return faces;
 }
 
-// Ids of the cells that should be magenta; every other cell must be green.
-void ExpectWorked(HWND map, int firstId, int lastId, const std::vector<int>& worked) {
-    const auto faces = Faces(map, firstId, lastId);
-    for (const auto& [id, face] : faces) {
-        const bool marked = std::find(worked.begin(), worked.end(), std::stoi(id)) != worked.end();
-        EXPECT_EQ(face, marked ? kMagenta : kGreen) << "cell " << id;
-    }
+// Text pixels in each of the first `cells` entry places of the multiplier
+// list (40 by 15 pixels each, from x 5).
+std::vector<int> ListInk(int cells) {
+    HWND window = WindowTitled(L"KOLVEX-2017 EA100DX");
+    HWND list = window != nullptr ? GetDlgItem(window, IDC_MULT_LIST) : nullptr;
+    if (list == nullptr) return {};
+    Shot shot(window);
+    std::vector<int> ink;
+    for (int i = 0; i < cells; ++i)
+        ink.push_back(shot.Ink(list, RECT{5 + 40 * i, 0, 45 + 40 * i, 15}));
+    return ink;
 }
 
 HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
@@ -178,12 +202,22 @@ TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
     fortyMetres.exchReceived = "V";
     fortyMetres.band = "40m";
     fortyMetres.freqHz = 7040000;
+    // The passes and the first paints of the opening done: the list shows
+    // nothing worked yet.
+    Settle();
+    EXPECT_EQ(ListInk(1), std::vector<int>{0});
     for (const Qso* q : {&madrid, &hq, &usa, &japan, &fortyMetres}) EXPECT_EQ(Add(*q), 1);
     int out = 0;
     StatsDll::Get().GetResult0(&out);  // the host fetches the result after each QSO
 
     Type("");
     Settle();
+    // One refresh shows the new multipliers in the list, in byte order:
+    // EA, JA, JA9, K, K1, then nothing.
+    EXPECT_TRUE(PumpUntil([] {
+        const std::vector<int> ink = ListInk(6);
+        return ink.size() == 6 && std::count(ink.begin(), ink.begin() + 5, 0) == 0 && ink[5] == 0;
+    }));
     HWND province = WindowTitled(L"EA Prov - worked on 20m 2 of 52");
     ASSERT_NE(province, nullptr);
     ExpectWorked(province, IDC_PROVINCE_FIRST, IDC_PROVINCE_HQ, {1044, IDC_PROVINCE_HQ});  // M
@@ -207,6 +241,32 @@ TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
     Settle();
     ExpectWorked(WindowTitled(L"EA Prov - worked on 40m 0 of 52"), IDC_PROVINCE_FIRST,
                  IDC_PROVINCE_HQ, {});
+
+    // M and K1 worked on 40 m too: each band change starts the maps afresh,
+    // and what both bands hold is marked again on each.  The last pass with
+    // no call stays on 40 m, as the next case expects.
+    Qso madridForty = fortyMetres;
+    madridForty.call = "EA4ZZD";
+    madridForty.exchReceived = "M";
+    Qso usaForty = usa;
+    usaForty.call = "K1QQD";
+    usaForty.band = "40m";
+    usaForty.freqHz = 7040000;
+    for (const Qso* q : {&madridForty, &usaForty}) EXPECT_EQ(Add(*q), 1);
+    StatsDll::Get().GetResult0(&out);
+    for (double dialHz : {14085000.0, 7040000.0, 14085000.0, 7040000.0}) {
+        const bool forty = dialHz < 10000000.0;
+        Host().SetDialHz(dialHz);
+        Type("");
+        Settle();
+        const std::wstring band = forty ? L"40m" : L"20m";
+        ExpectWorked(WindowTitled(L"EA Prov - worked on " + band), IDC_PROVINCE_FIRST,
+                     IDC_PROVINCE_HQ,
+                     forty ? std::vector<int>{1044} : std::vector<int>{1044, IDC_PROVINCE_HQ});
+        ExpectWorked(WindowTitled(L" Call_Area " + band), IDC_AREA_FIRST, IDC_AREA_LAST,
+                     forty ? std::vector<int>{IDC_AREA_K_FIRST}
+                           : std::vector<int>{IDC_AREA_K_FIRST, IDC_AREA_JA_FIRST + 8});
+    }
     Host().SetDialHz(14085000.0);
 }
 
@@ -260,6 +320,22 @@ TEST_F(LiveWindows, TheDialMovingMoreThan300HzSendsSp1) {
     Type("");
     Settle();
     EXPECT_NE(WindowTitled(L" Call_Area 20m"), nullptr);
+    // There the table still follows the call: EA4ZZA's 20 m line (line 4)
+    // fills with its mode, time and province.
+    HWND prev = WindowTitled(L"KOLVEX-2017 Previous QSO");
+    ASSERT_NE(prev, nullptr);
+    HWND table = GetDlgItem(prev, IDC_PREV_TABLE);
+    auto lineInk = [&] {
+        RECT client;
+        GetClientRect(table, &client);
+        const int h = client.bottom / 7;
+        return Shot(prev).Ink(table, RECT{90, 4 * h + 10, client.right, 5 * h});
+    };
+    const int empty = lineInk();
+    Type("EA4ZZA");
+    Settle();
+    EXPECT_NE(WindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return lineInk() > empty + 20; })) << empty;
 }
 
 TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {

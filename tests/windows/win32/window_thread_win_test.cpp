@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -21,6 +22,13 @@ bool WaitFor(const std::function<bool()>& done, DWORD ms = 15000) {
         Sleep(10);
     }
     return done();
+}
+
+// True once the window in `entry` is made and shown: its opening (place,
+// z-order, title) is done.  It registers itself early in the opening.
+bool Shown(const std::atomic<HWND>& entry) {
+    HWND window = entry;
+    return window != nullptr && IsWindowVisible(window);
 }
 
 class WindowThreadTest : public testing::Test {
@@ -109,10 +117,12 @@ TEST_F(WindowThreadTest, StoredChoicesOpenWindowsAtFirstRefreshAndClosingSetupCl
         settings.WriteFlag(key, true);
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
-    ASSERT_TRUE(WaitFor([&] { return r.g_prevQsoWnd != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_prevQsoWnd); }));
     HWND province = r.g_provinceWnd;
     EXPECT_TRUE(IsWindowVisible(province));
-    EXPECT_EQ(WindowTextWide(r.g_prevQsoWnd), L"KOLVEX-2017 Previous QSO");
+    // The title follows the showing.
+    EXPECT_TRUE(
+        WaitFor([&] { return WindowTextWide(r.g_prevQsoWnd) == L"KOLVEX-2017 Previous QSO"; }));
     // The operator ends the Setup window: the thread ends and takes its
     // windows along; nothing stays registered.
     PostMessageA(setup, WM_CLOSE, 0, 0);
@@ -149,18 +159,18 @@ TEST_F(WindowThreadTest, WindowOnTopReopensTheWindowsTopmostAndStartsClearNextTi
     settings.WriteFlag("Province", true);
     StartSetup();
     WindowRegistry& r = windows.Registry();
-    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_provinceWnd); }));
     HWND before = r.g_provinceWnd;
     EXPECT_EQ(GetWindowLongA(before, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     Click(IDC_SETUP_ON_TOP);
-    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr && r.g_provinceWnd != before; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_provinceWnd) && r.g_provinceWnd != before; }));
     EXPECT_NE(GetWindowLongA(r.g_provinceWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(settings.ReadText("setup_window_on_top", "?"), "1");
     EXPECT_TRUE(Checked(IDC_SETUP_ON_TOP));
     windows.CloseAllWindows(false);
     StartSetup();
     EXPECT_FALSE(Checked(IDC_SETUP_ON_TOP));
-    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_provinceWnd); }));
     EXPECT_EQ(GetWindowLongA(r.g_provinceWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
@@ -169,7 +179,7 @@ TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
     settings.WriteFlag("Province", true);
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
-    ASSERT_TRUE(WaitFor([&] { return r.g_provinceWnd != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_provinceWnd); }));
     RECT place;
     GetWindowRect(r.g_provinceWnd, &place);
     EXPECT_EQ(place.left, -1280);
@@ -180,13 +190,18 @@ TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
     SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
     EXPECT_EQ(settings.ReadText("setup_y", "none"), "none");
+    // Moved down only: the new y goes to its own key, the x stays.
+    SetWindowPos(setup, nullptr, 300, 520, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
+    EXPECT_EQ(settings.ReadText("setup_y", "none"), "520");
 }
 
 TEST_F(WindowThreadTest, EscapeHidesAMapWindowThatStaysRegisteredAndEnterDoesNothing) {
     settings.WriteFlag("Call_Area", true);
     StartSetup();
     WindowRegistry& r = windows.Registry();
-    ASSERT_TRUE(WaitFor([&] { return r.g_callAreaWnd != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_callAreaWnd); }));
     HWND area = r.g_callAreaWnd;
     SendMessageA(area, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(IsWindowVisible(area));
