@@ -30,6 +30,21 @@ std::string AnsiFromWide(const wchar_t* text, size_t length) {
     return ansi;
 }
 
+std::string Utf8FromAnsi(const std::string& text) {
+    if (text.empty()) return {};
+    const int count = CountOf(text.size());
+    const int wide = MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), count, nullptr, 0);
+    if (wide <= 0) return {};
+    std::wstring buffer(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), count, &buffer[0], wide);
+    const int needed =
+        WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) return {};
+    std::string utf8(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, buffer.data(), wide, &utf8[0], needed, nullptr, nullptr);
+    return utf8;
+}
+
 void SetWindowTextUtf8(HWND window, const std::string& text) {
     if (window != nullptr) SetWindowTextW(window, WideFromUtf8(text).c_str());
 }

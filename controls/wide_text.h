@@ -11,6 +11,8 @@ std::wstring WideFromUtf8(const std::string& text);
 // The thread's ANSI code page, as the host's texts are; unmappable
 // characters become the code page's default character.
 std::string AnsiFromWide(const wchar_t* text, size_t length);
+// The way back: text of the thread's ANSI code page as UTF-8.
+std::string Utf8FromAnsi(const std::string& text);
 void SetWindowTextUtf8(HWND window, const std::string& text);
 // The caption as UTF-16, for tests and for comparisons.
 std::wstring WindowTextWide(HWND window);

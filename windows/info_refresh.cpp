@@ -76,7 +76,7 @@ RefreshView RunRefreshPass(SharedView& shared, RefreshState& refresh, HostLink& 
     view.rowsUpdated = true;
     view.prevQsoTitle = refresh.currentCall.empty()
                             ? PrevQsoTitle(captions)
-                            : WorkedWithTitle(captions, refresh.currentCall);
+                            : WorkedWithTitle(captions, host.TitleTextOf(refresh.currentCall));
 
     double hz = 0.0;
     if (!FollowDial(host, refresh, &hz)) return view;

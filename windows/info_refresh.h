@@ -27,6 +27,9 @@ class HostLink {
     virtual bool TypedCall(std::string* call) = 0;        // dispatch id 8 with 5
     virtual bool DialHz(double* hz) = 0;                  // dispatch id 2
     virtual bool SendMacro(const std::string& text) = 0;  // dispatch id 16
+    // A typed call (in the host's code page, as TypedCall gives it) as the
+    // window titles take their texts: UTF-8.
+    virtual std::string TitleTextOf(const std::string& call) const { return call; }
 };
 
 // The window thread's own state between passes.

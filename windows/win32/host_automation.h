@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/com.h"
+#include "controls/wide_text.h"
 #include "windows/info_refresh.h"
 
 class HostAutomation : public HostLink {
@@ -28,6 +29,7 @@ class HostAutomation : public HostLink {
     bool TypedCall(std::string* call) override;
     bool DialHz(double* hz) override;
     bool SendMacro(const std::string& text) override;
+    std::string TitleTextOf(const std::string& call) const override { return Utf8FromAnsi(call); }
 
   private:
     // One Invoke; a failed call is an answer, not an exception.

@@ -4,19 +4,24 @@
 #include "windows/win32/list_windows.h"
 #include "windows/win32/map_window.h"
 
-void InfoRefresher::Run(InfoWindowSet& windows, const std::function<void()>& openDue) {
-    if (m_running) return;
+bool InfoRefresher::Run(InfoWindowSet& windows, const std::function<void()>& openDue) {
+    if (m_running) {
+        m_again = true;
+        return false;
+    }
     m_running = true;
+    m_again = false;
     openDue();
     const RefreshView view = RunRefreshPass(m_shared, m_state, m_host);
     Apply(view, windows);
     m_running = false;
+    return m_again;
 }
 
 // The windows are looked up afresh: one may have closed during a host call.
 void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
-    auto* prevQso = windows.As<PrevQsoWindow>(kPrevQsoKind);
-    auto* multiplier = windows.As<MultiplierWindow>(kMultiplierKind);
+    auto* prevQso = windows.As<PrevQsoWindow>(kPrevQsoWindow);
+    auto* multiplier = windows.As<MultiplierWindow>(kMultiplierWindow);
     if (prevQso != nullptr && !view.prevQsoTitle.empty())
         SetWindowTextUtf8(prevQso->Window(), view.prevQsoTitle);
     if (view.bandKnown) {
@@ -28,8 +33,8 @@ void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
             const std::vector<std::string>& worked;
         };
         for (const MapUpdate& map :
-             {MapUpdate{windows.As<MapWindow>(kProvinceKind), view.provinceTitle, view.provinces},
-              MapUpdate{windows.As<MapWindow>(kCallAreaKind), view.callAreaTitle,
+             {MapUpdate{windows.As<MapWindow>(kProvinceWindow), view.provinceTitle, view.provinces},
+              MapUpdate{windows.As<MapWindow>(kCallAreaWindow), view.callAreaTitle,
                         view.callAreas}}) {
             if (map.window == nullptr) continue;
             if (view.resetMaps) map.window->ResetCells();
@@ -44,8 +49,8 @@ void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
 }
 
 void InfoRefresher::ResetMaps(InfoWindowSet& windows, WPARAM maps) {
-    auto* province = windows.As<MapWindow>(kProvinceKind);
-    auto* callArea = windows.As<MapWindow>(kCallAreaKind);
+    auto* province = windows.As<MapWindow>(kProvinceWindow);
+    auto* callArea = windows.As<MapWindow>(kCallAreaWindow);
     if ((maps & kProvinceMap) != 0 && province != nullptr) province->ResetCells();
     if ((maps & kCallAreaMap) != 0 && callArea != nullptr) callArea->ResetCells();
 }

@@ -14,17 +14,20 @@
 
 class InfoRefresher {
   public:
-    InfoRefresher(SharedView& shared, const std::atomic<bool>& closing)
-        : m_shared(shared), m_host(closing) {}
+    // `state` lives for the whole load: a new Setup window goes on from the
+    // dial and band the last one saw.
+    InfoRefresher(SharedView& shared, RefreshState& state, const std::atomic<bool>& closing)
+        : m_shared(shared), m_host(closing), m_state(state) {}
 
     HostAutomation& Host() { return m_host; }
     const RefreshState& State() const { return m_state; }
 
     // One refresh: `openDue` opens the windows whose boxes are set, then a
     // pass runs and its view goes to `windows`.  A host call lets COM
-    // deliver messages; a request arriving meanwhile is covered by the pass
-    // under way, which re-arms the call check at its end.
-    void Run(InfoWindowSet& windows, const std::function<void()>& openDue);
+    // deliver messages, so a request may arrive while a pass waits on the
+    // host; it may come from a removal after the pass read the log, so it
+    // is remembered, and Run answers true: one more refresh is due.
+    bool Run(InfoWindowSet& windows, const std::function<void()>& openDue);
     // The maps named in `maps` (MapWindowBits) back to unworked.
     static void ResetMaps(InfoWindowSet& windows, WPARAM maps);
 
@@ -34,6 +37,7 @@ class InfoRefresher {
     SharedView& m_shared;
     ComApartment m_com;  // before m_host: the host's object goes first
     HostAutomation m_host;
-    RefreshState m_state;
+    RefreshState& m_state;
     bool m_running = false;
+    bool m_again = false;  // a request came while the pass ran
 };

@@ -28,14 +28,14 @@ std::unique_ptr<InfoWindow> MakePrevQso(const InfoSlot& slot, const InfoContext&
 
 }  // namespace
 
-const std::array<InfoSlot, kInfoKinds> kInfoSlots = {{
-    {kMultiplierKind, IDC_SETUP_EADX100, "EA100DX", IDD_MULTIPLIER,
+const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots = {{
+    {kMultiplierWindow, IDC_SETUP_EADX100, "EA100DX", IDD_MULTIPLIER,
      PositionKeys{"dxcc_x", "dxcc_y", 10, 400}, &WindowRegistry::g_multiplierWnd, MakeMultiplier},
-    {kCallAreaKind, IDC_SETUP_CALL_AREA, "Call_Area", IDD_CALL_AREA,
+    {kCallAreaWindow, IDC_SETUP_CALL_AREA, "Call_Area", IDD_CALL_AREA,
      PositionKeys{"area_x", "area_y", 10, 10}, &WindowRegistry::g_callAreaWnd, MakeCallArea},
-    {kProvinceKind, IDC_SETUP_PROVINCE, "Province", IDD_PROVINCE,
+    {kProvinceWindow, IDC_SETUP_PROVINCE, "Province", IDD_PROVINCE,
      PositionKeys{"ea_x", "ea_y", 10, 10}, &WindowRegistry::g_provinceWnd, MakeProvince},
-    {kPrevQsoKind, IDC_SETUP_PREV_QSO, "setup_view_prev_qso", IDD_PREV_QSO,
+    {kPrevQsoWindow, IDC_SETUP_PREV_QSO, "setup_view_prev_qso", IDD_PREV_QSO,
      PositionKeys{"prev_x", "prev_y", 10, 400}, &WindowRegistry::g_prevQsoWnd, MakePrevQso},
 }};
 

@@ -13,7 +13,13 @@
 class SharedView;
 struct RefreshState;
 
-enum InfoKind : int { kMultiplierKind, kCallAreaKind, kProvinceKind, kPrevQsoKind, kInfoKinds };
+enum InfoKind : int {
+    kMultiplierWindow,
+    kCallAreaWindow,
+    kProvinceWindow,
+    kPrevQsoWindow,
+    kInfoWindowKinds
+};
 
 // What a window needs when it is made.
 struct InfoContext {
@@ -35,19 +41,21 @@ struct InfoSlot {
 };
 
 // Indexed by InfoKind.
-extern const std::array<InfoSlot, kInfoKinds> kInfoSlots;
+extern const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots;
 
 // The slot whose box is `id`, or null.
 const InfoSlot* SlotOfBox(int id);
 
-using InfoOrder = std::array<InfoKind, kInfoKinds>;
+using InfoOrder = std::array<InfoKind, kInfoWindowKinds>;
 // The refresh opens the windows due in table order, so the previous-QSO
 // table, the one the operator reads while typing, comes up last, on top.
-constexpr InfoOrder kOpenOrder = {kMultiplierKind, kCallAreaKind, kProvinceKind, kPrevQsoKind};
+constexpr InfoOrder kOpenOrder = {kMultiplierWindow, kCallAreaWindow, kProvinceWindow,
+                                  kPrevQsoWindow};
 // "Window on top" closes the maps first, the province map before the call
 // areas, then the two lists, as the operator has always seen them go.
-constexpr InfoOrder kOnTopCloseOrder = {kProvinceKind, kCallAreaKind, kPrevQsoKind,
-                                        kMultiplierKind};
+constexpr InfoOrder kOnTopCloseOrder = {kProvinceWindow, kCallAreaWindow, kPrevQsoWindow,
+                                        kMultiplierWindow};
 // Closing them all (the Setup window ends) takes the call-area map first;
 // the order is kept as operators know it, nothing depends on it.
-constexpr InfoOrder kCloseAllOrder = {kCallAreaKind, kProvinceKind, kPrevQsoKind, kMultiplierKind};
+constexpr InfoOrder kCloseAllOrder = {kCallAreaWindow, kProvinceWindow, kPrevQsoWindow,
+                                      kMultiplierWindow};

@@ -34,5 +34,5 @@ class InfoWindowSet {
 
   private:
     InfoContext m_context;
-    std::array<std::unique_ptr<InfoWindow>, kInfoKinds> m_windows;
+    std::array<std::unique_ptr<InfoWindow>, kInfoWindowKinds> m_windows;
 };

@@ -21,12 +21,17 @@ class PositionKeeper {
     // Reads the stored position and remembers it as the last one written.
     POINT Load();
     // Moves the window to the stored position, keeping its size and z-order.
+    // A stored position that would put the title bar on no screen (a
+    // monitor that is gone, a corrupt key) gives the default position
+    // instead; the key stays as it is until the operator moves the window.
     void Restore(HWND window);
     // Writes each coordinate of the window's screen position that differs
     // from the last one written.
     void Save(HWND window);
 
   private:
+    POINT Reachable(HWND window, POINT at) const;
+
     Settings& m_settings;
     PositionKeys m_keys;
     POINT m_written = {0, 0};

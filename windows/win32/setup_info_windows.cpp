@@ -14,7 +14,7 @@ void Setup::ToggleWindow(const InfoSlot& slot) {
         show = true;
         PostMessageA(Window(), WM_REFRESH_INFO, 0, 0);
         m_settings.WriteFlag(slot.showKey, true);
-        if (slot.kind == kPrevQsoKind && opened) {
+        if (slot.kind == kPrevQsoWindow && opened) {
             SetWindowTextUtf8(m_windows.Get(slot.kind)->Window(),
                               PrevQsoOpenedTitle(m_shared.TakeCaptions()));
         }
@@ -36,7 +36,7 @@ void Setup::OpenDueWindows() {
     for (InfoKind kind : kOpenOrder) {
         if (!m_show[kind] || m_windows.Get(kind) != nullptr) continue;
         if (!m_windows.Open(kind, m_onTop)) continue;
-        if (kind == kPrevQsoKind) {
+        if (kind == kPrevQsoWindow) {
             m_settings.WriteFlag(kInfoSlots[kind].showKey, true);
             SetWindowTextUtf8(m_windows.Get(kind)->Window(), PrevQsoTitle(m_shared.TakeCaptions()));
         }
@@ -46,5 +46,7 @@ void Setup::OpenDueWindows() {
 
 void Setup::Refresh() {
     if (m_ended) return;
-    m_refresher.Run(m_windows, [this] { OpenDueWindows(); });
+    // However many requests came during the pass, one more pass covers them.
+    if (m_refresher.Run(m_windows, [this] { OpenDueWindows(); }))
+        PostMessageA(Window(), WM_REFRESH_INFO, 0, 0);
 }

@@ -7,13 +7,13 @@
 #include "resources/resource.h"
 #include "windows/win32/setup_captions.h"
 
-Setup::Setup(WindowRegistry& registry, SharedView& shared, Settings& settings,
-             const std::atomic<bool>& closing)
+Setup::Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh,
+             Settings& settings, const std::atomic<bool>& closing)
     : ModelessDialog(IDD_SETUP),
       m_registry(registry),
       m_shared(shared),
       m_settings(settings),
-      m_refresher(shared, closing),
+      m_refresher(shared, refresh, closing),
       m_position(settings, PositionKeys{"setup_x", "setup_y", 10, 400}),
       m_windows(InfoContext{settings, false, registry, shared, m_refresher.State()}) {}
 

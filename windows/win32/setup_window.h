@@ -17,7 +17,7 @@
 class Setup : public ModelessDialog {
   public:
     // `closing`: set once the host thread waits for this thread to end.
-    Setup(WindowRegistry& registry, SharedView& shared, Settings& settings,
+    Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh, Settings& settings,
           const std::atomic<bool>& closing);
 
     // Creates and shows the window; false when it could not be made.
@@ -56,7 +56,7 @@ class Setup : public ModelessDialog {
     InfoRefresher m_refresher;
     PositionKeeper m_position;
     Brush m_background;
-    std::array<bool, kInfoKinds> m_show = {};  // the boxes' flags, by kind
+    std::array<bool, kInfoWindowKinds> m_show = {};  // the boxes' flags, by kind
     bool m_onTop = false;  // windowOnTop: a new Setup window starts with it clear
     bool m_oldStyle = false;
     InfoWindowSet m_windows;

@@ -78,7 +78,7 @@ DWORD WINAPI WindowThread::ThreadStart(void* param) {
 int WindowThread::UiThreadMain() {
     if (m_registry.g_setupWnd != nullptr) return 1;
     {
-        Setup setup(m_registry, m_shared, m_settings, m_closing);
+        Setup setup(m_registry, m_shared, m_refresh, m_settings, m_closing);
         if (setup.Open()) {
             SetupShown();
             ServeUntilEnded(setup);

@@ -9,6 +9,7 @@
 #include <atomic>
 
 #include "controls/handles.h"
+#include "windows/info_refresh.h"
 #include "windows/win32/window_registry.h"
 
 class Setup;
@@ -59,6 +60,9 @@ class WindowThread {
     SharedView& m_shared;
     Settings& m_settings;
 
+    // The refresh's dial, band and call: one for the whole load, whatever
+    // Setup windows come and go.
+    RefreshState m_refresh;
     PAPCFUNC m_exitThread;  // the thread's way out, in the system's code
     WindowRegistry m_registry;
     KernelHandle m_thread;
