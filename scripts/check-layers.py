@@ -4,7 +4,7 @@
 A folder is a portable one (contest, results, windows, plugin) or a Win32
 one (controls, resources, and each win32/ folder).  It fails when a portable
 file includes a Windows header or a file of a Win32 folder, or when the
-folders include each other in a circle.  Usage: check-layers.py [ROOT]
+folders include each other in a circle.  Usage: check-layers.py [--arrows] [ROOT]
 """
 import os
 import re
@@ -73,7 +73,8 @@ def find_cycle(edges):
 
 
 def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    root = args[0] if args else os.path.join(os.path.dirname(__file__), "..")
     errors = []
     edges = {}
     for path, folder, number, delimiter, name in read_includes(root):
@@ -88,6 +89,9 @@ def main():
         if is_portable(folder) and not is_portable(target):
             errors.append(f"{where}: portable {folder}/ includes {name} of Win32 {target}/")
         edges.setdefault(folder, set()).add(target)
+    if "--arrows" in sys.argv:
+        for folder in sorted(edges):
+            print(f"{folder} -> {', '.join(sorted(edges[folder]))}")
     cycle = find_cycle(edges)
     if cycle:
         errors.append("folders include each other: " + " -> ".join(cycle))
