@@ -134,7 +134,7 @@ void PrevQsoRows_ref(benchmark::State& state) {
 // The pass's other hold of the lock: the 20 m lists of the map windows.
 void BandLists(benchmark::State& state) {
     SharedState& s = LogOf(state).plugin.Shared();
-    BandLists lists;
+    MapLists lists;
     for (auto _ : state) {
         lists = s.TakeBandLists(3);
         benchmark::DoNotOptimize(lists.provinces.data());

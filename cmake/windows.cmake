@@ -55,7 +55,8 @@ endforeach()
 # native build finds the same files and runs each program under Wine.
 add_library(win_test_support STATIC
   tests/support/window_driver_win.cpp
-  tests/support/temp_dir_win.cpp
+  tests/support/own_windows_win.cpp
+  tests/support/temp_folder.cpp
 )
 target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(win_test_support PUBLIC gtest)

@@ -12,7 +12,7 @@
 #include "windows/shared_view.h"
 
 struct PluginState : ContestData {
-    PrevQsoRows g_prevQsoRows;
+    PrevQsoRowSet g_prevQsoRows;
 
     std::string g_ownCall;
     std::string g_ownCountry;

@@ -28,15 +28,15 @@ Captions SharedState::FillPrevQsoRows(const std::string& call) {
     return CaptionsLocked();
 }
 
-PrevQsoRows SharedState::TakeRows() {
+PrevQsoRowSet SharedState::TakeRows() {
     const Guard guard(m_lock);
     return m_state.g_prevQsoRows;
 }
 
-BandLists SharedState::TakeBandLists(int band) {
+MapLists SharedState::TakeBandLists(int band) {
     const auto row = static_cast<std::size_t>(band);
     const Guard guard(m_lock);
-    BandLists lists;
+    MapLists lists;
     lists.captions = CaptionsLocked();
     lists.provinces = m_state.g_bandProvinces[row];
     const std::vector<std::string>* areas[] = {

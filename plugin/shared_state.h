@@ -41,8 +41,8 @@ class SharedState : public SharedView {
     Captions TakeCaptions() override;
     std::string TakeHostVersion() override;
     Captions FillPrevQsoRows(const std::string& call) override;
-    PrevQsoRows TakeRows() override;
-    BandLists TakeBandLists(int band) override;
+    PrevQsoRowSet TakeRows() override;
+    MapLists TakeBandLists(int band) override;
     std::vector<std::string> TakeMultipliers(int band) override;
     void RearmRefresh() override;
 

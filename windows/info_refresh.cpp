@@ -48,7 +48,7 @@ bool FollowDial(HostLink& host, RefreshState& refresh, double* hz) {
 
 // The map windows' marks and the titles that name the band.
 void ShowBand(SharedView& shared, RefreshState& refresh, int band, RefreshView& view) {
-    BandLists lists = shared.TakeBandLists(band);
+    MapLists lists = shared.TakeBandLists(band);
     view.provinces = std::move(lists.provinces);
     view.callAreas = std::move(lists.callAreas);
     const Captions& captions = lists.captions;

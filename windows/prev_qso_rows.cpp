@@ -20,7 +20,7 @@ void ShowQso(std::vector<std::string>& row, const CInfo& qso) {
 
 }  // namespace
 
-void FillRows(PrevQsoRows& rows, const LogStore& log, const std::string& call) {
+void FillRows(PrevQsoRowSet& rows, const LogStore& log, const std::string& call) {
     for (std::size_t row = 0; row < kWindowBands; ++row) {
         std::vector<std::string>& cells = rows[row];
         ClearRow(cells);

@@ -16,4 +16,4 @@ inline const char* const (&kBandLabels)[kWindowBands] = kBandTexts;
 // Every row's cells 1 to 4 become "   -", then each band's newest QSO with
 // `call` fills mode, time and province or exchange.  A row never made by a
 // reset keeps an empty label.
-void FillRows(PrevQsoRows& rows, const LogStore& log, const std::string& call);
+void FillRows(PrevQsoRowSet& rows, const LogStore& log, const std::string& call);

@@ -12,10 +12,10 @@
 #include "windows/window_titles.h"
 
 // Six rows, one per band index, of the band label and four cells.
-using PrevQsoRows = std::array<std::vector<std::string>, kWindowBands>;
+using PrevQsoRowSet = std::array<std::vector<std::string>, kWindowBands>;
 
 // One band's lists for the map windows, and the captions read with them.
-struct BandLists {
+struct MapLists {
     Captions captions;
     std::vector<std::string> provinces;
     std::vector<std::string> callAreas;  // K, VE, JA, VK lists in that order
@@ -31,9 +31,9 @@ class SharedView {
     // table; answers the captions read under the same lock.
     virtual Captions FillPrevQsoRows(const std::string& call) = 0;
     // The rows as last made.
-    virtual PrevQsoRows TakeRows() = 0;
+    virtual PrevQsoRowSet TakeRows() = 0;
     // `band` 0 .. 5.
-    virtual BandLists TakeBandLists(int band) = 0;
+    virtual MapLists TakeBandLists(int band) = 0;
     // The entities and call areas worked on `band` 0 .. 5, in log order.
     virtual std::vector<std::string> TakeMultipliers(int band) = 0;
     // A pass has ended: the call check may ask for the next one.

@@ -7,6 +7,7 @@
 
 #include "controls/wide_text.h"
 #include "tests/support/live_objects_win.h"
+#include "tests/support/own_windows_win.h"
 #include "tools/heap_in_use.h"
 #include "tools/message_pump.h"
 
@@ -103,36 +104,6 @@ void PrintModules() {
     CloseHandle(snapshot);
 }
 
-struct TitleSearch {
-    const std::wstring* head;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
-    auto* s = reinterpret_cast<TitleSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    if (WindowTextWide(window).compare(0, s->head->size(), *s->head) != 0) return TRUE;
-    s->found = window;
-    return FALSE;
-}
-
-struct OtherThreads {
-    bool visibleOnly;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectOtherThreads(HWND window, LPARAM param) {
-    auto* c = reinterpret_cast<OtherThreads*>(param);
-    DWORD process = 0;
-    const DWORD thread = GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && thread != GetCurrentThreadId() &&
-        (!c->visibleOnly || IsWindowVisible(window)))
-        c->found.push_back(window);
-    return TRUE;
-}
-
 void DeleteKeyPair(HKEY root, const wchar_t* path) {
     const std::wstring key(path);
     RegDeleteKeyW(root, (key + L"\\CLSID").c_str());
@@ -162,15 +133,17 @@ void PrintThreadStacks() {
 }
 
 HWND VisibleWindowTitled(const std::wstring& head) {
-    TitleSearch search{&head, nullptr};
-    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FirstOwnWindow([&head](HWND window) {
+        return IsWindowVisible(window) && WindowTextWide(window).compare(0, head.size(), head) == 0;
+    });
 }
 
+// The plug-in's windows are those of its own thread: any but this one.
 std::vector<HWND> PluginWindows(bool visibleOnly) {
-    OtherThreads c{visibleOnly, {}};
-    EnumWindows(CollectOtherThreads, reinterpret_cast<LPARAM>(&c));
-    return c.found;
+    return OwnWindows([visibleOnly](HWND window) {
+        return GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() &&
+               (!visibleOnly || IsWindowVisible(window));
+    });
 }
 
 std::vector<HWND> PluginWindowsWith(int controlId) {

@@ -72,6 +72,13 @@ class Qso {
 
     operator const QsoArgs&() const { return m_args; }
     const QsoArgs& Args() const { return m_args; }
+    // The record as the log store holds it, with `province` as the rules
+    // would have found it (none by default).
+    CInfo Record(const std::string& province = "") const {
+        CInfo info = RecordOf(m_args);
+        info.m_province = province;
+        return info;
+    }
 
   private:
     Qso& Set(std::string& field, const std::string& v) {

@@ -1,21 +1,45 @@
 #include "tests/support/temp_folder.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-TempFolder::TempFolder() {
-    // In memory where the system offers it: the tests write many small files.
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+// Under the system's temp folder, named after the process and a counter.
+std::string MakeFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    for (unsigned attempt = GetTickCount();; ++attempt) {
+        const std::string candidate = std::string(base) + "kolvex-" +
+                                      std::to_string(GetCurrentProcessId()) + "-" +
+                                      std::to_string(attempt) + "\\";
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) return candidate;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("temp folder");
+    }
+}
+#else
+// In memory where the system offers it: the tests write many small files.
+std::string MakeFolder() {
     const bool inMemory = std::filesystem::is_directory("/dev/shm");
     std::string pattern = inMemory ? "/dev/shm/kolvex-test-XXXXXX" : "/tmp/kolvex-test-XXXXXX";
-    char* tmpl = &pattern[0];
-    if (mkdtemp(tmpl) == nullptr) throw std::runtime_error("mkdtemp");
-    m_path = std::string(tmpl) + "/";
-    m_previous = std::filesystem::current_path().string();
+    if (mkdtemp(&pattern[0]) == nullptr) throw std::runtime_error("mkdtemp");
+    return pattern + "/";
+}
+#endif
+
+}  // namespace
+
+TempFolder::TempFolder()
+    : m_path(MakeFolder()), m_previous(std::filesystem::current_path().string()) {
     std::filesystem::current_path(m_path);
 }
 
@@ -24,6 +48,11 @@ TempFolder::~TempFolder() {
     std::filesystem::current_path(m_previous, ignored);
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(m_path, ignored);
+}
+
+bool TempFolder::Exists(const std::string& name) {
+    std::error_code ignored;
+    return std::filesystem::exists(name, ignored);
 }
 
 std::string TempFolder::Read(const std::string& name) {

@@ -2,29 +2,14 @@
 
 #include <vector>
 
-namespace {
-struct Search {
-    const std::string* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    if (*search->caption != text) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-}  // namespace
+#include "tests/support/own_windows_win.h"
 
 HWND FindOwnWindow(const std::string& caption) {
-    Search search{&caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FirstOwnWindow([&caption](HWND window) {
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        return IsWindowVisible(window) && caption == text;
+    });
 }
 
 WindowDriver::WindowDriver(std::string caption, std::function<void(HWND)> act, DWORD patienceMs)

@@ -23,38 +23,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 const char* const kDash = "   -";
 
-// A QSO record as the log store holds it; 20 m RTTY at 14:05 by default.
-struct Rec {
-    explicit Rec(const std::string& call) {
-        info.m_call = call;
-        info.m_band = "20m";
-        info.m_mode = "RTTY";
-        info.m_country = "DL";
-        info.m_exchReceived = "012";
-        info.m_time = QsoTime();
-    }
-    Rec& Band(const std::string& v) { return Set(info.m_band, v); }
-    Rec& Mode(const std::string& v) { return Set(info.m_mode, v); }
-    Rec& Exch(const std::string& v) { return Set(info.m_exchReceived, v); }
-    Rec& Spanish(const std::string& country, const std::string& province) {
-        info.m_province = province;
-        return Set(info.m_country, country);
-    }
-    Rec& Time(const COleDateTime& v) {
-        info.m_time = v;
-        return *this;
-    }
-    operator CInfo() const { return info; }
-
-    CInfo info;
-
-  private:
-    Rec& Set(std::string& field, const std::string& v) {
-        field = v;
-        return *this;
-    }
-};
-
 struct Rig {
     PluginState state;
     SharedState shared{state};
@@ -160,71 +128,80 @@ const COleDateTime kNullTime(0.0, COleDateTime::null);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrevQsoRow,
-    testing::Values(
-        RowCase{"NeverWorked", {Rec("DL1ABC")}, "F5XYZ", 3, {"20m", kDash, kDash, kDash, kDash}},
-        RowCase{"NewestOf20mWins",
-                {Rec("DL1ABC").Time(QsoTime(10, 5)).Mode("PSK").Exch("007"),
-                 Rec("DL1ABC").Time(QsoTime(12, 30)).Exch("123")},
-                "DL1ABC",
-                3,
-                {"20m", "RTTY", "12:30", "123", kDash}},
-        RowCase{"NewestInStoreOrderNotByTime",
-                {Rec("DL1ABC").Time(QsoTime(12, 30)), Rec("DL1ABC").Time(QsoTime(10, 5))},
-                "DL1ABC",
-                3,
-                {"20m", "RTTY", "10:05", "012", kDash}},
-        RowCase{"OtherBandOwnRow",
-                {Rec("DL1ABC").Band("40m").Time(QsoTime(9, 0)), Rec("DL1ABC")},
-                "DL1ABC",
-                2,
-                {"40m", "RTTY", "09:00", "012", kDash}},
-        RowCase{"Row0Is160mUnderItsLabel",
-                {Rec("DL1ABC").Band("160m")},
-                "DL1ABC",
-                0,
-                {"80m", "RTTY", "14:05", "012", kDash}},
-        RowCase{"SpanishShowsProvince",
-                {Rec("EA8ZZZ").Spanish("EA8", "TF").Exch("tf ")},
-                "EA8ZZZ",
-                3,
-                {"20m", "RTTY", "14:05", "TF", kDash}},
-        RowCase{"SpanishWithoutProvinceShowsNothing",
-                {Rec("EA1ZZZ").Spanish("EA", "").Exch("XX")},
-                "EA1ZZZ",
-                3,
-                {"20m", "RTTY", "14:05", "", kDash}},
-        RowCase{"LowerCaseCountryShowsExchange",
-                {Rec("EA1ZZZ").Spanish("ea", "M").Exch("m")},
-                "EA1ZZZ",
-                3,
-                {"20m", "RTTY", "14:05", "m", kDash}},
-        RowCase{"InvalidTime",
-                {Rec("DL1ABC").Time(kInvalidTime)},
-                "DL1ABC",
-                3,
-                {"20m", "RTTY", "Invalid DateTime", "012", kDash}},
-        RowCase{"NullTime",
-                {Rec("DL1ABC").Time(kNullTime)},
-                "DL1ABC",
-                3,
-                {"20m", "RTTY", "", "012", kDash}},
-        RowCase{"CallComparedExactly",
-                {Rec("DL1ABC")},
-                "dl1abc",
-                3,
-                {"20m", kDash, kDash, kDash, kDash}},
-        RowCase{"BandComparedExactly",
-                {Rec("DL1ABC").Band("20M")},
-                "DL1ABC",
-                3,
-                {"20m", kDash, kDash, kDash, kDash}},
-        RowCase{"EmptyCallMatchesNothing", {Rec("")}, "", 3, {"20m", kDash, kDash, kDash, kDash}}),
+    testing::Values(RowCase{"NeverWorked",
+                            {Qso("DL1ABC").Record()},
+                            "F5XYZ",
+                            3,
+                            {"20m", kDash, kDash, kDash, kDash}},
+                    RowCase{"NewestOf20mWins",
+                            {Qso("DL1ABC").Time(QsoTime(10, 5)).Mode("PSK").Exch("007").Record(),
+                             Qso("DL1ABC").Time(QsoTime(12, 30)).Exch("123").Record()},
+                            "DL1ABC",
+                            3,
+                            {"20m", "RTTY", "12:30", "123", kDash}},
+                    RowCase{"NewestInStoreOrderNotByTime",
+                            {Qso("DL1ABC").Time(QsoTime(12, 30)).Record(),
+                             Qso("DL1ABC").Time(QsoTime(10, 5)).Record()},
+                            "DL1ABC",
+                            3,
+                            {"20m", "RTTY", "10:05", "012", kDash}},
+                    RowCase{"OtherBandOwnRow",
+                            {Qso("DL1ABC").Band("40m").Time(QsoTime(9, 0)).Record(),
+                             Qso("DL1ABC").Record()},
+                            "DL1ABC",
+                            2,
+                            {"40m", "RTTY", "09:00", "012", kDash}},
+                    RowCase{"Row0Is160mUnderItsLabel",
+                            {Qso("DL1ABC").Band("160m").Record()},
+                            "DL1ABC",
+                            0,
+                            {"80m", "RTTY", "14:05", "012", kDash}},
+                    RowCase{"SpanishShowsProvince",
+                            {Qso("EA8ZZZ").Country("EA8").Exch("tf ").Record("TF")},
+                            "EA8ZZZ",
+                            3,
+                            {"20m", "RTTY", "14:05", "TF", kDash}},
+                    RowCase{"SpanishWithoutProvinceShowsNothing",
+                            {Qso("EA1ZZZ").Country("EA").Exch("XX").Record("")},
+                            "EA1ZZZ",
+                            3,
+                            {"20m", "RTTY", "14:05", "", kDash}},
+                    RowCase{"LowerCaseCountryShowsExchange",
+                            {Qso("EA1ZZZ").Country("ea").Exch("m").Record("M")},
+                            "EA1ZZZ",
+                            3,
+                            {"20m", "RTTY", "14:05", "m", kDash}},
+                    RowCase{"InvalidTime",
+                            {Qso("DL1ABC").Time(kInvalidTime).Record()},
+                            "DL1ABC",
+                            3,
+                            {"20m", "RTTY", "Invalid DateTime", "012", kDash}},
+                    RowCase{"NullTime",
+                            {Qso("DL1ABC").Time(kNullTime).Record()},
+                            "DL1ABC",
+                            3,
+                            {"20m", "RTTY", "", "012", kDash}},
+                    RowCase{"CallComparedExactly",
+                            {Qso("DL1ABC").Record()},
+                            "dl1abc",
+                            3,
+                            {"20m", kDash, kDash, kDash, kDash}},
+                    RowCase{"BandComparedExactly",
+                            {Qso("DL1ABC").Band("20M").Record()},
+                            "DL1ABC",
+                            3,
+                            {"20m", kDash, kDash, kDash, kDash}},
+                    RowCase{"EmptyCallMatchesNothing",
+                            {Qso("").Record()},
+                            "",
+                            3,
+                            {"20m", kDash, kDash, kDash, kDash}}),
     CaseName());
 
 TEST(PrevQsoRows, RemovedNewestGivesWayToTheOlder) {
     Rig rig;
-    rig.state.g_log.Add(Rec("DL1ABC").Time(QsoTime(10, 5)));
-    rig.state.g_log.RemoveAt(rig.state.g_log.Add(Rec("DL1ABC").Time(QsoTime(12, 30))));
+    rig.state.g_log.Add(Qso("DL1ABC").Time(QsoTime(10, 5)).Record());
+    rig.state.g_log.RemoveAt(rig.state.g_log.Add(Qso("DL1ABC").Time(QsoTime(12, 30)).Record()));
     rig.host.call = "DL1ABC";
     rig.Pass();
     EXPECT_EQ(rig.RowOf(3)[2], "10:05");
@@ -233,7 +210,7 @@ TEST(PrevQsoRows, RemovedNewestGivesWayToTheOlder) {
 TEST(PrevQsoRows, RowsWithoutResetGrowToFiveCells) {
     Rig rig;
     for (Row& row : rig.state.g_prevQsoRows) row.clear();
-    rig.state.g_log.Add(Rec("DL1ABC"));
+    rig.state.g_log.Add(Qso("DL1ABC").Record());
     rig.host.call = "DL1ABC";
     rig.Pass();
     EXPECT_EQ(rig.RowOf(3), (Row{"", "RTTY", "14:05", "012", kDash}));
@@ -415,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TakeViews, TableCopiesRowsCallAndBand) {
     Rig rig;
-    rig.state.g_log.Add(Rec("DL1ABC"));
+    rig.state.g_log.Add(Qso("DL1ABC").Record());
     rig.host.call = "DL1ABC";
     rig.Pass();
     const TableView view = TakeTableView(rig.shared, rig.refresh);

@@ -11,7 +11,7 @@
 
 #include "tests/plugin/win32/host_calls_win.h"
 #include "tests/plugin/win32/stats_dll_win.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
 namespace {
@@ -34,7 +34,7 @@ class Exports : public ::testing::Test {
         CreateDirectoryA("Plugins", nullptr);
         ASSERT_EQ(DoReset(Reset{}), 1);
     }
-    TempDir m_folder;
+    TempFolder m_folder;
 };
 }  // namespace
 
@@ -71,7 +71,7 @@ TEST_F(Exports, ResetCreatesTheBadQsoFileNamedByTheEndDate) {
     r.start = &start;
     r.end = &end;
     EXPECT_EQ(DoReset(r), 1);
-    EXPECT_EQ(TempDir::Read("BadQSO_StatsKOLVEX_16_04_2017.txt"), "KOLVEX TEST UBN file \r\n");
+    EXPECT_EQ(TempFolder::Read("BadQSO_StatsKOLVEX_16_04_2017.txt"), "KOLVEX TEST UBN file \r\n");
 }
 
 TEST_F(Exports, ResetTakesAnyDateAndNullTexts) {
@@ -100,7 +100,7 @@ TEST_F(Exports, ResetTakesAnyDateAndNullTexts) {
     Reset nulls;
     nulls.hostDir = nulls.ownCall = nulls.ownCountry = nullptr;
     EXPECT_EQ(DoReset(nulls), 1);
-    EXPECT_EQ(TempDir::Read("BadQSO_StatsKOLVEX_.txt"), "KOLVEX TEST UBN file \r\n")
+    EXPECT_EQ(TempFolder::Read("BadQSO_StatsKOLVEX_.txt"), "KOLVEX TEST UBN file \r\n")
         << "a null end date names the file with an empty date";
 }
 
@@ -294,7 +294,7 @@ TEST_F(Exports, ExportRunEditsTheHeaderAndWritesTheCabrilloFile) {
     ASSERT_NE(StatsDll::Get().GetResult0(nullptr), nullptr);
     ASSERT_TRUE(output.Found());
     EXPECT_EQ(confirmation, "File produced: EA4XYZ_P.cbr");
-    const std::string cabrillo = TempDir::Read("EA4XYZ_P.cbr");
+    const std::string cabrillo = TempFolder::Read("EA4XYZ_P.cbr");
     EXPECT_NE(cabrillo.find("CALLSIGN: EA4XYZ/P\r\n"), std::string::npos) << cabrillo;
     EXPECT_NE(cabrillo.find("ADDRESS: Calle Mayor 1\r\nADDRESS: Madrid\r\n"), std::string::npos)
         << cabrillo;

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "tests/plugin/win32/host_calls_win.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
 using namespace host_calls;
@@ -116,7 +116,7 @@ class FaultInjection : public ::testing::Test {
     void TearDown() override {
         DoReset(Reset{});  // no export run, no log for the next test
     }
-    TempDir m_folder;
+    TempFolder m_folder;
 };
 
 }  // namespace
@@ -127,7 +127,7 @@ TEST_F(FaultInjection, BadQsoFileMadeReadOnlyBetweenTwoAdds) {
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Dl()), 1);  // a DUPE line
     ASSERT_EQ(Add(Ja()), 1);
-    const std::string lines = TempDir::Read(kBadFile);
+    const std::string lines = TempFolder::Read(kBadFile);
     ASSERT_NE(lines.find("DUPE !!!"), std::string::npos) << lines;
 
     {
@@ -135,16 +135,16 @@ TEST_F(FaultInjection, BadQsoFileMadeReadOnlyBetweenTwoAdds) {
         ASSERT_TRUE(readOnly.Held());
         EXPECT_EQ(Add(Dl()), 1) << "a dupe whose lines cannot be written still enters";
         EXPECT_EQ(Add(Ua()), 1);
-        EXPECT_EQ(TempDir::Read(kBadFile), lines);
+        EXPECT_EQ(TempFolder::Read(kBadFile), lines);
         EXPECT_EQ(Total(), "Total\t 3\t  3\t   3\t  0\t1\t0\t0\t0\t  4");
         EXPECT_EQ(Dupes(), "Dupe\t 2");
         EXPECT_EQ(Remove(Ja()), 1);
-        EXPECT_EQ(TempDir::Read(kBadFile), lines);
+        EXPECT_EQ(TempFolder::Read(kBadFile), lines);
         EXPECT_EQ(Total(), "Total\t 2\t  2\t   2\t  0\t0\t0\t0\t0\t  2");
     }
     EXPECT_EQ(Remove(Ua()), 1);
     const std::string dupeLine = lines.substr(lines.find("\r\n") + 2);
-    EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file  \r\n" + dupeLine);
+    EXPECT_EQ(TempFolder::Read(kBadFile), "KOLVEX TEST UBN file  \r\n" + dupeLine);
     EXPECT_EQ(Dupes(), "Dupe\t 2");
 }
 
@@ -156,16 +156,16 @@ TEST_F(FaultInjection, BadQsoFileThatCannotBeReadKeepsItsLines) {
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Ja()), 1);
-    const std::string lines = TempDir::Read(kBadFile);
+    const std::string lines = TempFolder::Read(kBadFile);
     HANDLE writer = CreateFileA(kBadFile, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Remove(Ja()), 1);
     EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
     CloseHandle(writer);
-    EXPECT_EQ(TempDir::Read(kBadFile), lines);
+    EXPECT_EQ(TempFolder::Read(kBadFile), lines);
     EXPECT_EQ(Remove(Dl()), 1);  // readable again: the DL lines go
-    EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file  \r\n");
+    EXPECT_EQ(TempFolder::Read(kBadFile), "KOLVEX TEST UBN file  \r\n");
 }
 
 TEST_F(FaultInjection, BadQsoFileNameTakenByADirectory) {
@@ -213,21 +213,21 @@ TEST_F(FaultInjection, WithoutPluginsFolderOnlyTheSettingsAreLost) {
     std::string result;
     EXPECT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
     EXPECT_EQ(ResultLine(result, "Total"), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
-    EXPECT_NE(TempDir::Read("EA4XYZ.cbr").find("QSO: 14085 RY"), std::string::npos);
-    EXPECT_FALSE(TempDir::Exists("Plugins")) << "the plug-in never creates the folder";
-    EXPECT_FALSE(TempDir::Exists("KOLVEX.ini"));
+    EXPECT_NE(TempFolder::Read("EA4XYZ.cbr").find("QSO: 14085 RY"), std::string::npos);
+    EXPECT_FALSE(TempFolder::Exists("Plugins")) << "the plug-in never creates the folder";
+    EXPECT_FALSE(TempFolder::Exists("KOLVEX.ini"));
 }
 
 TEST_F(FaultInjection, ReadOnlySettingsFileStaysAsItWas) {
     CreateDirectoryA("Plugins", nullptr);
     const std::string settings = "[Settings]\r\nStart=1\r\nClaimed=77\r\nName=Ana\r\n";
-    TempDir::Write(kSettingsFile, settings);
+    TempFolder::Write(kSettingsFile, settings);
     ReadOnly readOnly(kSettingsFile);
     ASSERT_TRUE(readOnly.Held());
     for (int i = 0; i < 2; ++i) EXPECT_EQ(DoReset(Reset{}), 1);
     EXPECT_EQ(Add(Dl()), 1);
     EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
-    EXPECT_EQ(TempDir::Read(kSettingsFile), settings);
+    EXPECT_EQ(TempFolder::Read(kSettingsFile), settings);
 }
 
 // The host folder's "MixW2.ini" of 50 MB.  The rows run in order: a file
@@ -253,7 +253,7 @@ TEST_F(FaultInjection, HugeHostSettingsFile) {
         {"50 MB of lines, the version last", lines + "MixW=2.19\r\n", 1},
     };
     for (const Row& row : rows) {
-        TempDir::Write("MixW2.ini", row.content);
+        TempFolder::Write("MixW2.ini", row.content);
         Reset r;
         r.hostDir = m_folder.Path().c_str();
         EXPECT_EQ(DoReset(r), 1) << row.what;
@@ -264,7 +264,7 @@ TEST_F(FaultInjection, HugeHostSettingsFile) {
 }
 
 TEST_F(FaultInjection, HostFolderArgument) {
-    TempDir::Write("MixW2.ini", "MixW=2.20\r\n");
+    TempFolder::Write("MixW2.ini", "MixW=2.20\r\n");
     const std::string folder = m_folder.Path();
     const std::string noSeparator = folder.substr(0, folder.size() - 1);
     const std::string longFolder = folder + std::string(10000 - folder.size(), 'd');
@@ -286,7 +286,7 @@ TEST_F(FaultInjection, HostFolderArgument) {
         r.hostDir = row.hostDir;
         EXPECT_EQ(DoReset(r), 1) << row.what;
         EXPECT_EQ(RefusalVerdict(), row.verdict) << row.what;
-        EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file \r\n") << row.what;
+        EXPECT_EQ(TempFolder::Read(kBadFile), "KOLVEX TEST UBN file \r\n") << row.what;
         EXPECT_EQ(Add(Ja()), 1) << row.what;
         EXPECT_EQ(Total(), "Total\t 1\t  1\t   1\t  0\t1\t0\t0\t0\t  2") << row.what;
     }
@@ -317,7 +317,7 @@ TEST_F(FaultInjection, FullDisk) {
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Ja()), 1);
-    const std::string lines = TempDir::Read(kBadFile);
+    const std::string lines = TempFolder::Read(kBadFile);
     ASSERT_NE(lines.find("DUPE !!!"), std::string::npos);
 
     // Take every byte left.
@@ -337,10 +337,10 @@ TEST_F(FaultInjection, FullDisk) {
     EXPECT_EQ(ResultLine(result, "Total"), "Total\t 3\t  3\t   3\t  0\t1\t0\t0\t0\t  4");
     EXPECT_EQ(ResultLine(result, "Dupe"), "Dupe\t 2");
     EXPECT_EQ(Remove(Ja()), 1);
-    EXPECT_EQ(TempDir::Read(kBadFile).find(lines.substr(lines.find("\r\n") + 2)), 22u + 2)
+    EXPECT_EQ(TempFolder::Read(kBadFile).find(lines.substr(lines.find("\r\n") + 2)), 22u + 2)
         << "the earlier DUPE line is still there";
     EXPECT_EQ(DoReset(Reset{}), 1);
-    EXPECT_EQ(TempDir::Read(kBadFile), "KOLVEX TEST UBN file \r\n");
+    EXPECT_EQ(TempFolder::Read(kBadFile), "KOLVEX TEST UBN file \r\n");
 
     for (const char* name : {"filler", kBadFile, "EA4XYZ.cbr", kSettingsFile}) DeleteFileA(name);
     RemoveDirectoryA("Plugins");

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "plugin/win32/win32_environment.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
 TEST(Win32Environment, FindFilesListsTheNamesMatchingThePattern) {
-    TempDir folder;
-    for (const char* name : {"MixW2.ini", "other.ini", "notes.txt"}) TempDir::Write(name, "x");
+    TempFolder folder;
+    for (const char* name : {"MixW2.ini", "other.ini", "notes.txt"}) TempFolder::Write(name, "x");
     CreateDirectoryA("sub", nullptr);
     Win32Environment env;
     struct Row {

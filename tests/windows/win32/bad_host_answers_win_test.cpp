@@ -19,7 +19,7 @@
 #include "resources/resource.h"
 #include "tests/support/case_name.h"
 #include "tests/support/live_host_win.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
 #include "tools/crash_report.h"
 #include "tools/message_pump.h"
@@ -140,11 +140,11 @@ class LiveHost : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         host::ReportCrashes();
-        s_folder = new TempDir;
+        s_folder = new TempFolder;
         CreateDirectoryA("Plugins", nullptr);
         s_watch = new CallWatch;
         // The first windows of the process fill the system's caches for good.
-        TempDir::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
+        TempFolder::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
         // Typing and logging too: the first painting of every window fills
         // the system's font and brush caches, a hundred GDI slots or more.
         Session warmUp(*s_watch, AutomationQuirk::none);
@@ -157,10 +157,10 @@ class LiveHost : public testing::Test {
         delete s_watch;
         delete s_folder;
     }
-    static TempDir* s_folder;
+    static TempFolder* s_folder;
     static CallWatch* s_watch;
 };
-TempDir* LiveHost::s_folder = nullptr;
+TempFolder* LiveHost::s_folder = nullptr;
 CallWatch* LiveHost::s_watch = nullptr;
 
 struct QuirkCase {
@@ -204,7 +204,7 @@ class BadHostAnswers : public LiveHost, public testing::WithParamInterface<Quirk
 TEST_P(BadHostAnswers, TypedCallsLeaveNoCrashNoHangTheExpectedMacrosAndACleanUnload) {
     const QuirkCase& c = GetParam();
     if (!c.quirk) live_host::ForgetProgramId();
-    TempDir::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
+    TempFolder::Write("Plugins\\KOLVEX.ini", kAllWindowsShown);
     const live_host::ResourceLevel before = live_host::MeasureResources();
     {
         Session session(*s_watch, c.quirk);
@@ -270,7 +270,7 @@ TEST_P(StoredPositions, PlaceEachWindowWhereTheValueAsReadSays) {
     if (c.stored != nullptr)
         for (const PlacedWindow& w : kPlacedWindows)
             ini += std::string(w.xKey) + "=" + c.stored + "\r\n" + w.yKey + "=" + c.stored + "\r\n";
-    TempDir::Write("Plugins\\KOLVEX.ini", ini);
+    TempFolder::Write("Plugins\\KOLVEX.ini", ini);
     const int read = c.stored != nullptr ? std::atoi(c.stored) : 0;
     const int placed = std::clamp(read, -32768, 32767);
     Session session(*s_watch, AutomationQuirk::none);

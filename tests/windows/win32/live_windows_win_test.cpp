@@ -16,7 +16,7 @@
 #include "tests/plugin/win32/host_calls_win.h"
 #include "tests/support/dib_canvas_win.h"
 #include "tests/support/live_host_win.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
 #include "tools/message_pump.h"
 
@@ -125,14 +125,14 @@ HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
 class LiveWindows : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        s_folder = new TempDir;
+        s_folder = new TempFolder;
         CreateDirectoryA("Plugins", nullptr);
         // Each window in a place of its own, so that none covers another.
-        TempDir::Write("Plugins\\KOLVEX.ini",
-                       "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                       "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
-                       "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
-                       "prev_x=600\r\nprev_y=320\r\n");
+        TempFolder::Write("Plugins\\KOLVEX.ini",
+                          "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
+                          "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
+                          "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
+                          "prev_x=600\r\nprev_y=320\r\n");
         s_service = new host::AutomationService;
         s_service->Start(host::AutomationQuirk::none);
         Host().SetDialHz(14085000.0);
@@ -147,10 +147,10 @@ class LiveWindows : public testing::Test {
     // One refresh pass after the host has answered its calls.
     static void Settle() { host::PumpMessagesFor(400); }
 
-    static TempDir* s_folder;
+    static TempFolder* s_folder;
     static host::AutomationService* s_service;
 };
-TempDir* LiveWindows::s_folder = nullptr;
+TempFolder* LiveWindows::s_folder = nullptr;
 host::AutomationService* LiveWindows::s_service = nullptr;
 
 TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindows) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "windows/win32/profile_store_win32.h"
 
 namespace {
@@ -13,16 +13,16 @@ const char kIni[] = "Plugins\\KOLVEX.ini";
 }
 
 TEST(ProfileStore, FirstWriteCreatesTheFileWithItsSectionInPlugins) {
-    TempDir folder;
+    TempFolder folder;
     ASSERT_TRUE(CreateDirectoryA("Plugins", nullptr));
     ProfileStoreWin32 store;
     store.Write("Start", "1");
     store.Write("Name", "Juan");
-    EXPECT_EQ(TempDir::Read(kIni), "[Settings]\r\nStart=1\r\nName=Juan\r\n");
+    EXPECT_EQ(TempFolder::Read(kIni), "[Settings]\r\nStart=1\r\nName=Juan\r\n");
 }
 
 TEST(ProfileStore, ReadsBackWhatWasWrittenAndTheFallbackForMissingKeys) {
-    TempDir folder;
+    TempFolder folder;
     ASSERT_TRUE(CreateDirectoryA("Plugins", nullptr));
     ProfileStoreWin32 store;
     const std::string high = "\x80\xA0\xC7\xFF";
@@ -39,31 +39,31 @@ TEST(ProfileStore, ReadsBackWhatWasWrittenAndTheFallbackForMissingKeys) {
 }
 
 TEST(ProfileStore, ValuesAndFallbacksAreCutTo99Characters) {
-    TempDir folder;
+    TempFolder folder;
     ASSERT_TRUE(CreateDirectoryA("Plugins", nullptr));
     ProfileStoreWin32 store;
     const std::string longText(150, 'x');
     store.Write("Address", longText);
     EXPECT_EQ(store.Read("Address", ""), std::string(99, 'x'));
     EXPECT_EQ(store.Read("Missing", longText), std::string(99, 'x'));
-    EXPECT_EQ(TempDir::Read(kIni), "[Settings]\r\nAddress=" + longText + "\r\n")
+    EXPECT_EQ(TempFolder::Read(kIni), "[Settings]\r\nAddress=" + longText + "\r\n")
         << "the file keeps the whole value";
 }
 
 TEST(ProfileStore, WithoutPluginsFolderWritesAreLostAndReadsFallBack) {
-    TempDir folder;
+    TempFolder folder;
     ProfileStoreWin32 store;
     store.Write("Start", "1");
-    EXPECT_FALSE(TempDir::Exists("Plugins")) << "the folder is not created";
+    EXPECT_FALSE(TempFolder::Exists("Plugins")) << "the folder is not created";
     EXPECT_EQ(store.Read("Start", ""), "");
 }
 
 TEST(ProfileStore, OtherSectionsOfTheFileAreLeftAlone) {
-    TempDir folder;
+    TempFolder folder;
     ASSERT_TRUE(CreateDirectoryA("Plugins", nullptr));
-    TempDir::Write(kIni, "[Other]\r\nStart=7\r\n");
+    TempFolder::Write(kIni, "[Other]\r\nStart=7\r\n");
     ProfileStoreWin32 store;
     EXPECT_EQ(store.Read("Start", "none"), "none");
     store.Write("Start", "1");
-    EXPECT_EQ(TempDir::Read(kIni), "[Other]\r\nStart=7\r\n[Settings]\r\nStart=1\r\n");
+    EXPECT_EQ(TempFolder::Read(kIni), "[Other]\r\nStart=7\r\n[Settings]\r\nStart=1\r\n");
 }

@@ -24,7 +24,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/live_host_win.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "tests/windows/win32/stress_host_log.h"
 #include "tools/automation_service.h"
 #include "tools/crash_report.h"
@@ -531,11 +531,11 @@ void StressRun::Run() {
 
 TEST(Stress, RandomRunThroughTheRealDllKeepsItsInvariants) {
     host::ReportCrashes();
-    TempDir folder;
+    TempFolder folder;
     CreateDirectoryA("Plugins", nullptr);
-    TempDir::Write("Plugins\\KOLVEX.ini",
-                   "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                   "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\n");
+    TempFolder::Write("Plugins\\KOLVEX.ini",
+                      "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
+                      "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\n");
     const double seconds = EnvNumber("STATS_STRESS_SECONDS", kDefaultSeconds);
     const auto start = static_cast<std::uint32_t>(EnvNumber("STATS_STRESS_START", kDefaultStart));
     std::printf("stress: start value %u, %.0f s\n", start, seconds);

@@ -10,7 +10,7 @@
 #include "controls/wide_text.h"
 #include "plugin/shared_state.h"
 #include "resources/resource.h"
-#include "tests/support/temp_dir_win.h"
+#include "tests/support/temp_folder.h"
 #include "windows/win32/profile_store_win32.h"
 #include "windows/win32/window_thread.h"
 
@@ -59,7 +59,7 @@ class WindowThreadTest : public testing::Test {
                BST_CHECKED;
     }
 
-    TempDir folder;
+    TempFolder folder;
     PluginState state;
     SharedState shared{state};
     ProfileStoreWin32 store;
