@@ -37,11 +37,32 @@ add_test(NAME stats_dll_xp_imports
     ${MINGW_OBJDUMP} ${STATS_WIN32_BIN}/Stats.dll
     ${CMAKE_SOURCE_DIR}/tests/plugin/xp_imports.txt)
 
-# One Wine prefix, X display and wineserver for all Windows tests.
-add_test(NAME wine_session_start COMMAND bash ${WINE_SESSION} start ${WINE_STATE})
-add_test(NAME wine_session_stop COMMAND bash ${WINE_SESSION} stop ${WINE_STATE})
-set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 600)
-set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+# Two Wine sessions, each with its own prefix, X display and wineserver.
+# The tests of a session run one at a time (they share its screen and its
+# windows); the two sessions run side by side under ctest -j2.  The long
+# runs of the stand-in host (the load run, 100 unloads) take the second, so
+# that both take about as long.
+set(WINE_SESSION_TESTS_2 stand_in_host_load_wine_test unload_cycles_wine_test)
+foreach(session wine wine-2)
+  add_test(NAME ${session}_session_start
+    COMMAND bash ${WINE_SESSION} start ${CMAKE_BINARY_DIR}/${session})
+  add_test(NAME ${session}_session_stop
+    COMMAND bash ${WINE_SESSION} stop ${CMAKE_BINARY_DIR}/${session})
+  set_tests_properties(${session}_session_start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 600)
+  set_tests_properties(${session}_session_stop PROPERTIES FIXTURES_CLEANUP ${session} TIMEOUT 60)
+endforeach()
+
+# The session of the test NAME: its state folder and its fixture, which is
+# also the name of the lock on its display.
+function(wine_session_of name)
+  if(name IN_LIST WINE_SESSION_TESTS_2)
+    set(session wine-2)
+  else()
+    set(session wine)
+  endif()
+  set(session ${session} PARENT_SCOPE)
+  set(session_state ${CMAKE_BINARY_DIR}/${session} PARENT_SCOPE)
+endfunction()
 
 # One test per Windows test program (starting Wine costs about two seconds,
 # so the cases of one program run in one process).  Each runs in a folder of
@@ -57,12 +78,13 @@ foreach(source ${STATS_WIN_TESTS})
   if(name STREQUAL "fault_injection_win_test")
     set(wrapper bash ${CMAKE_SOURCE_DIR}/tests/plugin/with_small_disk.sh ${workdir}.disk)
   endif()
+  wine_session_of(${name})
   add_test(NAME win.${name}
-    COMMAND ${wrapper} bash ${WINE_SESSION} run ${WINE_STATE} ${STATS_WIN32_BIN}/${name}.exe
+    COMMAND ${wrapper} bash ${WINE_SESSION} run ${session_state} ${STATS_WIN32_BIN}/${name}.exe
     WORKING_DIRECTORY ${workdir})
   set_tests_properties(win.${name} PROPERTIES
-    FIXTURES_REQUIRED wine
-    RESOURCE_LOCK wine_display
+    FIXTURES_REQUIRED ${session}
+    RESOURCE_LOCK ${session}_display
     TIMEOUT 300
     ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
 endforeach()
@@ -73,13 +95,14 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
 function(add_host_wine_test name)
   set(workdir ${WINE_STATE}/work/${name})
   file(MAKE_DIRECTORY ${workdir})
+  wine_session_of(${name})
   add_test(NAME win.${name}
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/${name}.sh
-      ${WINE_SESSION} ${WINE_STATE} ${STATS_WIN32_BIN} ${ARGN}
+      ${WINE_SESSION} ${session_state} ${STATS_WIN32_BIN} ${ARGN}
     WORKING_DIRECTORY ${workdir})
   set_tests_properties(win.${name} PROPERTIES
-    FIXTURES_REQUIRED wine
-    RESOURCE_LOCK wine_display
+    FIXTURES_REQUIRED ${session}
+    RESOURCE_LOCK ${session}_display
     TIMEOUT 600)
 endfunction()
 

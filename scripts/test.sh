@@ -2,9 +2,11 @@
 # Installs the tools, then runs every test:
 #  1. the native tests under AddressSanitizer + UndefinedBehaviorSanitizer,
 #     and the two-thread test of the shared state under ThreadSanitizer;
-#  2. the host-calls fuzzer for a bounded time (60 s, or FUZZ_SECONDS);
+#  2. the host-calls fuzzer for a bounded time (60 s, or FUZZ_SECONDS), in
+#     the background while the main build compiles: it needs one core;
 #  3. the main build (which cross-builds Stats.dll and the Windows tests
-#     into build/win32) with every native and Wine test in one ctest run.
+#     into build/win32) with every native and Wine test in one ctest run,
+#     two at a time (the Windows tests in two Wine sessions of their own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,11 +15,26 @@ bash scripts/install-deps.sh
 echo "== Sanitizer builds"
 bash scripts/sanitize.sh
 
-echo "== Fuzzing"
-bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+echo "== Fuzzing (in the background) and the main build"
+fuzz_log=$(mktemp)
+trap 'rm -f "$fuzz_log"' EXIT
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}" >"$fuzz_log" 2>&1 &
+fuzz=$!
+cmake -S . -B build
+if ! cmake --build build -j2; then
+    wait "$fuzz" || true
+    exit 1
+fi
+fuzz_status=0
+wait "$fuzz" || fuzz_status=$?
+echo "== Fuzzing: the fuzzer's last lines"
+tail -n 25 "$fuzz_log"
+if [ "$fuzz_status" -ne 0 ]; then
+    echo "fuzzing failed (exit code $fuzz_status); whole output:" >&2
+    cat "$fuzz_log" >&2
+    exit "$fuzz_status"
+fi
 
 echo "== Native and Wine tests"
-cmake -S . -B build
-cmake --build build -j2
 cd build
-ctest --output-on-failure
+ctest --output-on-failure -j2
