@@ -1,8 +1,9 @@
 #include "contest/bad_qso_file.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <utility>
 
 #include "contest/c_file.h"
@@ -66,9 +67,11 @@ bool Rewrite(const std::string& fileName, const std::string& header,
     return CloseCFile(std::move(file)) && written;
 }
 
+// stat rather than std::filesystem: the DLL links its C++ runtime
+// statically, and the filesystem library alone brings in half a megabyte.
 bool Exists(const std::string& fileName) {
-    std::error_code error;
-    return !fileName.empty() && std::filesystem::exists(fileName, error);
+    struct stat info;
+    return !fileName.empty() && stat(fileName.c_str(), &info) == 0;
 }
 
 bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {

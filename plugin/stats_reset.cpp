@@ -1,8 +1,9 @@
 // Starting the statistics afresh.
-#include <fstream>
+#include <cstdio>
 #include <utility>
 
 #include "contest/bad_qso_file.h"
+#include "contest/c_file.h"
 #include "contest/contest_rules.h"
 #include "contest/host_versions.h"
 #include "plugin/stats_plugin.h"
@@ -16,11 +17,24 @@ std::string FolderOf(const std::string& pattern) {
     return slash == std::string::npos ? std::string() : pattern.substr(0, slash + 1);
 }
 
+// One line of `file` without its '\n'; false at the end of the file.  C
+// streams rather than iostreams: the DLL links its C++ runtime statically,
+// and iostreams with their locales would double its size.
+bool ReadLine(std::FILE* file, std::string& line) {
+    line.clear();
+    for (int c; (c = std::fgetc(file)) != EOF;) {
+        if (c == '\n') return true;
+        line.push_back(static_cast<char>(c));
+    }
+    return !line.empty();
+}
+
 // The text after the first five characters of the first line holding "MixW=".
 bool ReadVersionLine(const std::string& path, std::string& version) {
-    std::ifstream file(path, std::ios::binary);
+    const CFile file = OpenCFile(path, "rb");
+    if (!file) return false;
     std::string line;
-    while (file && std::getline(file, line)) {
+    while (ReadLine(file.get(), line)) {
         if (line.find("MixW=") == std::string::npos) continue;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         version = line.substr(5);
