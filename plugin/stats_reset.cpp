@@ -55,15 +55,13 @@ void FindHostVersion(Environment& env, const std::string& hostDirectory, std::st
     version = "MixW";
 }
 
-}  // namespace
-
-int StatsPlugin::ResetStats(const ResetArgs& args) {
-    SharedState::Locked locked = m_shared.Lock();
-    PluginState& s = *locked;
+// The state as a new contest starts it: the period, the host, the own
+// station, an empty log and empty lists.
+void StartContest(PluginState& s, Environment& env, const ResetArgs& args) {
     s.g_periodStart = args.start.Format("%d.%m");
     s.g_contestYear = args.start.Format("%Y");
     s.g_periodEnd = args.end.Format("%d.%m.%Y");
-    FindHostVersion(m_env, args.hostDirectory, s.g_hostVersion);
+    FindHostVersion(env, args.hostDirectory, s.g_hostVersion);
     s.g_log.RemoveAll();
     s.g_workedBands.clear();
     // The windows show these lists; the old log's multipliers must not stay
@@ -76,6 +74,14 @@ int StatsPlugin::ResetStats(const ResetArgs& args) {
         s.g_prevQsoRows[static_cast<size_t>(i)] = {ValidBands().GetAt(i), "-", "-", "-", "-"};
     }
     s.g_exportMode = args.exportRequest;
+}
+
+}  // namespace
+
+int StatsPlugin::ResetStats(const ResetArgs& args) {
+    SharedState::Locked locked = m_shared.Lock();
+    PluginState& s = *locked;
+    StartContest(s, m_env, args);
     const std::string hostVersion = s.g_hostVersion;
     CCabrilloLog cabrillo = s.g_cabrilloLog;
     locked.Unlock();

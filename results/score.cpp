@@ -151,6 +151,22 @@ void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso
     }
 }
 
+// The bands' rows, totals, score and rejected count once every QSO is in.
+static void AddUp(ComputedResult& computed, const std::vector<BandTally>& tallies, int badLines) {
+    ResultFigures& r = computed.figures;
+    r.total.band = "Total";
+    for (const BandTally& t : tallies) {
+        if (t.row >= 0) computed.rows.push_back(t.row);
+        r.bands.push_back(t.figures);
+        r.total.Add(t.figures);
+    }
+    // The product wraps like the 32-bit score it is stored in, without overflowing.
+    const long long product = static_cast<long long>(r.total.points) * r.total.multipliers;
+    r.score = static_cast<int>(static_cast<std::uint32_t>(product));
+    const int rejected = badLines - r.total.dupes;
+    r.rejected = (rejected > 0 ? rejected : 1) - 1;
+}
+
 ComputedResult ComputeResult(const ContestData& data, const std::string& ownCountry, bool exportRun,
                              int badLines) {
     ComputedResult computed;
@@ -184,16 +200,6 @@ ComputedResult ComputeResult(const ContestData& data, const std::string& ownCoun
         CountMultipliers(log, computed.lists, *t, qso, newCountry);
     }
 
-    r.total.band = "Total";
-    for (BandTally& t : tallies) {
-        if (t.row >= 0) computed.rows.push_back(t.row);
-        r.bands.push_back(t.figures);
-        r.total.Add(t.figures);
-    }
-    // The product wraps like the 32-bit score it is stored in, without overflowing.
-    const long long product = static_cast<long long>(r.total.points) * r.total.multipliers;
-    r.score = static_cast<int>(static_cast<std::uint32_t>(product));
-    const int rejected = badLines - r.total.dupes;
-    r.rejected = (rejected > 0 ? rejected : 1) - 1;
+    AddUp(computed, tallies, badLines);
     return computed;
 }
