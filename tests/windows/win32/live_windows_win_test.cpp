@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -120,6 +121,35 @@ std::vector<int> ListInk(int cells) {
     return ink;
 }
 
+// The previous-QSO window, whatever its title says.
+HWND PrevQsoWindow() {
+    const std::vector<HWND> found = live_host::PluginWindowsWith(IDC_PREV_TABLE);
+    return found.empty() ? nullptr : found.front();
+}
+
+// Text pixels on one line of the previous-QSO table (line 0 is the head,
+// band index b is line b + 1), right of the band column.
+int TableLineInk(HWND prev, int line) {
+    HWND table = prev != nullptr ? GetDlgItem(prev, IDC_PREV_TABLE) : nullptr;
+    if (table == nullptr) return -1;
+    RECT client;
+    GetClientRect(table, &client);
+    const int h = client.bottom / 7;
+    return Shot(prev).Ink(table, RECT{90, line * h + 10, client.right, (line + 1) * h});
+}
+
+// Returns once the thread of `window` has handled what was posted to it
+// before: a sent message is handled the next time the thread looks at its
+// queue, so the second one comes after whatever the first look found.
+void HandledSoFar(HWND window) {
+    for (int i = 0; i < 2; ++i)
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+}
+
+int CountOf(const std::vector<std::string>& texts, const std::string& text) {
+    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+}
+
 HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
 
 class LiveWindows : public testing::Test {
@@ -146,6 +176,12 @@ class LiveWindows : public testing::Test {
     }
     // One refresh pass after the host has answered its calls.
     static void Settle() { host::PumpMessagesFor(400); }
+    static void ResetStatistics() {
+        Reset reset;
+        reset.start = &g_start;
+        reset.end = &g_end;
+        DoReset(reset);
+    }
 
     static TempDir* s_folder;
     static host::AutomationService* s_service;
@@ -156,10 +192,7 @@ host::AutomationService* LiveWindows::s_service = nullptr;
 TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindows) {
     ASSERT_NE(StatsDll::Get().module, nullptr);
     ASSERT_TRUE(s_service->Object() != nullptr);
-    Reset reset;
-    reset.start = &g_start;
-    reset.end = &g_end;
-    DoReset(reset);
+    ResetStatistics();
     ASSERT_TRUE(
         PumpUntil([] { return WindowTitled(L"KOLVEX-2017 Previous QSO") != nullptr; }, 30000));
     HWND setup = WindowTitled(L"Setup KOLVEX-2017");
@@ -324,18 +357,97 @@ TEST_F(LiveWindows, TheDialMovingMoreThan300HzSendsSp1) {
     // fills with its mode, time and province.
     HWND prev = WindowTitled(L"KOLVEX-2017 Previous QSO");
     ASSERT_NE(prev, nullptr);
-    HWND table = GetDlgItem(prev, IDC_PREV_TABLE);
-    auto lineInk = [&] {
-        RECT client;
-        GetClientRect(table, &client);
-        const int h = client.bottom / 7;
-        return Shot(prev).Ink(table, RECT{90, 4 * h + 10, client.right, 5 * h});
-    };
+    auto lineInk = [&] { return TableLineInk(prev, 4); };
     const int empty = lineInk();
     Type("EA4ZZA");
     Settle();
     EXPECT_NE(WindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return lineInk() > empty + 20; })) << empty;
+}
+
+TEST_F(LiveWindows, ASetupWindowOfALaterResetGoesOnFromTheDialTheLastOneSaw) {
+    Host().SetDialHz(7040000.0);
+    Type("");
+    Settle();
+    HWND setup = WindowTitled(L"Setup KOLVEX-2017");
+    ASSERT_NE(setup, nullptr);
+    // The operator closes the Setup window with Escape; its windows go along.
+    PostMessageW(setup, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(PumpUntil([] { return live_host::PluginWindows(true).empty(); }));
+    Host().SetDialHz(7040200.0);  // 200 Hz: no <SP1> due
+    const size_t before = Host().Macros().size();
+    // The first reset since the window thread started does not start it
+    // again; the next one does.
+    ResetStatistics();
+    EXPECT_EQ(WindowTitled(L"Setup KOLVEX-2017"), nullptr);
+    ResetStatistics();
+    ASSERT_TRUE(
+        PumpUntil([] { return WindowTitled(L"EA Prov - worked on 40m 0 of 52") != nullptr; }));
+    Settle();
+    std::vector<std::string> macros = Host().Macros();
+    EXPECT_EQ(std::vector<std::string>(macros.begin() + before, macros.end()),
+              (std::vector<std::string>{"<MODE:RTTY>", "<BAUDRATE:45.45>"}));
+    // 301 Hz from the dial of the last <SP1>, sent by the closed window.
+    Host().SetDialHz(7040301.0);
+    Type("");
+    Settle();
+    macros = Host().Macros();
+    EXPECT_EQ(CountOf(std::vector<std::string>(macros.begin() + before, macros.end()), "<SP1>"), 1);
+}
+
+TEST_F(LiveWindows, ARemovalWhileAPassWaitsForTheDialIsShownByOneMorePass) {
+    HWND prev = PrevQsoWindow();
+    ASSERT_NE(prev, nullptr);
+    Qso valencia;
+    valencia.call = "EA5ZZF";
+    valencia.country = "EA";
+    valencia.callPrefix = "EA5";
+    valencia.exchReceived = "V";
+    valencia.band = "40m";
+    valencia.freqHz = 7040000;
+    valencia.time = &g_time;
+    const int fortyMetres = 3;  // band index 2
+    Type(valencia.call);
+    Settle();
+    const int empty = TableLineInk(prev, fortyMetres);
+    EXPECT_EQ(Add(valencia), 1);
+    int out = 0;
+    StatsDll::Get().GetResult0(&out);
+    Type(valencia.call);
+    Settle();
+    ASSERT_TRUE(PumpUntil([&] { return TableLineInk(prev, fortyMetres) > empty + 20; })) << empty;
+
+    // The next pass reads the log, then asks for the dial: the host removes
+    // the QSO before it answers, and the window thread takes the request
+    // the removal posts while it waits.
+    bool removed = false;
+    HWND setup = WindowTitled(L"Setup KOLVEX-2017");
+    Host().BeforeNextDialAnswer([&] {
+        removed = Remove(valencia) == 1;
+        HandledSoFar(setup);
+    });
+    Type(valencia.call);
+    // No keystroke after it: the pass that follows empties the line.
+    EXPECT_TRUE(PumpUntil([&] { return removed && TableLineInk(prev, fortyMetres) == empty; }))
+        << removed << " " << TableLineInk(prev, fortyMetres) << " " << empty;
+}
+
+TEST_F(LiveWindows, TheWorkedWithTitleShowsATypedCallOfTheHostsCodePage) {
+    // The host's log holds ANSI text: byte 0xC9 is a letter in the usual
+    // code pages (1252 and 1250 E acute, 1251 Cyrillic short I).
+    const std::string call = "EA4\xC9ZZ";
+    wchar_t wide[8] = {};
+    const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, call.data(),
+                                      static_cast<int>(call.size()), wide, 8);
+    if (n != 6 || wide[3] < 0x80) GTEST_SKIP() << "no letter 0xC9 in code page " << GetACP();
+    std::printf("code page %u: 0xC9 is U+%04X\n", GetACP(), static_cast<unsigned>(wide[3]));
+    Type(call);
+    Settle();
+    const std::wstring title = L"KOLVEX-2017 worked with " + std::wstring(wide, 6) + L" ";
+    HWND prev = PrevQsoWindow();
+    EXPECT_TRUE(PumpUntil([&] { return WindowTextWide(prev) == title; }));
+    for (wchar_t c : WindowTextWide(prev))
+        if (c > 0x7F) std::printf("title holds U+%04X\n", static_cast<unsigned>(c));
 }
 
 TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {
