@@ -81,6 +81,11 @@ void HostAutomation::SetTypedCall(const std::string& call) {
     m_typedCall.swap(wide);
 }
 
+void HostAutomation::BeforeNextDialAnswer(std::function<void()> act) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_beforeDial = std::move(act);
+}
+
 std::vector<std::string> HostAutomation::Macros() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_macros;
@@ -157,9 +162,15 @@ HRESULT STDMETHODCALLTYPE HostAutomation::Invoke(DISPID id, REFIID iid, LCID, WO
     return hr;
 }
 
-HRESULT HostAutomation::DialHz(WORD flags, const DISPPARAMS& params, VARIANT* result) const {
+HRESULT HostAutomation::DialHz(WORD flags, const DISPPARAMS& params, VARIANT* result) {
     HRESULT hr = CheckCall(flags, DISPATCH_PROPERTYGET, params, 0);
     if (FAILED(hr)) return hr;
+    std::function<void()> before;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        before.swap(m_beforeDial);
+    }
+    if (before) before();  // without the lock: it may set the dial
     double hz = 0.0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);

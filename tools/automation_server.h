@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ class HostAutomation final : public IDispatch {
     std::vector<std::string> Macros() const;
     // How often the typed call was asked for (dispatch id 8).
     int TypedCallReads() const { return m_typedCallReads; }
+    // Runs `act` once, on the serving thread, when the dial is next asked
+    // for and before it is answered: a host busy while the plug-in waits.
+    void BeforeNextDialAnswer(std::function<void()> act);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -61,7 +65,7 @@ class HostAutomation final : public IDispatch {
 
   private:
     ~HostAutomation() = default;
-    HRESULT DialHz(WORD flags, const DISPPARAMS& params, VARIANT* result) const;
+    HRESULT DialHz(WORD flags, const DISPPARAMS& params, VARIANT* result);
     HRESULT LogField(WORD flags, const DISPPARAMS& params, VARIANT* result, UINT* argError) const;
     HRESULT RunMacro(WORD flags, const DISPPARAMS& params, VARIANT* result, UINT* argError);
 
@@ -72,6 +76,7 @@ class HostAutomation final : public IDispatch {
     double m_dialHz = 0.0;
     std::wstring m_typedCall;
     std::vector<std::string> m_macros;
+    std::function<void()> m_beforeDial;
 };
 
 }  // namespace host

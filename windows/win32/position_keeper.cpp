@@ -6,12 +6,13 @@ POINT PositionKeeper::Load() {
     const int x = m_settings.ReadInt(m_keys.x);
     const int y = m_settings.ReadInt(m_keys.y);
     m_written = {x != 0 ? x : m_keys.defaultX, y != 0 ? y : m_keys.defaultY};
+    m_placed = m_written;
     return m_written;
 }
 
 void PositionKeeper::Restore(HWND window) {
-    m_written = Reachable(window, Load());
-    SetWindowPos(window, nullptr, m_written.x, m_written.y, 0, 0,
+    m_placed = Reachable(window, Load());
+    SetWindowPos(window, nullptr, m_placed.x, m_placed.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -58,6 +59,11 @@ POINT PositionKeeper::Reachable(HWND window, POINT at) const {
 void PositionKeeper::Save(HWND window) {
     RECT place;
     if (window == nullptr || !GetWindowRect(window, &place)) return;
+    // A window put at its default stays unsaved until moved; then both of
+    // its coordinates count, the unmoved one too, or a key passed over
+    // would bring the default back next time.
+    if (place.left == m_placed.x && place.top == m_placed.y) return;
+    m_placed = {place.left, place.top};
     if (place.left != m_written.x) {
         m_written.x = place.left;
         m_settings.WriteInt(m_keys.x, place.left);

@@ -25,8 +25,9 @@ class PositionKeeper {
     // monitor that is gone, a corrupt key) gives the default position
     // instead; the key stays as it is until the operator moves the window.
     void Restore(HWND window);
-    // Writes each coordinate of the window's screen position that differs
-    // from the last one written.
+    // Once the window has moved from where it was put, writes each
+    // coordinate of its screen position that differs from the last one
+    // written (or read).
     void Save(HWND window);
 
   private:
@@ -34,5 +35,6 @@ class PositionKeeper {
 
     Settings& m_settings;
     PositionKeys m_keys;
-    POINT m_written = {0, 0};
+    POINT m_written = {0, 0};  // what the keys hold; a missing key: the default
+    POINT m_placed = {0, 0};   // where the window was put or last seen moved to
 };

@@ -231,13 +231,12 @@ INSTANTIATE_TEST_SUITE_P(Quirks, BadHostAnswers, testing::ValuesIn(kQuirkCases),
 struct PositionCase {
     const char* name;
     const char* stored;  // null: no position keys at all
+    bool onScreen;       // the title bar at the value as read meets the screen
 };
 
 const PositionCase kPositionCases[] = {
-    {"missing", nullptr},
-    {"not_a_number", "abc"},
-    {"negative", "-40"},
-    {"too_big", "99999999999"},
+    {"missing", nullptr, false},        {"not_a_number", "abc", false},    {"negative", "-5", true},
+    {"above_the_screen", "-40", false}, {"too_big", "99999999999", false},
 };
 
 struct PlacedWindow {
@@ -260,10 +259,10 @@ void PrintTo(const PositionCase& c, std::ostream* out) { *out << c.name; }
 class StoredPositions : public LiveHost, public testing::WithParamInterface<PositionCase> {};
 
 // A stored value is read as atoi reads it: not a number is 0, which means
-// the window's default place; a negative one is used as it is.  One too big
-// for an int wraps in atoi ("99999999999" reads as 1215752191), and the
-// system keeps a window's coordinates within 16 bits, so the window lands
-// at 32767, off every screen.
+// the window's default place; a negative one is used as it is while the
+// title bar still meets the screen.  One that puts the title bar off every
+// screen gives the default place too: -40 above the top, or one too big
+// for an int, which wraps in atoi ("99999999999" reads as 1215752191).
 TEST_P(StoredPositions, PlaceEachWindowWhereTheValueAsReadSays) {
     const PositionCase& c = GetParam();
     std::string ini = kAllWindowsShown;
@@ -283,8 +282,8 @@ TEST_P(StoredPositions, PlaceEachWindowWhereTheValueAsReadSays) {
             << w.xKey;
         RECT place;
         GetWindowRect(window, &place);
-        EXPECT_EQ(place.left, read != 0 ? placed : w.fallback.x) << w.xKey;
-        EXPECT_EQ(place.top, read != 0 ? placed : w.fallback.y) << w.yKey;
+        EXPECT_EQ(place.left, c.onScreen ? placed : w.fallback.x) << w.xKey;
+        EXPECT_EQ(place.top, c.onScreen ? placed : w.fallback.y) << w.yKey;
     }
     session.TypeAndLog("EA4QQA");
     host::PumpMessagesFor(300);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -120,6 +121,63 @@ std::vector<int> ListInk(int cells) {
     return ink;
 }
 
+// The previous-QSO window, whatever its title says.
+HWND PrevQsoWindow() {
+    const std::vector<HWND> found = live_host::PluginWindowsWith(IDC_PREV_TABLE);
+    return found.empty() ? nullptr : found.front();
+}
+
+// Text pixels on one line of the previous-QSO table (line 0 is the head,
+// band index b is line b + 1), right of the band column.
+int TableLineInk(HWND prev, int line) {
+    HWND table = prev != nullptr ? GetDlgItem(prev, IDC_PREV_TABLE) : nullptr;
+    if (table == nullptr) return -1;
+    RECT client;
+    GetClientRect(table, &client);
+    const int h = client.bottom / 7;
+    return Shot(prev).Ink(table, RECT{90, line * h + 10, client.right, (line + 1) * h});
+}
+
+// While a COM call is under way, Windows' wait dispatches what is posted to
+// the calling thread; Wine's dispatches only sent and paint messages, so
+// there a request posted meanwhile waits for the call to end.  Installed on
+// a thread, this does what Windows' wait does: the thread dispatches what
+// was posted to it when a window of it is sent DispatchPosted's message.
+class PostedDispatch {
+  public:
+    explicit PostedDispatch(HWND window)
+        : m_hook(SetWindowsHookExW(WH_CALLWNDPROC, &OnSent, nullptr,
+                                   GetWindowThreadProcessId(window, nullptr))),
+          m_window(window) {}
+    ~PostedDispatch() {
+        if (m_hook != nullptr) UnhookWindowsHookEx(m_hook);
+    }
+    PostedDispatch(const PostedDispatch&) = delete;
+    PostedDispatch& operator=(const PostedDispatch&) = delete;
+
+    bool Installed() const { return m_hook != nullptr; }
+    // Returns once the window's thread has dispatched what was posted to it.
+    void Run() const { SendMessageTimeoutW(m_window, Message(), 0, 0, SMTO_NORMAL, 5000, nullptr); }
+
+  private:
+    static UINT Message() {
+        static const UINT message = RegisterWindowMessageW(L"LiveWindowsTest.DispatchPosted");
+        return message;
+    }
+    static LRESULT CALLBACK OnSent(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        MSG msg;
+        if (code == HC_ACTION && sent->message == Message()) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE))
+                DispatchMessageW(&msg);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK m_hook;
+    HWND m_window;
+};
+
 HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
 
 class LiveWindows : public testing::Test {
@@ -146,6 +204,12 @@ class LiveWindows : public testing::Test {
     }
     // One refresh pass after the host has answered its calls.
     static void Settle() { host::PumpMessagesFor(400); }
+    static void ResetStatistics() {
+        Reset reset;
+        reset.start = &g_start;
+        reset.end = &g_end;
+        DoReset(reset);
+    }
 
     static TempFolder* s_folder;
     static host::AutomationService* s_service;
@@ -156,10 +220,7 @@ host::AutomationService* LiveWindows::s_service = nullptr;
 TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindows) {
     ASSERT_NE(StatsDll::Get().module, nullptr);
     ASSERT_TRUE(s_service->Object() != nullptr);
-    Reset reset;
-    reset.start = &g_start;
-    reset.end = &g_end;
-    DoReset(reset);
+    ResetStatistics();
     ASSERT_TRUE(
         PumpUntil([] { return WindowTitled(L"KOLVEX-2017 Previous QSO") != nullptr; }, 30000));
     HWND setup = WindowTitled(L"Setup KOLVEX-2017");
@@ -324,18 +385,100 @@ TEST_F(LiveWindows, TheDialMovingMoreThan300HzSendsSp1) {
     // fills with its mode, time and province.
     HWND prev = WindowTitled(L"KOLVEX-2017 Previous QSO");
     ASSERT_NE(prev, nullptr);
-    HWND table = GetDlgItem(prev, IDC_PREV_TABLE);
-    auto lineInk = [&] {
-        RECT client;
-        GetClientRect(table, &client);
-        const int h = client.bottom / 7;
-        return Shot(prev).Ink(table, RECT{90, 4 * h + 10, client.right, 5 * h});
-    };
+    auto lineInk = [&] { return TableLineInk(prev, 4); };
     const int empty = lineInk();
     Type("EA4ZZA");
     Settle();
     EXPECT_NE(WindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return lineInk() > empty + 20; })) << empty;
+}
+
+TEST_F(LiveWindows, ASetupWindowOfALaterResetGoesOnFromTheDialTheLastOneSaw) {
+    Host().SetDialHz(7040000.0);
+    Type("");
+    Settle();
+    HWND setup = WindowTitled(L"Setup KOLVEX-2017");
+    ASSERT_NE(setup, nullptr);
+    // The operator closes the Setup window with Escape; its windows go along
+    // (a reset while the Setup window still runs starts nothing).
+    PostMessageW(setup, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(PumpUntil([] { return live_host::PluginWindows(false).empty(); }));
+    Host().SetDialHz(7040200.0);  // 200 Hz: no <SP1> due
+    const size_t before = Host().Macros().size();
+    // The first reset since the window thread started does not start it
+    // again; the next one does.
+    ResetStatistics();
+    EXPECT_EQ(WindowTitled(L"Setup KOLVEX-2017"), nullptr);
+    ResetStatistics();
+    ASSERT_TRUE(
+        PumpUntil([] { return WindowTitled(L"EA Prov - worked on 40m 0 of 52") != nullptr; }));
+    Settle();
+    const std::vector<std::string> opening = Host().Macros();
+    EXPECT_EQ(std::vector<std::string>(opening.begin() + before, opening.end()),
+              (std::vector<std::string>{"<MODE:RTTY>", "<BAUDRATE:45.45>"}));
+    // 301 Hz from the dial of the last <SP1>, sent by the closed window.
+    Host().SetDialHz(7040301.0);
+    Type("");
+    Settle();
+    const std::vector<std::string> moved = Host().Macros();
+    EXPECT_EQ(std::vector<std::string>(moved.begin() + opening.size(), moved.end()),
+              std::vector<std::string>{"<SP1>"});
+}
+
+TEST_F(LiveWindows, ARemovalWhileAPassWaitsForTheDialIsShownByOneMorePass) {
+    HWND prev = PrevQsoWindow();
+    ASSERT_NE(prev, nullptr);
+    Qso valencia;
+    valencia.call = "EA5ZZF";
+    valencia.country = "EA";
+    valencia.callPrefix = "EA5";
+    valencia.exchReceived = "V";
+    valencia.band = "40m";
+    valencia.freqHz = 7040000;
+    valencia.time = &g_time;
+    const int fortyMetres = 3;  // band index 2
+    Type(valencia.call);
+    Settle();
+    const int empty = TableLineInk(prev, fortyMetres);
+    EXPECT_EQ(Add(valencia), 1);
+    int out = 0;
+    StatsDll::Get().GetResult0(&out);
+    Type(valencia.call);
+    Settle();
+    ASSERT_TRUE(PumpUntil([&] { return TableLineInk(prev, fortyMetres) > empty + 20; })) << empty;
+
+    // The next pass reads the log, then asks for the dial: the host removes
+    // the QSO before it answers, and the window thread takes the request
+    // the removal posts while it waits.
+    const PostedDispatch waiting(WindowTitled(L"Setup KOLVEX-2017"));
+    ASSERT_TRUE(waiting.Installed());
+    bool removed = false;
+    Host().BeforeNextDialAnswer([&] {
+        removed = Remove(valencia) == 1;
+        waiting.Run();
+    });
+    Type(valencia.call);
+    // No keystroke after it: the pass that follows empties the line.
+    EXPECT_TRUE(PumpUntil([&] { return removed && TableLineInk(prev, fortyMetres) == empty; }))
+        << removed << " " << TableLineInk(prev, fortyMetres) << " " << empty;
+}
+
+TEST_F(LiveWindows, TheWorkedWithTitleShowsATypedCallOfTheHostsCodePage) {
+    // The host's log holds ANSI text: byte 0xC9 is a letter in the usual
+    // code pages (1252 and 1250 E acute, 1251 Cyrillic short I).
+    const std::string call = "EA4\xC9ZZ";
+    wchar_t wide[8] = {};
+    const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, call.data(),
+                                      static_cast<int>(call.size()), wide, 8);
+    if (n != 6 || wide[3] < 0x80) GTEST_SKIP() << "no letter 0xC9 in code page " << GetACP();
+    std::printf("code page %u: 0xC9 is U+%04X\n", GetACP(), static_cast<unsigned>(wide[3]));
+    Type(call);
+    Settle();
+    const std::wstring title = L"KOLVEX-2017 worked with " + std::wstring(wide, 6) + L" ";
+    HWND prev = PrevQsoWindow();
+    EXPECT_TRUE(PumpUntil([&] { return WindowTextWide(prev) == title; }));
+    for (wchar_t c : WindowTextWide(prev))
+        if (c > 0x7F) std::printf("title holds U+%04X\n", static_cast<unsigned>(c));
 }
 
 TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "controls/wide_text.h"
 #include "plugin/shared_state.h"
@@ -175,14 +176,14 @@ TEST_F(WindowThreadTest, WindowOnTopReopensTheWindowsTopmostAndStartsClearNextTi
 }
 
 TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
-    settings.WriteInt("ea_x", -1280);
+    settings.WriteInt("ea_x", 600);
     settings.WriteFlag("Province", true);
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
     ASSERT_TRUE(WaitFor([&] { return Shown(r.g_provinceWnd); }));
     RECT place;
     GetWindowRect(r.g_provinceWnd, &place);
-    EXPECT_EQ(place.left, -1280);
+    EXPECT_EQ(place.left, 600);
     EXPECT_EQ(place.top, 10);
     SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "none");  // unmoved: nothing written
@@ -195,6 +196,49 @@ TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
     SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
     EXPECT_EQ(settings.ReadText("setup_y", "none"), "520");
+}
+
+TEST_F(WindowThreadTest, AStoredPlaceOnNoScreenOpensAtTheDefaultAndItsKeysWaitForAMove) {
+    // The screen is 1280x1024.  Left of it: a monitor that is gone.
+    settings.WriteInt("ea_x", -1280);
+    settings.WriteInt("ea_y", 300);
+    // Corrupt keys, far beyond any screen.
+    settings.WriteInt("setup_x", 2147483000);
+    settings.WriteInt("setup_y", -2147483000);
+    // On the screen, even partly off its right and bottom edges: as stored.
+    settings.WriteInt("dxcc_x", 1200);
+    settings.WriteInt("dxcc_y", 1000);
+    settings.WriteInt("area_x", -100);
+    settings.WriteInt("area_y", 500);
+    for (const char* key : {"Province", "EA100DX", "Call_Area"}) settings.WriteFlag(key, true);
+    HWND setup = StartSetup();
+    WindowRegistry& r = windows.Registry();
+    ASSERT_TRUE(WaitFor([&] {
+        return Shown(r.g_provinceWnd) && Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd);
+    }));
+    auto placeOf = [](HWND window) {
+        RECT place;
+        GetWindowRect(window, &place);
+        return std::make_pair(place.left, place.top);
+    };
+    EXPECT_EQ(placeOf(setup), std::make_pair(10L, 400L));
+    EXPECT_EQ(placeOf(r.g_provinceWnd), std::make_pair(10L, 10L));
+    EXPECT_EQ(placeOf(r.g_multiplierWnd), std::make_pair(1200L, 1000L));
+    EXPECT_EQ(placeOf(r.g_callAreaWnd), std::make_pair(-100L, 500L));
+    // Where the mouse passes over an unmoved window, its keys stay.
+    for (HWND window : {setup, r.g_provinceWnd.load()})
+        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), HTCLIENT);
+    EXPECT_EQ(settings.ReadText("setup_x", "?"), "2147483000");
+    EXPECT_EQ(settings.ReadText("setup_y", "?"), "-2147483000");
+    EXPECT_EQ(settings.ReadText("ea_x", "?"), "-1280");
+    // Moved sideways only, the Setup window keeps both coordinates: the
+    // next one opens where this one was left.
+    SetWindowPos(setup, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    EXPECT_EQ(settings.ReadText("setup_x", "?"), "300");
+    EXPECT_EQ(settings.ReadText("setup_y", "?"), "400");
+    windows.CloseAllWindows(false);
+    EXPECT_EQ(placeOf(StartSetup()), std::make_pair(300L, 400L));
 }
 
 TEST_F(WindowThreadTest, EscapeHidesAMapWindowThatStaysRegisteredAndEnterDoesNothing) {
