@@ -1,7 +1,8 @@
 // The window thread's refresh reads the log and the band-row lists while the
 // host thread adds, checks, removes and asks for results.  Both sides hold
-// State().lock; the refresh copies what it shows and checks the copy.  Built
-// with -fsanitize=thread this also proves that no access goes unguarded.
+// the state's one lock (SharedState); the refresh copies what it shows and
+// checks the copy.  Built with -fsanitize=thread this also proves that no
+// access goes unguarded.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "tests/support/fake_environment.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_folder.h"
+#include "tests/windows/fake_host_link.h"
 
 namespace {
 
@@ -201,6 +203,40 @@ TEST(SharedState, WindowRefreshSeesWholeUpdatesWhileHostCalls) {
     int out = 0;
     const std::string result = plugin.GetResult(&out);
     EXPECT_NE(result.find("Total\t"), std::string::npos);
+}
+
+// The real refresh through the door, as the window thread runs it: every
+// copy it takes and every row it makes crosses SharedView.
+TEST(SharedState, RefreshThroughTheDoorWhileHostCalls) {
+    TempFolder folder;
+    FakeEnvironment env;
+    env.setupRunning = true;
+    MapProfileStore profile;
+    StatsPlugin plugin(env, profile);
+
+    std::atomic<bool> done{false};
+    int passes = 0;
+    FakeHostLink host;
+    std::thread ui([&] {
+        RefreshState refresh;
+        for (int pass = 0; !done.load() || pass < 10; ++pass, ++passes) {
+            host.call = kStations[pass % 9].call;
+            host.dialHz = 3.5e6 + 3.5e6 * (pass % 4);  // 80, 40, 20 m and off the bands
+            RunRefreshPass(plugin.Shared(), refresh, host);
+            const TableView table = TakeTableView(plugin.Shared(), refresh);
+            const MultiplierView mults = TakeMultiplierView(plugin.Shared(), refresh);
+            for (const std::vector<std::string>& row : table.rows) EXPECT_GE(row.size(), 4u);
+            EXPECT_TRUE(std::is_sorted(mults.entries.begin(), mults.entries.end()));
+        }
+    });
+    std::vector<std::string> hostFaults;
+    HostCalls(plugin, hostFaults);
+    done = true;
+    ui.join();
+
+    EXPECT_TRUE(hostFaults.empty()) << hostFaults.front();
+    EXPECT_GE(passes, 10);
+    EXPECT_EQ(plugin.State().g_refreshPending, 1);  // every pass re-armed the check
 }
 
 }  // namespace
