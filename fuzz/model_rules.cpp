@@ -1,7 +1,6 @@
 #include "fuzz/model_rules.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "contest/contest_rules.h"
 
@@ -89,11 +88,14 @@ bool SplitCrLf(const std::string& content, std::vector<std::string>& lines) {
 }
 
 std::string ReadFile(const std::string& name, bool& exists) {
-    std::ifstream file(name, std::ios::binary);
+    std::ifstream file(name, std::ios::binary | std::ios::ate);
     exists = file.is_open();
-    std::ostringstream content;
-    if (exists) content << file.rdbuf();
-    return content.str();
+    if (!exists) return "";
+    // One buffer of the file's size: files of many megabytes are read after every call.
+    std::string content(static_cast<size_t>(file.tellg()), '\0');
+    file.seekg(0);
+    file.read(&content[0], static_cast<std::streamsize>(content.size()));
+    return content;
 }
 
 }  // namespace model
