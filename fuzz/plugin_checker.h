@@ -34,7 +34,7 @@ class PluginChecker {
 
   private:
     void CompareLogs();
-    const std::string& ReadBadQsoBytes();
+    std::string ReadBadQsoBytes(std::size_t offset);
     std::vector<std::string> ReadBadQsoFile();
     void CheckAddedLines(const std::vector<std::string>& messages);
     void CheckRemovedLines(const QsoArgs& qso);
@@ -54,7 +54,7 @@ class PluginChecker {
     std::string m_badQsoFile;          // the plug-in's; empty before the first reset
     std::string m_header;              // its header line
     std::vector<std::string> m_lines;  // its lines after the header
-    std::string m_content;             // its bytes as last read
+    std::size_t m_size = 0;            // its size as last read
 };
 
 // Prints what broke and aborts, so that the fuzzer keeps the input.

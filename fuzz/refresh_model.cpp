@@ -18,9 +18,9 @@ int BandOf(double hz) {
 }
 
 bool BytesBefore(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
 }
 
 // The flag, the memory and the painters' copies, wherever the pass ended.
@@ -48,8 +48,8 @@ void ShowBand(const StateInputs& state, int band, Memory& memory, Outcome& out) 
     out.provinces = lists.g_bandProvinces[row];
     out.provinceTitle = ProvinceTitle(state.captions, label, out.provinces.size());
     out.callAreaTitle = CallAreaTitle(label);
-    for (const BandRowList* areas : {&lists.g_bandAreasK, &lists.g_bandAreasVE,
-                                     &lists.g_bandAreasJA, &lists.g_bandAreasVK}) {
+    for (const BandRowList* areas :
+         {&lists.g_bandAreasK, &lists.g_bandAreasVE, &lists.g_bandAreasJA, &lists.g_bandAreasVK}) {
         out.callAreas.insert(out.callAreas.end(), (*areas)[row].begin(), (*areas)[row].end());
     }
     out.repaint = true;
