@@ -1,5 +1,6 @@
-# libFuzzer target for the host's calls on the plug-in.  Only clang has
-# libFuzzer, so other compilers skip it; scripts/fuzz.sh makes a clang build.
+# libFuzzer target for the host's calls on the plug-in, with refresh passes in
+# between.  Only clang has libFuzzer, so other compilers skip it;
+# scripts/fuzz.sh makes a clang build.
 if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   set(STATS_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
       -fno-omit-frame-pointer)
@@ -14,6 +15,10 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     ${CMAKE_SOURCE_DIR}/fuzz/host_inputs.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/model_rules.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/plugin_checker.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/refresh_checker.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/refresh_driver.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/refresh_inputs.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/refresh_model.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/result_parser.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp

@@ -1,11 +1,13 @@
 // libFuzzer target: each input is a run of host calls on a fresh plug-in, in
-// a folder of its own, with every answer and file checked as it goes.
+// a folder of its own, with refresh passes of the window thread in between,
+// and every answer, file and pass checked as it goes.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
 #include "fuzz/host_inputs.h"
 #include "fuzz/plugin_checker.h"
+#include "fuzz/refresh_checker.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -49,8 +51,9 @@ QsoArgs KnownQso(ByteSource& in, const PluginChecker& checker,
     return fuzzin::Qso(in);
 }
 
-void RunCall(ByteSource& in, PluginChecker& checker, std::vector<QsoArgs>& history) {
-    switch (in.Byte() % 10) {
+void RunCall(ByteSource& in, PluginChecker& checker, RefreshChecker& refresh,
+             std::vector<QsoArgs>& history) {
+    switch (in.Byte() % 11) {
         case 0: {
             ResetArgs args = fuzzin::Reset(in);
             args.hostDirectory = HostFolder(in);
@@ -89,8 +92,11 @@ void RunCall(ByteSource& in, PluginChecker& checker, std::vector<QsoArgs>& histo
         case 8:
             checker.Windows(in.Byte());
             break;
-        default:
+        case 9:
             checker.RefreshDone();
+            break;
+        default:
+            refresh.Pass(in, checker);
             break;
     }
 }
@@ -131,8 +137,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EmptyCurrentFolder();
     ByteSource in(data, size);
     PluginChecker checker;
+    RefreshChecker refresh;
     std::vector<QsoArgs> history;
-    for (int call = 0; call < kMaxCalls && !in.Empty(); ++call) RunCall(in, checker, history);
+    for (int call = 0; call < kMaxCalls && !in.Empty(); ++call)
+        RunCall(in, checker, refresh, history);
     checker.Result();
     return 0;
 }

@@ -14,7 +14,8 @@ EXCHANGES = ["M", " m ", "HQ", "hq", "XX", "599", "0599", "1234", "12345", "abc"
              "B", "001", "m"]
 REPORTS = ["599", "59", "", "5NN"]
 VERSIONS = ["2.20", "2.19", "2.18", "3.1.1", "2.14R", ""]
-(RESET, ADD, ADD_AGAIN, REMOVE, CHECK, EXCHANGE, RESULT, HTML, WINDOWS, REFRESHED) = range(10)
+(RESET, ADD, ADD_AGAIN, REMOVE, CHECK, EXCHANGE, RESULT, HTML, WINDOWS, REFRESHED,
+ REFRESH) = range(11)
 VALID, INVALID, NULL, ODD = 0, 200, 220, 240
 
 
@@ -76,6 +77,18 @@ def remove_new(*args, **kwargs):
 
 RESULT_CALL = bytes([RESULT])
 
+# Typed calls of refresh_inputs.cpp: below 96 a call of the log, 96-143 an edge.
+EMPTY_CALL, TWO_CHARS, NON_ASCII, WITH_NUL = 100, 102, 105, 107
+# Dials: a table pick, or 16 and a whole megahertz and a place near it.
+ON_20M, BELOW_15M, ON_40M, AT_29MHZ = (16, 3, 1), (16, 4, 3), (16, 2, 1), (16, 8, 0)
+ZERO, NAN, INF, UP_300, OVER_300 = (0,), (2,), (3,), (8,), (10,)
+CALL_FAILS, CALL_WRONG_TYPE, DIAL_WRONG_TYPE, MACRO_FAILS = 0x01, 0x21, 0x09, 0x02
+
+
+def refresh(call=0, dial=ON_20M, how=0x41, answer=0x0a):
+    """A pass: connected, the call and dial read, the macro sent unless told otherwise."""
+    return bytes([REFRESH, how, call, answer]) + bytes(dial)
+
 CORPUS = {
     "contest_mix": reset() + add("K1ABC", "20m", "K", "K1", "001") +
     add("JA1ABC", "20m", "JA", "JA1", "1234") + add("EA4ABC", "20m", "EA", "EA4", "M") +
@@ -130,6 +143,20 @@ CORPUS = {
     "removal_of_missing_qso": reset() + add("K1ABC", "20m", "K", "K1", "001", mode="PSK") +
     add("K1AB", "20m", "K", "K1", "") + remove_new("K1AB", "40m", "K", "K1", "001") +
     RESULT_CALL,
+    "refresh_passes": reset() + add("K1ABC", "20m", "K", "K1", "001") +
+    add("EA4ABC", "20m", "EA", "EA4", " m ", when=date(2)) +
+    add("JA1ABC", "40m", "JA", "JA1", "1234", when=date(3)) +
+    add("K1ABC", "20m", "K", "K1", "1234", when=date(4)) + RESULT_CALL + refresh(0) +
+    refresh(1, UP_300) + refresh(1, OVER_300) + refresh(TWO_CHARS, ON_40M) +
+    refresh(EMPTY_CALL, ON_40M) + refresh(2, BELOW_15M) + refresh(2, AT_29MHZ) +
+    refresh(NON_ASCII, NAN) + refresh(WITH_NUL, INF) + refresh(0, ZERO) +
+    refresh(0, how=CALL_FAILS) + refresh(0, how=CALL_WRONG_TYPE) +
+    refresh(0, answer=DIAL_WRONG_TYPE) + refresh(0, ON_40M, answer=MACRO_FAILS) +
+    refresh(255, ON_20M) + long_text(300, b"K1") + refresh(0),
+    "refresh_around_removal": bytes([WINDOWS, 7]) + reset("EA") +
+    add("EA8XYZ", "15m", "EA8", "EA8", "B") + add("VE3ABC", "15m", "VE", "VE3", "001") +
+    check("VE3ABC", "15m", "VE", "VE3") + RESULT_CALL + refresh(1, (16, 4, 1)) +
+    remove_logged(1) + refresh(0, (16, 4, 1)) + RESULT_CALL + refresh(EMPTY_CALL, (16, 4, 1)),
 }
 
 

@@ -1,7 +1,6 @@
 #include "fuzz/model_rules.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "contest/contest_rules.h"
 
@@ -89,11 +88,22 @@ bool SplitCrLf(const std::string& content, std::vector<std::string>& lines) {
 }
 
 std::string ReadFile(const std::string& name, bool& exists) {
-    std::ifstream file(name, std::ios::binary);
-    exists = file.is_open();
-    std::ostringstream content;
-    if (exists) content << file.rdbuf();
-    return content.str();
+    std::string content;
+    exists = ReadFileFrom(name, 0, content);
+    return content;
+}
+
+bool ReadFileFrom(const std::string& name, std::size_t offset, std::string& tail) {
+    tail.clear();
+    std::ifstream file(name, std::ios::binary | std::ios::ate);
+    if (!file.is_open()) return false;
+    const auto size = static_cast<std::size_t>(file.tellg());
+    if (size < offset) return false;
+    // One buffer of the size needed: files of many megabytes are read after every call.
+    tail.resize(size - offset);
+    file.seekg(static_cast<std::streamoff>(offset));
+    file.read(&tail[0], static_cast<std::streamsize>(tail.size()));
+    return true;
 }
 
 }  // namespace model

@@ -2,6 +2,7 @@
 // what the plug-in must answer and which bad-QSO lines it must write.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,7 @@ bool IsValidBand(const std::string& band);  // letter case ignored
 bool SplitCrLf(const std::string& content, std::vector<std::string>& lines);
 
 std::string ReadFile(const std::string& name, bool& exists);
+// The bytes from `offset` on; false when the file is missing or shorter.
+bool ReadFileFrom(const std::string& name, std::size_t offset, std::string& tail);
 
 }  // namespace model

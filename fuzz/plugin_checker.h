@@ -26,11 +26,15 @@ class PluginChecker {
     void SetHtml();
     void Windows(std::uint8_t open);
     void RefreshDone();
+    // A refresh pass has ended: the call check may ask again.
+    void PassEnded();
 
     const reference::Log& Log() const { return m_ref.log; }
+    SharedState& Shared() { return m_plugin.Shared(); }
 
   private:
     void CompareLogs();
+    std::string ReadBadQsoBytes(std::size_t offset);
     std::vector<std::string> ReadBadQsoFile();
     void CheckAddedLines(const std::vector<std::string>& messages);
     void CheckRemovedLines(const QsoArgs& qso);
@@ -50,6 +54,7 @@ class PluginChecker {
     std::string m_badQsoFile;          // the plug-in's; empty before the first reset
     std::string m_header;              // its header line
     std::vector<std::string> m_lines;  // its lines after the header
+    std::size_t m_size = 0;            // its size as last read
 };
 
 // Prints what broke and aborts, so that the fuzzer keeps the input.

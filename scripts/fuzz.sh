@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the host-calls fuzzer with clang (libFuzzer, ASan, UBSan) in
-# build-fuzz and runs it for a bounded time on a copy of fuzz/corpus.
+# build-fuzz and runs it for a bounded time on a copy of fuzz/corpus.  Its
+# inputs mix the host's calls with refresh passes of the window thread, so
+# the bounded run covers both.
 # Usage: scripts/fuzz.sh [seconds]   (default 60)
 # Exits non-zero when the fuzzer finds a crash or a broken invariant; the
 # input that did it is left in build-fuzz/artifacts/.

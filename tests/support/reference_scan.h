@@ -29,6 +29,12 @@ int CountSame(const Log& log, const std::string& call, const std::string& band,
 // whose values are both NaN match too.
 int FindQso(const Log& log, const QsoArgs& qso);
 
+// The previous-QSO rows for `call` (rows of at least five cells, cell 0
+// kept): cells 1 to 4 become "   -", then, unless the call is empty, every
+// record in store order whose call and band label ("160m" .. "10m") match
+// exactly overwrites its row with mode, time and province or exchange.
+void FillPrevQsoRows(const Log& log, const std::string& call, BandRowList& rows);
+
 // The figures of a result, one scan of the log per worked band; the
 // band-row lists of the reported bands are refilled in `lists`.
 ResultFigures Result(const Log& log, std::vector<std::string> workedBands,

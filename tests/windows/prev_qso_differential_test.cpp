@@ -11,6 +11,7 @@
 #include "contest/contest_rules.h"
 #include "plugin/shared_state.h"
 #include "tests/support/qso_builder.h"
+#include "tests/support/reference_scan.h"
 #include "tests/windows/fake_host_link.h"
 
 namespace {
@@ -23,22 +24,12 @@ const char* const kCountries[] = {"DL", "EA", "EA8", "ea", "K", ""};
 const char* const kModes[] = {"RTTY", "PSK"};
 const char* const kTexts[] = {"M", "TF", "012", "", "599"};
 
-// Step 7 as the rows read: every record in store order overwrites the row of
-// each band label it matches.
+// The rows as a reset leaves their labels, then filled by the plain scan.
 Rows ScanRows(const std::vector<CInfo>& log, const std::string& call) {
     Rows rows;
-    for (int r = 0; r < kWindowBands; ++r) {
-        rows[static_cast<std::size_t>(r)] = {ValidBands().GetAt(r), "   -", "   -", "   -", "   -"};
-    }
-    if (call.empty()) return rows;
-    for (const CInfo& q : log) {
-        for (std::size_t r = 0; r < kWindowBands; ++r) {
-            if (q.m_band != kBandLabels[r] || q.m_call != call) continue;
-            rows[r][1] = q.m_mode;
-            rows[r][2] = q.m_time.Format("%H:%M");
-            rows[r][3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;
-        }
-    }
+    for (int r = 0; r < kWindowBands; ++r)
+        rows[static_cast<std::size_t>(r)] = {ValidBands().GetAt(r)};
+    reference::FillPrevQsoRows(log, call, rows);
     return rows;
 }
 

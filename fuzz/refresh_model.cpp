@@ -1,0 +1,90 @@
+#include "fuzz/refresh_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace refmodel {
+
+namespace {
+
+// The band whose whole megahertz the frequency is in, or -1.
+int BandOf(double hz) {
+    static const double kMHz[kBandRows] = {1, 3, 7, 14, 21, 28};
+    const double mhz = hz / 1000000.0;
+    for (int band = 0; band < kBandRows; ++band) {
+        if (mhz >= kMHz[band] && mhz < kMHz[band] + 1) return band;
+    }
+    return -1;
+}
+
+bool BytesBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
+// The flag, the memory and the painters' copies, wherever the pass ended.
+Outcome Settle(Outcome out, const StateInputs& state, const Memory& memory) {
+    out.memory = memory;
+    out.tableCall = memory.call;
+    out.tableBand = memory.currentBand;
+    out.tableRows = out.rows;
+    for (std::vector<std::string>& row : out.tableRows) row.resize(std::max<size_t>(row.size(), 4));
+    out.multiplierBand = memory.currentBand;
+    if (memory.currentBand >= 0 && memory.currentBand < kBandRows) {
+        out.multipliers = state.lists.g_bandMults[static_cast<size_t>(memory.currentBand)];
+        std::sort(out.multipliers.begin(), out.multipliers.end(), BytesBefore);
+    }
+    return out;
+}
+
+void ShowBand(const StateInputs& state, int band, Memory& memory, Outcome& out) {
+    const auto row = static_cast<size_t>(band);
+    const std::string label = kBandTexts[row];
+    const BandRowLists& lists = state.lists;
+    out.bandKnown = true;
+    if (memory.call.empty()) out.multiplierTitle = MultiplierTitle(state.captions, label);
+    out.resetMaps = band != memory.shownBand;
+    out.provinces = lists.g_bandProvinces[row];
+    out.provinceTitle = ProvinceTitle(state.captions, label, out.provinces.size());
+    out.callAreaTitle = CallAreaTitle(label);
+    for (const BandRowList* areas :
+         {&lists.g_bandAreasK, &lists.g_bandAreasVE, &lists.g_bandAreasJA, &lists.g_bandAreasVK}) {
+        out.callAreas.insert(out.callAreas.end(), (*areas)[row].begin(), (*areas)[row].end());
+    }
+    out.repaint = true;
+    memory.currentBand = band;
+    memory.shownBand = band;
+}
+
+}  // namespace
+
+Outcome ExpectedPass(const reference::Log& log, const StateInputs& state, Memory memory,
+                     const HostScript& host) {
+    Outcome out;
+    out.rows = state.rows;
+    if (!host.connected) return Settle(out, state, memory);
+    out.hostCalls.push_back("call");
+    if (host.callAnswer == Answer::kFails) return Settle(out, state, memory);
+    memory.call = host.callAnswer == Answer::kOk ? host.call : "";
+    if (memory.call.size() == 1 || memory.call.size() == 2) return Settle(out, state, memory);
+
+    reference::FillPrevQsoRows(log, memory.call, out.rows);
+    out.rowsUpdated = true;
+    out.prevQsoTitle = memory.call.empty() ? PrevQsoTitle(state.captions)
+                                           : WorkedWithTitle(state.captions, memory.call);
+
+    out.hostCalls.push_back("dial");
+    // An infinite dial is no frequency: the pass ends as on a failed read.
+    if (host.dialAnswer != Answer::kOk || std::isinf(host.hz)) return Settle(out, state, memory);
+    if (std::fabs(host.hz - memory.lastDialHz) > 300.0) {
+        out.hostCalls.push_back("macro <SP1>");
+        if (!host.macroOk) return Settle(out, state, memory);
+        memory.lastDialHz = host.hz;
+    }
+    const int band = BandOf(host.hz);
+    if (band >= 0) ShowBand(state, band, memory, out);
+    return Settle(out, state, memory);
+}
+
+}  // namespace refmodel
