@@ -87,6 +87,18 @@ if(TARGET stress_win_test)
   target_sources(stress_win_test PRIVATE tests/windows/win32/stress_host_log.cpp)
 endif()
 
+# The keystroke benchmark: a host program like the live tests, timing how
+# long a typed call takes to reach the screen (bench/README.md).  Built,
+# never run by the tests.
+add_executable(keystroke_bench_win bench/keystroke_bench_win.cpp
+  tests/support/live_host_win.cpp tests/support/own_windows_win.cpp tests/support/temp_folder.cpp
+  tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp
+  tools/host_options.cpp tools/ole_date.cpp tools/stats_plugin_api.cpp
+  tools/synthetic_log.cpp tools/heap_in_use.cpp)
+target_compile_options(keystroke_bench_win PRIVATE -O2)
+target_link_libraries(keystroke_bench_win PRIVATE stats_win ${STATS_STATIC_LINK})
+add_dependencies(keystroke_bench_win Stats)
+
 # The stand-in host, when its fragment is there.
 option(STATS_BUILD_HOST "Build the stand-in host" ON)
 if(STATS_BUILD_HOST AND EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
