@@ -24,7 +24,7 @@ void CAdvancedComponent::SetColors(COLORREF face, COLORREF text) {
     if (face == m_faceColor && text == m_textColor) return;
     m_faceColor = face;
     m_textColor = text;
-    Redraw();
+    Invalidate();
 }
 
 bool CAdvancedButton::AttachToDlgItem(unsigned id, HWND parent, COLORREF face, COLORREF text,
@@ -41,6 +41,11 @@ void CAdvancedButton::Redraw() {
     // A null window would make RedrawWindow repaint the whole desktop.
     if (Window() == nullptr) return;
     RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CAdvancedButton::Invalidate() {
+    if (Window() == nullptr) return;
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 void CAdvancedButton::PreSubclassWindow() {

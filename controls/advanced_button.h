@@ -1,6 +1,6 @@
 // The coloured cell of the map windows: a button that paints itself as a
 // rectangle or an ellipse in its face colour with a centred caption, and
-// repaints at once whenever a colour is set.  It has no mouse handling of
+// repaints whenever a colour is set.  It has no mouse handling of
 // its own: a click goes to the button class, which tells the parent as
 // usual, and nothing toggles.
 #pragma once
@@ -9,7 +9,7 @@
 
 #include "controls/owner_drawn.h"
 
-// Colours that can be changed at any time; each change shows at once.
+// Colours that can be changed at any time.
 class CAdvancedComponent {
   public:
     CAdvancedComponent(const CAdvancedComponent&) = delete;
@@ -18,9 +18,11 @@ class CAdvancedComponent {
     // Both store the colour and repaint, even when it is the same colour.
     virtual bool SetTextColor(COLORREF color);
     virtual bool SetFaceColor(COLORREF color);
-    // Face and text together, with one repaint, and none when neither changes.
+    // Face and text together, with one repaint at the next WM_PAINT, and
+    // none when neither changes: cells changed together paint in one go.
     void SetColors(COLORREF face, COLORREF text);
     virtual void Redraw() = 0;
+    virtual void Invalidate() = 0;
 
     COLORREF m_faceColor = RGB(255, 255, 255);
     COLORREF m_textColor = RGB(0, 0, 0);
@@ -43,6 +45,8 @@ class CAdvancedButton : public OwnerDrawnControl, public CAdvancedComponent {
 
     // Invalidates, erases and repaints the whole button before returning.
     void Redraw() override;
+    // Invalidates and erases the whole button; the next WM_PAINT paints it.
+    void Invalidate() override;
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
     COLORREF m_disabledTextColor = RGB(128, 128, 128);

@@ -49,6 +49,12 @@ void SetWindowTextUtf8(HWND window, const std::string& text) {
     if (window != nullptr) SetWindowTextW(window, WideFromUtf8(text).c_str());
 }
 
+void UpdateWindowTextUtf8(HWND window, const std::string& text) {
+    if (window == nullptr) return;
+    const std::wstring wide = WideFromUtf8(text);
+    if (WindowTextWide(window) != wide) SetWindowTextW(window, wide.c_str());
+}
+
 std::wstring WindowTextWide(HWND window) {
     if (window == nullptr) return {};
     const int length = GetWindowTextLengthW(window);

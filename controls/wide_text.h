@@ -14,5 +14,8 @@ std::string AnsiFromWide(const wchar_t* text, size_t length);
 // The way back: text of the thread's ANSI code page as UTF-8.
 std::string Utf8FromAnsi(const std::string& text);
 void SetWindowTextUtf8(HWND window, const std::string& text);
+// The same, but only when the caption differs: every set repaints the
+// title bar, however alike the texts.
+void UpdateWindowTextUtf8(HWND window, const std::string& text);
 // The caption as UTF-16, for tests and for comparisons.
 std::wstring WindowTextWide(HWND window);

@@ -25,3 +25,12 @@ struct MultiplierView {
     int currentBand = -1;
     std::vector<std::string> entries;
 };
+
+// Equal views paint the same pixels: a control compares them to skip a
+// repaint that would change nothing.
+inline bool operator==(const TableView& a, const TableView& b) {
+    return a.currentBand == b.currentBand && a.call == b.call && a.rows == b.rows;
+}
+inline bool operator==(const MultiplierView& a, const MultiplierView& b) {
+    return a.currentBand == b.currentBand && a.entries == b.entries;
+}

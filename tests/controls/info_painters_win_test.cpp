@@ -285,8 +285,8 @@ std::unique_ptr<Canvas> FromScreen(HWND control) {
     return shot;
 }
 
-template <typename Control, typename View>
-void ExpectOnScreen(Control& control, View view, void (*paint)(HDC, const RECT&, const View&)) {
+// A top-most window with one owner-drawn button (1003) for a control to take over.
+HWND ShowControlHost() {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = HostProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -295,9 +295,15 @@ void ExpectOnScreen(Control& control, View view, void (*paint)(HDC, const RECT&,
     HWND host =
         CreateWindowExA(WS_EX_TOPMOST, "InfoPaintersHost", "Painters", WS_POPUP | WS_VISIBLE, 40,
                         40, 340, 220, nullptr, nullptr, windowClass.hInstance, nullptr);
-    ASSERT_NE(host, nullptr);
     CreateWindowExA(WS_EX_CLIENTEDGE, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 4, 4, 324,
                     200, host, reinterpret_cast<HMENU>(1003), nullptr, nullptr);
+    return host;
+}
+
+template <typename Control, typename View>
+void ExpectOnScreen(Control& control, View view, void (*paint)(HDC, const RECT&, const View&)) {
+    HWND host = ShowControlHost();
+    ASSERT_NE(host, nullptr);
     ASSERT_TRUE(control.SubclassDlgItem(1003, host));
     control.SetViewProvider([view] { return view; });
     RECT client{};
@@ -323,5 +329,39 @@ TEST(OwnerDrawnInfoControls, ShowOnScreenWhatTheyPaintInABitmap) {
     ExpectOnScreen(list, MultiplierView{3, kFive}, PaintMultiplierList);
     CqEA table;
     ExpectOnScreen(table, SampleTable(3, "EA8XYZ"), PaintQsoTable);
+}
+// Refresh leaves something to paint only when the view changed since the
+// last refresh, or when a paint since showed another view on part of it.
+TEST(OwnerDrawnInfoControls, RefreshRepaintsOnlyWhatChanged) {
+    HWND host = ShowControlHost();
+    ASSERT_NE(host, nullptr);
+    CqEA table;
+    ASSERT_TRUE(table.SubclassDlgItem(1003, host));
+    TableView shown = SampleTable(3, "EA8XYZ");
+    table.SetViewProvider([&shown] { return shown; });
+    HWND control = table.Window();
+    auto refreshed = [&] {
+        UpdateWindow(control);
+        table.Refresh();
+        const bool pending = GetUpdateRect(control, nullptr, FALSE) != FALSE;
+        UpdateWindow(control);
+        return pending;
+    };
+    EXPECT_TRUE(refreshed()) << "the first refresh";
+    EXPECT_FALSE(refreshed()) << "the same view";
+    shown.call = "EA8XYW";
+    EXPECT_TRUE(refreshed()) << "another call";
+    shown.rows[3][2] = "00:00";
+    EXPECT_TRUE(refreshed()) << "another time";
+    EXPECT_FALSE(refreshed());
+    const TableView before = shown;
+    shown.currentBand = 4;
+    RECT corner{0, 0, 10, 10};
+    InvalidateRect(control, &corner, FALSE);
+    UpdateWindow(control);
+    shown = before;
+    EXPECT_TRUE(refreshed()) << "a corner shows another band";
+    EXPECT_FALSE(refreshed());
+    DestroyWindow(host);
 }
 }  // namespace

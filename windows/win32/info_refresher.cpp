@@ -19,14 +19,16 @@ bool InfoRefresher::Run(InfoWindowSet& windows, const std::function<void()>& ope
 }
 
 // The windows are looked up afresh: one may have closed during a host call.
+// Only what changed is set or repainted: a title set again, a cell or a
+// list painted again with the same look, costs time and shows nothing.
 void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
     auto* prevQso = windows.As<PrevQsoWindow>(kPrevQsoWindow);
     auto* multiplier = windows.As<MultiplierWindow>(kMultiplierWindow);
     if (prevQso != nullptr && !view.prevQsoTitle.empty())
-        SetWindowTextUtf8(prevQso->Window(), view.prevQsoTitle);
+        UpdateWindowTextUtf8(prevQso->Window(), view.prevQsoTitle);
     if (view.bandKnown) {
         if (multiplier != nullptr && !view.multiplierTitle.empty())
-            SetWindowTextUtf8(multiplier->Window(), view.multiplierTitle);
+            UpdateWindowTextUtf8(multiplier->Window(), view.multiplierTitle);
         struct MapUpdate {
             MapWindow* window;
             const std::string& title;
@@ -37,10 +39,8 @@ void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
               MapUpdate{windows.As<MapWindow>(kCallAreaWindow), view.callAreaTitle,
                         view.callAreas}}) {
             if (map.window == nullptr) continue;
-            if (view.resetMaps) map.window->ResetCells();
-            SetWindowTextUtf8(map.window->Window(), map.title);
-            for (const std::string& code : map.worked) map.window->MarkWorked(code);
-            map.window->UpdateData();
+            UpdateWindowTextUtf8(map.window->Window(), map.title);
+            map.window->ShowWorked(map.worked, view.resetMaps);
         }
         if (view.repaint && multiplier != nullptr) multiplier->Repaint();
     }

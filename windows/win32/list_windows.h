@@ -22,10 +22,8 @@ class PaintedInfoWindow : public InfoWindow {
           m_shared(shared),
           m_refresh(refresh) {}
 
-    // Repaints the control without erasing it first.
-    void Repaint() {
-        if (m_control.Window() != nullptr) InvalidateRect(m_control.Window(), nullptr, FALSE);
-    }
+    // Repaints the control, without erasing it first, when what it shows changed.
+    void Repaint() { m_control.Refresh(); }
 
   protected:
     void AttachControl(int itemId, typename Control::ViewProvider provider) {

@@ -54,8 +54,10 @@ MapWindow::MapWindow(int templateId, Settings& settings, PositionKeys keys, bool
     : InfoWindow(templateId, settings, keys, onTop, registryEntry),
       m_cellSpecs(std::move(cells)),
       m_worked(m_cellSpecs.size(), 0) {
-    for (size_t i = 0; i < m_cellSpecs.size(); ++i)
+    for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
         m_cells.push_back(std::make_unique<CAdvancedButton>());
+        m_cellOfCode.emplace(m_cellSpecs[i].code, i);  // the first cell of a code wins
+    }
 }
 
 void MapWindow::OnInitWindow() {
@@ -75,27 +77,26 @@ bool MapWindow::OnControlColor(HDC dc, INT_PTR& brush) {
 }
 
 void MapWindow::ResetCells() {
-    for (size_t i = 0; i < m_cells.size(); ++i) {
-        m_worked[i] = 0;
-        if (m_cells[i]->Window() == nullptr) continue;
-        m_cells[i]->SetColors(kFace, kCaption);
-    }
+    for (size_t i = 0; i < m_cells.size(); ++i) ShowCell(i, false);
 }
 
-void MapWindow::MarkWorked(const std::string& code) {
-    for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
-        if (m_cellSpecs[i].code != code || m_worked[i] != 0) continue;
-        m_worked[i] = 1;
-        if (m_cells[i]->Window() == nullptr) return;
-        m_cells[i]->SetColors(kWorkedFace, kWorkedCaption);
-        return;
+void MapWindow::ShowWorked(const std::vector<std::string>& codes, bool fromScratch) {
+    std::vector<char> worked = fromScratch ? std::vector<char>(m_worked.size(), 0) : m_worked;
+    for (const std::string& code : codes) {
+        const auto found = m_cellOfCode.find(code);
+        if (found != m_cellOfCode.end()) worked[found->second] = 1;
     }
+    for (size_t i = 0; i < worked.size(); ++i) ShowCell(i, worked[i] != 0);
 }
 
-void MapWindow::UpdateData() {
-    if (Window() == nullptr) return;
-    for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
-        bool worked = m_worked[i] != 0;
-        ExchangeCheck(Window(), m_cellSpecs[i].id, worked, Exchange::ToControls);
-    }
+// Colours and check state change together, and only for a cell that changes.
+void MapWindow::ShowCell(size_t cell, bool worked) {
+    if ((m_worked[cell] != 0) == worked) return;
+    m_worked[cell] = worked ? 1 : 0;
+    if (m_cells[cell]->Window() == nullptr) return;
+    if (worked)
+        m_cells[cell]->SetColors(kWorkedFace, kWorkedCaption);
+    else
+        m_cells[cell]->SetColors(kFace, kCaption);
+    ExchangeCheck(Window(), m_cellSpecs[cell].id, worked, Exchange::ToControls);
 }

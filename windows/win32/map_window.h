@@ -1,10 +1,11 @@
 // The twin map windows (provinces, call areas): one coloured cell per
-// multiplier, green until MarkWorked turns it magenta.  The windows only
+// multiplier, green until ShowWorked turns it magenta.  The windows only
 // store and paint; the refresh tells them what is worked.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/advanced_button.h"
@@ -12,7 +13,7 @@
 
 struct MapCell {
     int id;
-    std::string code;  // what MarkWorked matches, byte for byte
+    std::string code;  // what ShowWorked matches, byte for byte
 };
 
 class MapWindow : public InfoWindow {
@@ -22,10 +23,9 @@ class MapWindow : public InfoWindow {
 
     // Every cell back to not worked.
     void ResetCells();
-    // The cell whose code is `code`, if not worked yet, becomes worked.
-    void MarkWorked(const std::string& code);
-    // The worked marks into the cells' check state.
-    void UpdateData();
+    // The cells of `codes` worked, the others as they were, or not worked
+    // when `fromScratch`; each cell that changes is repainted once.
+    void ShowWorked(const std::vector<std::string>& codes, bool fromScratch);
 
     bool IsWorked(size_t cell) const { return m_worked[cell] != 0; }
     size_t CellCount() const { return m_cellSpecs.size(); }
@@ -35,9 +35,13 @@ class MapWindow : public InfoWindow {
     bool OnControlColor(HDC dc, INT_PTR& brush) override;
 
   private:
+    // Colours and check state of one cell; nothing when it shows `worked`.
+    void ShowCell(size_t cell, bool worked);
+
     std::vector<MapCell> m_cellSpecs;
     std::vector<std::unique_ptr<CAdvancedButton>> m_cells;
-    std::vector<int> m_worked;
+    std::vector<char> m_worked;
+    std::unordered_map<std::string, size_t> m_cellOfCode;
     Brush m_background;
 };
 
