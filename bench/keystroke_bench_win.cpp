@@ -199,16 +199,6 @@ std::string ModuleFolder() {
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-// All five windows, each in a place of its own.
-void WriteSettings() {
-    CreateDirectoryA("Plugins", nullptr);
-    TempFolder::Write("Plugins\\KOLVEX.ini",
-                      "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                      "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
-                      "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
-                      "prev_x=600\r\nprev_y=320\r\n");
-}
-
 bool OpenWindows(Rig& rig, const std::string& folder) {
     host::ResetRequest reset;
     reset.hostDir = folder;
@@ -238,7 +228,7 @@ int main(int argc, char** argv) {
     const int qsoCount = std::max(ArgOf(argc, argv, "--qsos", 100000), 1);
     const std::string dll = ModuleFolder() + "Stats.dll";
     TempFolder folder;
-    WriteSettings();
+    live_host::WriteFiveWindowSettings();
     host::AutomationService service;
     if (!service.Start(host::AutomationQuirk::none)) return 2;
     Rig rig;

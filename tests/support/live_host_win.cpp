@@ -8,6 +8,7 @@
 #include "controls/wide_text.h"
 #include "tests/support/live_objects_win.h"
 #include "tests/support/own_windows_win.h"
+#include "tests/support/temp_folder.h"
 #include "tools/heap_in_use.h"
 #include "tools/message_pump.h"
 
@@ -130,6 +131,15 @@ void PrintThreadStacks() {
     CloseHandle(snapshot);
     PrintModules();
     std::fflush(stdout);
+}
+
+void WriteFiveWindowSettings() {
+    CreateDirectoryA("Plugins", nullptr);
+    TempFolder::Write("Plugins\\KOLVEX.ini",
+                      "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
+                      "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
+                      "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
+                      "prev_x=600\r\nprev_y=320\r\n");
 }
 
 HWND VisibleWindowTitled(const std::wstring& head) {

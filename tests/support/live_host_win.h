@@ -54,6 +54,9 @@ void PrintThreadStacks();
 
 // This process's visible top-level window whose title starts with `head`.
 HWND VisibleWindowTitled(const std::wstring& head);
+// A settings file that opens all five windows, each in a place of its own
+// on a 1280x1024 screen, so that none covers another.
+void WriteFiveWindowSettings();
 // Top-level windows of this process that belong to other threads than the
 // calling one: the plug-in's windows, seen from its host.
 std::vector<HWND> PluginWindows(bool visibleOnly);

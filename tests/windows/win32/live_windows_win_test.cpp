@@ -184,13 +184,7 @@ class LiveWindows : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         s_folder = new TempFolder;
-        CreateDirectoryA("Plugins", nullptr);
-        // Each window in a place of its own, so that none covers another.
-        TempFolder::Write("Plugins\\KOLVEX.ini",
-                          "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                          "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
-                          "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
-                          "prev_x=600\r\nprev_y=320\r\n");
+        live_host::WriteFiveWindowSettings();
         s_service = new host::AutomationService;
         s_service->Start(host::AutomationQuirk::none);
         Host().SetDialHz(14085000.0);
