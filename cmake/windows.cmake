@@ -81,6 +81,8 @@ foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test)
       tools/window_watcher.cpp tools/crash_report.cpp tools/heap_in_use.cpp)
   endif()
 endforeach()
+# The version test reads the project version the resource was made from.
+target_include_directories(version_resource_win_test PRIVATE ${STATS_GENERATED_DIR})
 # The one test of the DLL's platform layer takes its source from the DLL's.
 target_sources(win32_environment_win_test PRIVATE plugin/win32/win32_environment.cpp)
 if(TARGET stress_win_test)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "stats_version.h"  // made by CMake from the project version
 #include "tests/plugin/win32/stats_dll_win.h"
 #include "tests/support/case_name.h"
 
@@ -44,28 +45,29 @@ struct StringCase {
 
 const StringCase kStrings[] = {
     {"FileDescription", "KOLVEX Contest (C) - MixW statistics plug-in"},
-    {"FileVersion", "1.0.0.0"},
+    {"FileVersion", STATS_VERSION_TEXT},
     {"InternalName", "Stats"},
     {"OriginalFilename", "Stats.dll"},
     {"ProductName", "KOLVEX Contest (C) statistics"},
-    {"ProductVersion", "1.0.0.0"},
+    {"ProductVersion", STATS_VERSION_TEXT},
 };
 
 class VersionString : public testing::TestWithParam<StringCase> {};
 
 }  // namespace
 
-TEST(VersionResource, FixedPartGivesVersionOneOfADll) {
+TEST(VersionResource, FixedPartGivesTheProjectVersionOfADll) {
+    constexpr WORD kVersion[] = {STATS_VERSION};  // major, minor, patch, tweak
     ASSERT_FALSE(Block().empty()) << "no version resource in Stats.dll";
     UINT length = 0;
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(Query("\\", &length));
     ASSERT_NE(fixed, nullptr);
     ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(kVersion[1], kVersion[0]));
+    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(kVersion[3], kVersion[2]));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(kVersion[1], kVersion[0]));
+    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(kVersion[3], kVersion[2]));
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
     EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u) << "debug or pre-release flag set";
 }
