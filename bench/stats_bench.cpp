@@ -97,10 +97,10 @@ void CheckCall(benchmark::State& state) {
 void CheckCall_ref(benchmark::State& state) {
     Loaded& l = LogOf(SizeOf(state));
     const std::string version = l.plugin.State().g_hostVersion;
-    std::recursive_mutex lock;
+    std::mutex lock;
     std::size_t i = 0;
     for (auto _ : state) {
-        std::lock_guard<std::recursive_mutex> guard(lock);
+        std::lock_guard<std::mutex> guard(lock);
         benchmark::DoNotOptimize(
             reference::JudgeCall(l.Ref().log, version, l.checks[i++ % kChecks]));
     }
