@@ -2,24 +2,29 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-file(GLOB CORE_TEST_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/tests/contest/*_test.cpp
-  ${CMAKE_SOURCE_DIR}/tests/results/*_test.cpp
-  ${CMAKE_SOURCE_DIR}/tests/plugin/*_test.cpp
-  ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)
-list(FILTER CORE_TEST_SOURCES EXCLUDE REGEX "_win_test\\.cpp$")
-add_executable(core_tests ${CORE_TEST_SOURCES}
-  ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
-target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(core_tests PRIVATE stats_core GTest::gtest_main GTest::gmock pthread)
-# Names without the parameter dump: every parameterised case has a name.
-gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
-
-include(cmake/tools_native.cmake OPTIONAL)
+# The unit tests of the core and of the host's readers.  The test command
+# builds and runs them once, under the sanitizers (scripts/sanitize.sh), and
+# turns them off in its main build, which then builds only what it adds.
+option(STATS_UNIT_TESTS "Build the native unit tests" ON)
+if(STATS_UNIT_TESTS)
+  file(GLOB CORE_TEST_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/tests/contest/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/results/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/plugin/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)
+  list(FILTER CORE_TEST_SOURCES EXCLUDE REGEX "_win_test\\.cpp$")
+  add_executable(core_tests ${CORE_TEST_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(core_tests PRIVATE stats_core GTest::gtest_main GTest::gmock pthread)
+  # Names without the parameter dump: every parameterised case has a name.
+  gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+  include(cmake/tools_native.cmake OPTIONAL)
+endif()
 include(cmake/bench.cmake OPTIONAL)
 include(cmake/fuzz.cmake OPTIONAL)
 
