@@ -40,9 +40,11 @@ add_test(NAME stats_dll_xp_imports
 # Two Wine sessions, each with its own prefix, X display and wineserver.
 # The tests of a session run one at a time (they share its screen and its
 # windows); the two sessions run side by side under ctest -j2.  The long
-# runs of the stand-in host (the load run, 100 unloads) and the stress run
-# take the second, so that both take about as long.
-set(WINE_SESSION_TESTS_2 stand_in_host_load_wine_test unload_cycles_wine_test stress_win_test)
+# runs of the stand-in host (the load run, 100 unloads, the live run) and
+# two short programs take the second, so that both take about as long
+# (about 240 s each on two cores).
+set(WINE_SESSION_TESTS_2 stand_in_host_load_wine_test unload_cycles_wine_test
+  stand_in_host_live_wine_test live_windows_win_test advanced_button_win_test)
 foreach(session wine wine-2)
   add_test(NAME ${session}_session_start
     COMMAND bash ${WINE_SESSION} start ${CMAKE_BINARY_DIR}/${session})
