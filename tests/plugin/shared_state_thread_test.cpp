@@ -219,7 +219,10 @@ TEST(SharedState, RefreshThroughTheDoorWhileHostCalls) {
     FakeHostLink host;
     std::thread ui([&] {
         RefreshState refresh;
-        for (int pass = 0; !done.load() || pass < 10; ++pass, ++passes) {
+        // The last pass starts after the host's last call, so it is the one
+        // that leaves the check armed.
+        for (int pass = 0;; ++pass) {
+            const bool hostDone = done.load();
             host.call = kStations[pass % 9].call;
             host.dialHz = 3.5e6 + 3.5e6 * (pass % 4);  // 80, 40, 20 m and off the bands
             RunRefreshPass(plugin.Shared(), refresh, host);
@@ -227,6 +230,7 @@ TEST(SharedState, RefreshThroughTheDoorWhileHostCalls) {
             const MultiplierView mults = TakeMultiplierView(plugin.Shared(), refresh);
             for (const std::vector<std::string>& row : table.rows) EXPECT_GE(row.size(), 4u);
             EXPECT_TRUE(std::is_sorted(mults.entries.begin(), mults.entries.end()));
+            if (++passes >= 10 && hostDone) break;
         }
     });
     std::vector<std::string> hostFaults;
