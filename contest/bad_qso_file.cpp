@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -74,15 +75,29 @@ bool Exists(const std::string& fileName) {
     return !fileName.empty() && stat(fileName.c_str(), &info) == 0;
 }
 
-bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
-    lines.clear();
+namespace {
+
+// The worked call as a whole field of a line.
+std::string CallField(const std::string& call) { return "  " + BlankLineBreaks(call) + "  "; }
+
+bool LineReports(const std::string& line, const std::string& field, const std::string& marker) {
+    return line.find(marker) != std::string::npos && line.find(field) != std::string::npos;
+}
+
+// The whole file; false when it cannot be read.
+bool ReadText(const std::string& fileName, std::string& content) {
+    content.clear();
     CFile file = OpenCFile(fileName, "rb");
     if (!file) return false;
-    std::string content;
     char buffer[65536];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         content.append(buffer, got);
+    return true;
+}
+
+std::vector<std::string> SplitLines(const std::string& content) {
+    std::vector<std::string> lines;
     size_t start = 0;
     while (start < content.size()) {
         size_t end = content.find('\n', start);
@@ -92,7 +107,50 @@ bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
         lines.push_back(content.substr(start, end - start));
         start = next;
     }
+    return lines;
+}
+
+// Whether dropping the QSO's lines would write `content` back unchanged:
+// the rewritten header on top, every line ended by CR LF, and no line that
+// reports the QSO.  Most removals find nothing to drop in a file already
+// rewritten once, and then cost a read instead of a read and a write.
+bool RewriteKeeps(const std::string& content, const std::string& field, const std::string& marker) {
+    const std::string header = std::string(kRewrittenHeader) + "\r\n";
+    if (content.compare(0, header.size(), header) != 0 || content.back() != '\n') return false;
+    for (size_t at = content.find('\n'); at != std::string::npos; at = content.find('\n', at + 1))
+        if (content[at - 1] != '\r') return false;
+    for (size_t at = content.find(field, header.size()); at != std::string::npos;
+         at = content.find(field, at + 1)) {
+        const size_t begin = content.rfind('\n', at) + 1;
+        const size_t marked = content.find(marker, begin);
+        if (marked != std::string::npos && marked < content.find('\n', at)) return false;
+    }
     return true;
+}
+
+}  // namespace
+
+bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
+    std::string content;
+    const bool read = ReadText(fileName, content);
+    lines = SplitLines(content);
+    return read;
+}
+
+void DropReports(const std::string& fileName, const std::string& call, const std::string& marker) {
+    std::string content;
+    // A file that is there but cannot be read (another program holds it)
+    // keeps its lines: a rewrite would leave the header alone.
+    if (!ReadText(fileName, content) && Exists(fileName)) return;
+    const std::string field = CallField(call);
+    if (RewriteKeeps(content, field, marker)) return;
+    std::vector<std::string> lines = SplitLines(content);
+    if (!lines.empty()) lines.erase(lines.begin());  // the header
+    lines.erase(
+        std::remove_if(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return LineReports(line, field, marker); }),
+        lines.end());
+    Rewrite(fileName, kRewrittenHeader, lines);
 }
 
 int CountLines(const std::string& fileName) {
@@ -114,8 +172,7 @@ int CountLines(const std::string& fileName) {
 }
 
 bool ReportsQso(const std::string& line, const std::string& call, const std::string& marker) {
-    return line.find(marker) != std::string::npos &&
-           line.find("  " + BlankLineBreaks(call) + "  ") != std::string::npos;
+    return LineReports(line, CallField(call), marker);
 }
 
 }  // namespace BadQso

@@ -47,6 +47,10 @@ bool Rewrite(const std::string& fileName, const std::string& header,
 bool Exists(const std::string& fileName);
 // The lines without their line ends; false when the file cannot be read.
 bool ReadLines(const std::string& fileName, std::vector<std::string>& lines);
+// Removes the lines that report a QSO with this call in the minute of
+// `marker` (" HHMM ") and puts the rewritten header on top.  A file that
+// cannot be read but exists is left alone; a missing one is created.
+void DropReports(const std::string& fileName, const std::string& call, const std::string& marker);
 // Lines in the file, a last line without line end included; 0 when unreadable.
 int CountLines(const std::string& fileName);
 

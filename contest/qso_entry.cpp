@@ -95,28 +95,6 @@ int AddQso(ContestData& data, const QsoArgs& qso) {
     return 1;
 }
 
-namespace {
-
-void DropReportedLines(const ContestData& data, const QsoArgs& qso) {
-    const std::string marker = " " + qso.time.Format("%H%M") + " ";
-    std::vector<std::string> lines;
-    if (!BadQso::ReadLines(data.g_badQsoFile, lines)) {
-        // A file that is there but cannot be read (another program holds it)
-        // keeps its lines: a rewrite would leave the header alone.
-        if (BadQso::Exists(data.g_badQsoFile)) return;
-    } else if (!lines.empty()) {
-        lines.erase(lines.begin());  // the header
-    }
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [&](const std::string& line) {
-                                   return BadQso::ReportsQso(line, qso.call, marker);
-                               }),
-                lines.end());
-    BadQso::Rewrite(data.g_badQsoFile, BadQso::kRewrittenHeader, lines);
-}
-
-}  // namespace
-
 Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
     Removal removal;
     if (const LogStore::Id* id = data.g_log.FindQso(qso.call, qso.band, qso.mode, qso.time)) {
@@ -127,7 +105,7 @@ Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
         removal.spanishStation = IsSpanishCountry(qso.country);
         data.g_log.RemoveAt(found);
     }
-    DropReportedLines(data, qso);
+    BadQso::DropReports(data.g_badQsoFile, qso.call, " " + qso.time.Format("%H%M") + " ");
     if (data.g_log.IsEmpty()) {
         data.g_workedBands.clear();
         data.EmptyAll();

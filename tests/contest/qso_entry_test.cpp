@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -432,6 +433,38 @@ TEST(RemoveData, HeaderOnlyFileGetsRewrittenHeader) {
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.RemoveData(Qso("DL1A"));
     EXPECT_EQ(rig.BadQsoContent(), "KOLVEX TEST UBN file  \r\n");
+}
+
+// A file edited elsewhere comes back in the one shape a removal writes; one
+// already in that shape with nothing to drop is not written at all (its time
+// stays), which spares a rewrite of the whole file at most removals.
+TEST(RemoveData, FileComesBackInTheRewrittenShapeAndOneAlreadySoIsNotWritten) {
+    const std::string gone = "QSO: 1405  DL1A  599", kept = "QSO: 1405  DL2B  599";
+    const std::string otherMinute = "QSO: 1406  DL1A  599";
+    struct FileCase {
+        const char* name;
+        std::string before, after;
+    } cases[] = {
+        {"kept_as_it_is", FileOf(kRewritten, {kept, otherMinute}), ""},
+        {"header_only", FileOf(kRewritten, {}), ""},
+        {"carriage_return_inside", FileOf(kRewritten, {kept + "\r", "a\rb"}), ""},
+        {"line_dropped", FileOf(kRewritten, {kept, gone}), FileOf(kRewritten, {kept})},
+        {"created_header", FileOf(kCreated, {kept}), FileOf(kRewritten, {kept})},
+        {"bare_line_feed", kRewritten + "\r\n" + kept + "\n", FileOf(kRewritten, {kept})},
+        {"no_last_line_end", kRewritten + "\r\n" + kept, FileOf(kRewritten, {kept})},
+        {"empty", "", FileOf(kRewritten, {})},
+    };
+    for (const FileCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        PluginRig rig;
+        rig.Reset();
+        TempFolder::Write(kBadQsoFile, c.before);
+        const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+        std::filesystem::last_write_time(kBadQsoFile, written);
+        rig.plugin.RemoveData(Qso("DL1A"));
+        EXPECT_EQ(rig.BadQsoContent(), c.after.empty() ? c.before : c.after);
+        EXPECT_EQ(std::filesystem::last_write_time(kBadQsoFile) == written, c.after.empty());
+    }
 }
 
 TEST(RemoveData, MissingFileIsRecreatedWithHeaderOnly) {
