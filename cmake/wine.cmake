@@ -37,15 +37,20 @@ add_test(NAME stats_dll_xp_imports
     ${MINGW_OBJDUMP} ${STATS_WIN32_BIN}/Stats.dll
     ${CMAKE_SOURCE_DIR}/tests/plugin/xp_imports.txt)
 
-# Two Wine sessions, each with its own prefix, X display and wineserver.
+# Three Wine sessions, each with its own prefix, X display and wineserver.
 # The tests of a session run one at a time (they share its screen and its
-# windows); the two sessions run side by side under ctest -j2.  The long
-# runs of the stand-in host (the load run, 100 unloads, the live run) and
-# two short programs take the second, so that both take about as long
-# (about 240 s each on two cores).
-set(WINE_SESSION_TESTS_2 stand_in_host_load_wine_test unload_cycles_wine_test
-  stand_in_host_live_wine_test live_windows_win_test advanced_button_win_test)
-foreach(session wine wine-2)
+# windows); the sessions run side by side under ctest -j3.  The Wine tests
+# mostly wait (for windows, timers, the host's pace), so three fit on two
+# cores.  The long runs are spread by their measured times, so that each
+# session takes about two minutes: the second has the unloads, the live run
+# and two short programs; the third the stress run, the automation test and
+# one short program; the first the rest, with the bad-answers test and the
+# load run.
+set(WINE_SESSION_TESTS_2 unload_cycles_wine_test stand_in_host_live_wine_test
+  live_windows_win_test advanced_button_win_test)
+set(WINE_SESSION_TESTS_3 stress_win_test stand_in_host_automation_wine_test
+  window_thread_win_test)
+foreach(session wine wine-2 wine-3)
   add_test(NAME ${session}_session_start
     COMMAND bash ${WINE_SESSION} start ${CMAKE_BINARY_DIR}/${session})
   add_test(NAME ${session}_session_stop
@@ -59,6 +64,8 @@ endforeach()
 function(wine_session_of name)
   if(name IN_LIST WINE_SESSION_TESTS_2)
     set(session wine-2)
+  elseif(name IN_LIST WINE_SESSION_TESTS_3)
+    set(session wine-3)
   else()
     set(session wine)
   endif()

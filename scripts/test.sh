@@ -5,9 +5,10 @@
 #  2. the host-calls fuzzer for a bounded time (60 s, or FUZZ_SECONDS), in
 #     the background while the main build compiles: it needs one core;
 #  3. the main build (which cross-builds Stats.dll and the Windows tests
-#     into build/win32) with the rest of the tests in one ctest run, two at
-#     a time (the Windows tests in two Wine sessions of their own).  The
-#     native unit tests ran in step 1, so this build leaves them out.
+#     into build/win32) with the rest of the tests in one ctest run: the
+#     Windows tests in three Wine sessions side by side, one test at a time
+#     in each, and the native checks beside them.  The native unit tests ran
+#     in step 1, so this build leaves them out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,4 +39,4 @@ fi
 
 echo "== Native and Wine tests"
 cd build
-ctest --output-on-failure -j2
+ctest --output-on-failure -j4
