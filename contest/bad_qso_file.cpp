@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "contest/c_file.h"
@@ -119,11 +120,14 @@ bool RewriteKeeps(const std::string& content, const std::string& field, const st
     if (content.compare(0, header.size(), header) != 0 || content.back() != '\n') return false;
     for (size_t at = content.find('\n'); at != std::string::npos; at = content.find('\n', at + 1))
         if (content[at - 1] != '\r') return false;
-    for (size_t at = content.find(field, header.size()); at != std::string::npos;
-         at = content.find(field, at + 1)) {
-        const size_t begin = content.rfind('\n', at) + 1;
-        const size_t marked = content.find(marker, begin);
-        if (marked != std::string::npos && marked < content.find('\n', at)) return false;
+    // Each line that holds the call as a field is searched for the minute,
+    // within that line only (the content ends with a line end).
+    const std::string_view text(content);
+    size_t at = text.find(field, header.size());
+    while (at != std::string_view::npos) {
+        const size_t begin = text.rfind('\n', at) + 1, end = text.find('\n', at);
+        if (text.substr(begin, end - begin).find(marker) != std::string_view::npos) return false;
+        at = text.find(field, end);
     }
     return true;
 }
