@@ -5,7 +5,7 @@
 # emptied log gives the empty log's result and that its heap shrinks back;
 # here the exit code, the figures and the bad-QSO file left are checked.
 #   stand_in_host_load_wine_test.sh WINE_SESSION STATE BIN_DIR [COUNT]
-# COUNT defaults to 100000 (about 45 s under Wine on two cores).  Runs in
+# COUNT defaults to 100000 (about 35 s under Wine on two cores).  Runs in
 # the current folder, which it empties first.
 set -uo pipefail
 session=$1 state=$2 bin=$3 count=${4:-100000}
