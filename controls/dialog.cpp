@@ -71,6 +71,12 @@ bool ModelessDialog::Create(HWND owner) {
     return window != nullptr;
 }
 
+bool ModelessDialog::Open() {
+    if (!Create(nullptr)) return false;
+    ShowWindow(Window(), SW_SHOW);
+    return true;
+}
+
 void ModelessDialog::Destroy() {
     if (Window() != nullptr) DestroyWindow(Window());
 }

@@ -50,11 +50,15 @@ class ModalDialog : public Dialog {
 };
 
 // Lives in the message loop of the thread that created it until Destroy.
+// Its owner destroys it: by the time this destructor runs, the derived
+// class's OnDestroyed (registry entries and the like) no longer can.
 class ModelessDialog : public Dialog {
   public:
     using Dialog::Dialog;
-    ~ModelessDialog() override { Destroy(); }
+    ~ModelessDialog() override { Destroy(); }  // a last resort only
     bool Create(HWND owner);
+    // Creates it without an owner and shows it; false when it could not be made.
+    bool Open();
     void Destroy();
 
   protected:

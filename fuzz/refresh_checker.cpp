@@ -20,7 +20,6 @@ void CheckSame(const refmodel::Outcome& got, const refmodel::Outcome& want) {
     FUZZ_CHECK(got.provinces == want.provinces);
     FUZZ_CHECK(got.callAreaTitle == want.callAreaTitle);
     FUZZ_CHECK(got.callAreas == want.callAreas);
-    FUZZ_CHECK(got.repaint == want.repaint);
     FUZZ_CHECK(got.memory.call == want.memory.call);
     FUZZ_CHECK(SameHz(got.memory.lastDialHz, want.memory.lastDialHz));
     FUZZ_CHECK(got.memory.currentBand == want.memory.currentBand);

@@ -51,7 +51,6 @@ refmodel::Outcome RefreshDriver::Run(SharedState& shared, const refmodel::HostSc
     out.provinces = view.provinces;
     out.callAreaTitle = view.callAreaTitle;
     out.callAreas = view.callAreas;
-    out.repaint = view.repaint;
     out.memory = {m_refresh.currentCall, m_refresh.lastDialHz, m_refresh.currentBand,
                   m_refresh.shownBand};
     const TableView table = TakeTableView(shared, m_refresh);

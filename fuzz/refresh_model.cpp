@@ -52,7 +52,6 @@ void ShowBand(const StateInputs& state, int band, Memory& memory, Outcome& out) 
          {&lists.g_bandAreasK, &lists.g_bandAreasVE, &lists.g_bandAreasJA, &lists.g_bandAreasVK}) {
         out.callAreas.insert(out.callAreas.end(), (*areas)[row].begin(), (*areas)[row].end());
     }
-    out.repaint = true;
     memory.currentBand = band;
     memory.shownBand = band;
 }

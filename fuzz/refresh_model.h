@@ -55,7 +55,6 @@ struct Outcome {
     std::vector<std::string> provinces;
     std::string callAreaTitle;
     std::vector<std::string> callAreas;
-    bool repaint = false;
     BandRowList rows;
     Memory memory;
     int pending = 1;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "contest/contest_rules.h"
+#include "windows/prev_qso_rows.h"
 
 int BandOfDial(double hz) {
     static constexpr double kWholeMHz[kWindowBands] = {1, 3, 7, 14, 21, 28};
@@ -58,7 +59,6 @@ void ShowBand(SharedView& shared, RefreshState& refresh, int band, RefreshView& 
     view.provinceTitle = ProvinceTitle(captions, label, view.provinces.size());
     view.callAreaTitle = CallAreaTitle(label);
     refresh.shownBand = band;
-    view.repaint = true;
 }
 
 }  // namespace

@@ -5,11 +5,9 @@
 // windows are open.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "windows/prev_qso_rows.h"
 #include "windows/refresh_views.h"
 #include "windows/shared_view.h"
 #include "windows/window_titles.h"
@@ -51,7 +49,6 @@ struct RefreshView {
     std::vector<std::string> provinces;  // to mark, in list order
     std::string callAreaTitle;
     std::vector<std::string> callAreas;  // K, VE, JA, VK lists in that order
-    bool repaint = false;                // the multiplier list and the table repaint
 };
 
 // One pass.  Reads and writes the shared state only through `shared`,

@@ -42,10 +42,10 @@ void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
             UpdateWindowTextUtf8(map.window->Window(), map.title);
             map.window->ShowWorked(map.worked, view.resetMaps);
         }
-        if (view.repaint && multiplier != nullptr) multiplier->Repaint();
+        if (multiplier != nullptr) multiplier->Repaint();
     }
     // The table shows the rows as soon as they change, band or not.
-    if ((view.repaint || view.rowsUpdated) && prevQso != nullptr) prevQso->Repaint();
+    if (view.rowsUpdated && prevQso != nullptr) prevQso->Repaint();
 }
 
 void InfoRefresher::ResetMaps(InfoWindowSet& windows, WPARAM maps) {

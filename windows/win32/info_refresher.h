@@ -20,7 +20,6 @@ class InfoRefresher {
         : m_shared(shared), m_host(closing), m_state(state) {}
 
     HostAutomation& Host() { return m_host; }
-    const RefreshState& State() const { return m_state; }
 
     // One refresh: `openDue` opens the windows whose boxes are set, then a
     // pass runs and its view goes to `windows`.  A host call lets COM

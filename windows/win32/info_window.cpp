@@ -27,12 +27,6 @@ InfoWindow::InfoWindow(int templateId, Settings& settings, PositionKeys keys, bo
       m_onTop(onTop),
       m_registryEntry(registryEntry) {}
 
-bool InfoWindow::Open() {
-    if (!Create(nullptr)) return false;
-    ShowWindow(Window(), SW_SHOW);
-    return true;
-}
-
 bool InfoWindow::OnInit() {
     m_registryEntry = Window();
     m_position.Restore(Window());

@@ -18,9 +18,6 @@ class InfoWindow : public ModelessDialog {
     InfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
                std::atomic<HWND>& registryEntry);
 
-    // Creates the window and shows it; false when it could not be created.
-    bool Open();
-
   protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;

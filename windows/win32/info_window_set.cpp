@@ -1,6 +1,7 @@
 #include "windows/win32/info_window_set.h"
 
 bool InfoWindowSet::Open(InfoKind kind, bool onTop) {
+    Close(kind);  // a window of this kind still open goes first, with its registry entry
     const InfoSlot& slot = kInfoSlots[kind];
     InfoContext context = m_context;
     context.onTop = onTop;

@@ -27,9 +27,6 @@ class MapWindow : public InfoWindow {
     // when `fromScratch`; each cell that changes is repainted once.
     void ShowWorked(const std::vector<std::string>& codes, bool fromScratch);
 
-    bool IsWorked(size_t cell) const { return m_worked[cell] != 0; }
-    size_t CellCount() const { return m_cellSpecs.size(); }
-
   protected:
     void OnInitWindow() override;
     bool OnControlColor(HDC dc, INT_PTR& brush) override;

@@ -6,7 +6,6 @@ POINT PositionKeeper::Load() {
     const int x = m_settings.ReadInt(m_keys.x);
     const int y = m_settings.ReadInt(m_keys.y);
     m_written = {x != 0 ? x : m_keys.defaultX, y != 0 ? y : m_keys.defaultY};
-    m_placed = m_written;
     return m_written;
 }
 

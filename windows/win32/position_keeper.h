@@ -18,8 +18,6 @@ class PositionKeeper {
   public:
     PositionKeeper(Settings& settings, PositionKeys keys) : m_settings(settings), m_keys(keys) {}
 
-    // Reads the stored position and remembers it as the last one written.
-    POINT Load();
     // Moves the window to the stored position, keeping its size and z-order.
     // A stored position that would put the title bar on no screen (a
     // monitor that is gone, a corrupt key) gives the default position
@@ -31,6 +29,8 @@ class PositionKeeper {
     void Save(HWND window);
 
   private:
+    // Reads the stored position and remembers it as the last one written.
+    POINT Load();
     POINT Reachable(HWND window, POINT at) const;
 
     Settings& m_settings;

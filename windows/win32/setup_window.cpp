@@ -15,13 +15,7 @@ Setup::Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh
       m_settings(settings),
       m_refresher(shared, refresh, closing),
       m_position(settings, PositionKeys{"setup_x", "setup_y", 10, 400}),
-      m_windows(InfoContext{settings, false, registry, shared, m_refresher.State()}) {}
-
-bool Setup::Open() {
-    if (!Create(nullptr)) return false;
-    ShowWindow(Window(), SW_SHOW);
-    return true;
-}
+      m_windows(InfoContext{settings, false, registry, shared, refresh}) {}
 
 void Setup::Close() {
     m_windows.CloseAll(kCloseAllOrder);

@@ -19,9 +19,8 @@ class Setup : public ModelessDialog {
     // `closing`: set once the host thread waits for this thread to end.
     Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh, Settings& settings,
           const std::atomic<bool>& closing);
+    ~Setup() override { Close(); }  // a no-op once the thread has closed it
 
-    // Creates and shows the window; false when it could not be made.
-    bool Open();
     // Closes the information windows and the Setup window, then gives up
     // the host's object while the host can still answer: at an unload the
     // host thread waits in DllMain in a wait that serves COM.  Left to the

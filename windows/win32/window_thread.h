@@ -42,10 +42,6 @@ class WindowThread {
     bool PostMapReset(WPARAM maps);
 
     WindowRegistry& Registry() { return m_registry; }
-    // Set from the start of CloseAllWindows until the next start.
-    const std::atomic<bool>& Closing() const { return m_closing; }
-    SharedView& Shared() { return m_shared; }
-    Settings& GetSettings() { return m_settings; }
 
   private:
     static DWORD WINAPI ThreadStart(void* self);
