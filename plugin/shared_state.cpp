@@ -2,12 +2,6 @@
 
 #include "windows/prev_qso_rows.h"
 
-bool SharedState::IsFree() {
-    if (!m_lock.try_lock()) return false;
-    m_lock.unlock();
-    return true;
-}
-
 Captions SharedState::CaptionsLocked() const {
     return Captions{m_state.g_contestYear, m_state.g_russianCaptions != 0};
 }

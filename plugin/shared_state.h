@@ -34,9 +34,6 @@ class SharedState : public SharedView {
     SharedState& operator=(const SharedState&) = delete;
 
     Locked Lock() { return Locked(m_lock, m_state); }
-    // True when no thread holds the lock (tests watch the window thread's
-    // host calls with it).
-    bool IsFree();
 
     Captions TakeCaptions() override;
     std::string TakeHostVersion() override;

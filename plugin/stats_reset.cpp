@@ -89,9 +89,7 @@ int StatsPlugin::ResetStats(const ResetArgs& args) {
     // The header dialog and the window thread's start run without the lock:
     // the window thread may need it meanwhile.
     if (args.exportRequest != 0) {
-        StoredHeader stored = ReadStoredHeader(m_settings, args.ownCall);
-        if (cabrillo.EditHeader(stored, m_env, args.ownCall, args.start, args.end) != 0)
-            WriteStoredHeader(m_settings, stored);
+        EditStoredHeader(m_settings, cabrillo, m_env, args.ownCall, args.start, args.end);
         m_settings.WriteFlag("Start", true);
     }
     if (m_settings.ReadInt("Start") != 0) {

@@ -22,3 +22,12 @@ void WriteStoredHeader(Settings& settings, const StoredHeader& stored) {
     settings.WriteText("Club", stored.club);
     settings.WriteText("SoapBox", stored.soapbox);
 }
+
+int EditStoredHeader(Settings& settings, CCabrilloLog& log, HeaderEditor& editor,
+                     const std::string& callsign, const COleDateTime& start,
+                     const COleDateTime& end) {
+    StoredHeader stored = ReadStoredHeader(settings, callsign);
+    const int confirmed = log.EditHeader(stored, editor, callsign, start, end);
+    if (confirmed != 0) WriteStoredHeader(settings, stored);
+    return confirmed;
+}

@@ -10,3 +10,8 @@
 StoredHeader ReadStoredHeader(Settings& settings, const std::string& callsign);
 // Writes the eight keys a confirmed header changes, in the order the file keeps.
 void WriteStoredHeader(Settings& settings, const StoredHeader& stored);
+// Shows `log`'s header dialog made from the stored fields, and writes them
+// back only when the operator confirms it; 1 then, else 0.
+int EditStoredHeader(Settings& settings, CCabrilloLog& log, HeaderEditor& editor,
+                     const std::string& callsign, const COleDateTime& start,
+                     const COleDateTime& end);

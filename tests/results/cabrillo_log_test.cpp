@@ -51,10 +51,7 @@ class CabrilloHeaderEdit : public testing::Test {
     CCabrilloLog log;
 
     int Edit(const std::string& callsign) {
-        StoredHeader stored = ReadStoredHeader(settings, callsign);
-        const int confirmed = log.EditHeader(stored, env, callsign, QsoTime(), QsoTime(16));
-        if (confirmed != 0) WriteStoredHeader(settings, stored);
-        return confirmed;
+        return EditStoredHeader(settings, log, env, callsign, QsoTime(), QsoTime(16));
     }
     std::string Written() {
         log.WriteLog(110, "3.1.1");
