@@ -39,16 +39,6 @@ double NowMs() {
     return static_cast<double>(t.QuadPart) / perMs;
 }
 
-// Handles whatever is queued: the window thread's calls to the host arrive
-// as messages, and so does the answer to the WM_NULL below.
-void PumpQueued() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 BOOL CALLBACK AddChild(HWND child, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
     return TRUE;
@@ -112,7 +102,9 @@ Timing TimeKeystroke(Rig& rig, const host::CallCheck& check) {
         // Gives the processor to the plug-in's thread on a busy machine,
         // back at once when a message comes, after 1 ms at most otherwise.
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-        PumpQueued();
+        // The window thread's calls to the host arrive as messages, and so
+        // does the answer to the WM_NULL below.
+        host::PumpMessagesFor(0);
         if (!asked) {
             if (!TitleNames(rig.prevQso, call)) continue;
             timing.title = NowMs() - start;

@@ -15,6 +15,7 @@
 #include "bench/ratio_reporter.h"
 #include "contest/contest_rules.h"
 #include "tests/support/fake_environment.h"
+#include "tests/support/reference_scan.h"
 #include "tests/windows/fake_host_link.h"
 #include "windows/info_refresh.h"
 
@@ -57,33 +58,13 @@ Loaded& LogOf(const benchmark::State& state) {
     return LogOf(static_cast<std::size_t>(state.range(0)));
 }
 
-}  // namespace
-
-namespace reference {
-
-// Steps 5 and 7 as they read: clear the rows, then every record of the log,
-// in store order, overwrites the row of each band label it matches.
-void FillPrevQsoRows(SharedState& shared, const std::string& call) {
+// The reference rows: cleared, then every record of the log in store order
+// overwrites the row of each band label it matches; under the lock, as the
+// pass takes it.
+void ReferenceRows(SharedState& shared, const std::string& call) {
     const SharedState::Locked locked = shared.Lock();
-    PluginState& state = *locked;
-    for (std::vector<std::string>& row : state.g_prevQsoRows) {
-        for (std::size_t cell = 1; cell < row.size(); ++cell) row[cell] = "   -";
-    }
-    if (call.empty()) return;
-    for (const CInfo& q : state.g_log) {
-        for (std::size_t r = 0; r < kWindowBands; ++r) {
-            if (q.m_band != kBandLabels[r] || q.m_call != call) continue;
-            std::vector<std::string>& row = state.g_prevQsoRows[r];
-            row[1] = q.m_mode;
-            row[2] = q.m_time.Format("%H:%M");
-            row[3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;
-        }
-    }
+    reference::FillPrevQsoRows(locked->g_log, call, locked->g_prevQsoRows);
 }
-
-}  // namespace reference
-
-namespace {
 
 // One whole pass: typed call, rows, dial on 20 m, titles and map lists.
 void RefreshPass(benchmark::State& state) {
@@ -108,7 +89,7 @@ void RefreshPass_ref(benchmark::State& state) {
     host.call.clear();
     std::size_t i = 0;
     for (auto _ : state) {
-        reference::FillPrevQsoRows(s, l.calls[i++ % kCalls]);
+        ReferenceRows(s, l.calls[i++ % kCalls]);
         benchmark::DoNotOptimize(RunRefreshPass(s, refresh, host));
     }
 }
@@ -126,7 +107,7 @@ void PrevQsoRows_ref(benchmark::State& state) {
     SharedState& s = l.plugin.Shared();
     std::size_t i = 0;
     for (auto _ : state) {
-        reference::FillPrevQsoRows(s, l.calls[i++ % kCalls]);
+        ReferenceRows(s, l.calls[i++ % kCalls]);
         benchmark::DoNotOptimize(l.plugin.State().g_prevQsoRows.data());
     }
 }

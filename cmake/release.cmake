@@ -3,4 +3,4 @@
 # Included by the top CMakeLists.txt after cmake/wine.cmake.
 add_test(NAME stats_dll_reproducible
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/plugin/check_dll_reproducible.sh
-    ${STATS_WIN32_BIN}/Stats.dll ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+    ${MINGW_OBJDUMP} ${STATS_WIN32_BIN}/Stats.dll ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})

@@ -86,8 +86,11 @@ CALL_FAILS, CALL_WRONG_TYPE, DIAL_WRONG_TYPE, MACRO_FAILS = 0x01, 0x21, 0x09, 0x
 
 
 def refresh(call=0, dial=ON_20M, how=0x41, answer=0x0a):
-    """A pass: connected, the call and dial read, the macro sent unless told otherwise."""
-    return bytes([REFRESH, how, call, answer]) + bytes(dial)
+    """A pass: connected, the call and dial read, the macro sent unless told otherwise.
+    `call` is the pick byte, or the bytes of a call read as a text (a pick of 144 or more
+    and the text's own bytes)."""
+    call = call if isinstance(call, bytes) else bytes([call])
+    return bytes([REFRESH, how]) + call + bytes([answer]) + bytes(dial)
 
 CORPUS = {
     "contest_mix": reset() + add("K1ABC", "20m", "K", "K1", "001") +
@@ -152,7 +155,7 @@ CORPUS = {
     refresh(NON_ASCII, NAN) + refresh(WITH_NUL, INF) + refresh(0, ZERO) +
     refresh(0, how=CALL_FAILS) + refresh(0, how=CALL_WRONG_TYPE) +
     refresh(0, answer=DIAL_WRONG_TYPE) + refresh(0, ON_40M, answer=MACRO_FAILS) +
-    refresh(255, ON_20M) + long_text(300, b"K1") + refresh(0),
+    refresh(bytes([255]) + long_text(300, b"K1"), ON_20M) + refresh(0),
     "refresh_around_removal": bytes([WINDOWS, 7]) + reset("EA") +
     add("EA8XYZ", "15m", "EA8", "EA8", "B") + add("VE3ABC", "15m", "VE", "VE3", "001") +
     check("VE3ABC", "15m", "VE", "VE3") + RESULT_CALL + refresh(1, (16, 4, 1)) +

@@ -226,10 +226,11 @@ TEST(SharedState, RefreshThroughTheDoorWhileHostCalls) {
             host.call = kStations[pass % 9].call;
             host.dialHz = 3.5e6 + 3.5e6 * (pass % 4);  // 80, 40, 20 m and off the bands
             RunRefreshPass(plugin.Shared(), refresh, host);
-            const TableView table = TakeTableView(plugin.Shared(), refresh);
+            TakeTableView(plugin.Shared(), refresh);
+            // A band counts each multiplier once, whatever the host did meanwhile.
             const MultiplierView mults = TakeMultiplierView(plugin.Shared(), refresh);
-            for (const std::vector<std::string>& row : table.rows) EXPECT_GE(row.size(), 4u);
-            EXPECT_TRUE(std::is_sorted(mults.entries.begin(), mults.entries.end()));
+            EXPECT_EQ(std::adjacent_find(mults.entries.begin(), mults.entries.end()),
+                      mults.entries.end());
             if (++passes >= 10 && hostDone) break;
         }
     });

@@ -64,7 +64,7 @@ std::vector<HWND> PluginWindows(bool visibleOnly);
 std::vector<HWND> PluginWindowsWith(int controlId);
 
 // Handles this thread's messages until `done` holds or `ms` have passed.
-bool PumpUntil(const std::function<bool()>& done, unsigned ms);
+bool PumpUntil(const std::function<bool()>& done, unsigned ms = 10000);
 
 // GDI and USER marks (see live_objects_win.h) and the bytes in busy blocks
 // of every heap of the process.

@@ -120,20 +120,4 @@ int FindQso(const Log& log, const QsoArgs& qso) {
     return -1;
 }
 
-void FillPrevQsoRows(const Log& log, const std::string& call, BandRowList& rows) {
-    for (std::vector<std::string>& row : rows) {
-        if (row.size() < 5) row.resize(5);
-        for (size_t cell = 1; cell < 5; ++cell) row[cell] = "   -";
-    }
-    if (call.empty()) return;
-    for (const CInfo& q : log) {
-        for (size_t r = 0; r < rows.size(); ++r) {
-            if (q.m_call != call || q.m_band != kBandTexts[r]) continue;
-            rows[r][1] = q.m_mode;
-            rows[r][2] = q.m_time.Format("%H:%M");
-            rows[r][3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;
-        }
-    }
-}
-
 }  // namespace reference

@@ -9,6 +9,7 @@
 
 #include "contest/band_rows.h"
 #include "contest/call_checks.h"
+#include "contest/contest_rules.h"
 #include "contest/info.h"
 #include "contest/qso_entry.h"
 #include "results/score.h"
@@ -33,7 +34,23 @@ int FindQso(const Log& log, const QsoArgs& qso);
 // kept): cells 1 to 4 become "   -", then, unless the call is empty, every
 // record in store order whose call and band label ("160m" .. "10m") match
 // exactly overwrites its row with mode, time and province or exchange.
-void FillPrevQsoRows(const Log& log, const std::string& call, BandRowList& rows);
+// `log`: any range of records in store order (a Log, or a LogStore).
+template <typename Records>
+void FillPrevQsoRows(const Records& log, const std::string& call, BandRowList& rows) {
+    for (std::vector<std::string>& row : rows) {
+        if (row.size() < 5) row.resize(5);
+        for (size_t cell = 1; cell < 5; ++cell) row[cell] = "   -";
+    }
+    if (call.empty()) return;
+    for (const CInfo& q : log) {
+        for (size_t r = 0; r < rows.size(); ++r) {
+            if (q.m_call != call || q.m_band != kBandTexts[r]) continue;
+            rows[r][1] = q.m_mode;
+            rows[r][2] = q.m_time.Format("%H:%M");
+            rows[r][3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;
+        }
+    }
+}
 
 // The figures of a result, one scan of the log per worked band; the
 // band-row lists of the reported bands are refilled in `lists`.

@@ -31,18 +31,9 @@ const COLORREF kYellow = RGB(255, 255, 0);  // a worked cell's caption
 
 bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; }
 
-// Pumps this thread's messages (the window thread's calls to the host
-// arrive as messages) until `done` holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, unsigned ms = 10000) {
-    for (unsigned waited = 0; waited < ms; waited += 20) {
-        if (done()) return true;
-        host::PumpMessagesFor(20);
-    }
-    return done();
-}
-
-// This process's visible top-level window whose title starts with `head`.
-HWND WindowTitled(const std::wstring& head) { return live_host::VisibleWindowTitled(head); }
+// The window thread's calls to the host arrive as messages: waits pump them.
+using live_host::PumpUntil;
+using live_host::VisibleWindowTitled;
 
 // What a window shows on the screen now.
 struct Shot {
@@ -111,7 +102,7 @@ void ExpectWorked(HWND map, int firstId, int lastId, const std::vector<int>& wor
 // Text pixels in each of the first `cells` entry places of the multiplier
 // list (40 by 15 pixels each, from x 5).
 std::vector<int> ListInk(int cells) {
-    HWND window = WindowTitled(L"KOLVEX-2017 EA100DX");
+    HWND window = VisibleWindowTitled(L"KOLVEX-2017 EA100DX");
     HWND list = window != nullptr ? GetDlgItem(window, IDC_MULT_LIST) : nullptr;
     if (list == nullptr) return {};
     Shot shot(window);
@@ -215,9 +206,9 @@ TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindo
     ASSERT_NE(StatsDll::Get().module, nullptr);
     ASSERT_TRUE(s_service->Object() != nullptr);
     ResetStatistics();
-    ASSERT_TRUE(
-        PumpUntil([] { return WindowTitled(L"KOLVEX-2017 Previous QSO") != nullptr; }, 30000));
-    HWND setup = WindowTitled(L"Setup KOLVEX-2017");
+    ASSERT_TRUE(PumpUntil(
+        [] { return VisibleWindowTitled(L"KOLVEX-2017 Previous QSO") != nullptr; }, 30000));
+    HWND setup = VisibleWindowTitled(L"Setup KOLVEX-2017");
     ASSERT_NE(setup, nullptr);
     RECT place;
     GetWindowRect(setup, &place);
@@ -229,7 +220,7 @@ TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindo
     // The first refresh (no call typed, dial on 20 m) titles them all.
     for (const wchar_t* title : {L"EA Prov - worked on 20m 0 of 52", L" Call_Area 20m",
                                  L"KOLVEX-2017 EA100DX worked on 20m"})
-        EXPECT_TRUE(PumpUntil([&] { return WindowTitled(title) != nullptr; })) << title;
+        EXPECT_TRUE(PumpUntil([&] { return VisibleWindowTitled(title) != nullptr; })) << title;
 }
 
 TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
@@ -273,28 +264,28 @@ TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
         const std::vector<int> ink = ListInk(6);
         return ink.size() == 6 && std::count(ink.begin(), ink.begin() + 5, 0) == 0 && ink[5] == 0;
     }));
-    HWND province = WindowTitled(L"EA Prov - worked on 20m 2 of 52");
+    HWND province = VisibleWindowTitled(L"EA Prov - worked on 20m 2 of 52");
     ASSERT_NE(province, nullptr);
     ExpectWorked(province, IDC_PROVINCE_FIRST, IDC_PROVINCE_HQ, {1044, IDC_PROVINCE_HQ});  // M
-    HWND area = WindowTitled(L" Call_Area 20m");
+    HWND area = VisibleWindowTitled(L" Call_Area 20m");
     ASSERT_NE(area, nullptr);
     ExpectWorked(area, IDC_AREA_FIRST, IDC_AREA_LAST, {IDC_AREA_K_FIRST, IDC_AREA_JA_FIRST + 8});
-    EXPECT_NE(WindowTitled(L"KOLVEX-2017 EA100DX worked on 20m"), nullptr);
+    EXPECT_NE(VisibleWindowTitled(L"KOLVEX-2017 EA100DX worked on 20m"), nullptr);
 
     Host().SetDialHz(7040000.0);
     Type("");
     Settle();
-    province = WindowTitled(L"EA Prov - worked on 40m 1 of 52");
+    province = VisibleWindowTitled(L"EA Prov - worked on 40m 1 of 52");
     ASSERT_NE(province, nullptr);
     ExpectWorked(province, IDC_PROVINCE_FIRST, IDC_PROVINCE_HQ, {1063});  // V
-    ExpectWorked(WindowTitled(L" Call_Area 40m"), IDC_AREA_FIRST, IDC_AREA_LAST, {});
+    ExpectWorked(VisibleWindowTitled(L" Call_Area 40m"), IDC_AREA_FIRST, IDC_AREA_LAST, {});
 
     // Removing the 40 m QSO resets the map; the next refresh marks what the
     // rebuilt lists still hold.
     EXPECT_EQ(Remove(fortyMetres), 1);
     StatsDll::Get().GetResult0(&out);
     Settle();
-    ExpectWorked(WindowTitled(L"EA Prov - worked on 40m 0 of 52"), IDC_PROVINCE_FIRST,
+    ExpectWorked(VisibleWindowTitled(L"EA Prov - worked on 40m 0 of 52"), IDC_PROVINCE_FIRST,
                  IDC_PROVINCE_HQ, {});
 
     // M and K1 worked on 40 m too: each band change starts the maps afresh,
@@ -315,10 +306,10 @@ TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
         Type("");
         Settle();
         const std::wstring band = forty ? L"40m" : L"20m";
-        ExpectWorked(WindowTitled(L"EA Prov - worked on " + band), IDC_PROVINCE_FIRST,
+        ExpectWorked(VisibleWindowTitled(L"EA Prov - worked on " + band), IDC_PROVINCE_FIRST,
                      IDC_PROVINCE_HQ,
                      forty ? std::vector<int>{1044} : std::vector<int>{1044, IDC_PROVINCE_HQ});
-        ExpectWorked(WindowTitled(L" Call_Area " + band), IDC_AREA_FIRST, IDC_AREA_LAST,
+        ExpectWorked(VisibleWindowTitled(L" Call_Area " + band), IDC_AREA_FIRST, IDC_AREA_LAST,
                      forty ? std::vector<int>{IDC_AREA_K_FIRST}
                            : std::vector<int>{IDC_AREA_K_FIRST, IDC_AREA_JA_FIRST + 8});
     }
@@ -336,7 +327,7 @@ TEST_F(LiveWindows, TypingACallRefreshesOncePerPassAndShowsItsEarlierQsos) {
     }
     Settle();
     EXPECT_EQ(Host().TypedCallReads() - before, 1);
-    HWND prev = WindowTitled(L"KOLVEX-2017 worked with EA4ZZA ");
+    HWND prev = VisibleWindowTitled(L"KOLVEX-2017 worked with EA4ZZA ");
     ASSERT_NE(prev, nullptr);
     // The table: the 20 m line highlighted (band index 3, line 4).
     HWND table = GetDlgItem(prev, IDC_PREV_TABLE);
@@ -347,12 +338,12 @@ TEST_F(LiveWindows, TypingACallRefreshesOncePerPassAndShowsItsEarlierQsos) {
     EXPECT_EQ(shot.At(table, 2, 4 * h + 12), RGB(198, 255, 255));
     EXPECT_EQ(shot.At(table, 2, 5 * h + 12), RGB(255, 255, 198));
     // The multiplier window keeps the band of the last pass with no call.
-    EXPECT_NE(WindowTitled(L"KOLVEX-2017 EA100DX worked on 40m"), nullptr);
+    EXPECT_NE(VisibleWindowTitled(L"KOLVEX-2017 EA100DX worked on 40m"), nullptr);
 
     // A call of one or two characters changes nothing.
     Type("EA");
     Settle();
-    EXPECT_NE(WindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
+    EXPECT_NE(VisibleWindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
 }
 
 TEST_F(LiveWindows, TheDialMovingMoreThan300HzSendsSp1) {
@@ -374,16 +365,16 @@ TEST_F(LiveWindows, TheDialMovingMoreThan300HzSendsSp1) {
     Host().SetDialHz(29100000.0);
     Type("");
     Settle();
-    EXPECT_NE(WindowTitled(L" Call_Area 20m"), nullptr);
+    EXPECT_NE(VisibleWindowTitled(L" Call_Area 20m"), nullptr);
     // There the table still follows the call: EA4ZZA's 20 m line (line 4)
     // fills with its mode, time and province.
-    HWND prev = WindowTitled(L"KOLVEX-2017 Previous QSO");
+    HWND prev = VisibleWindowTitled(L"KOLVEX-2017 Previous QSO");
     ASSERT_NE(prev, nullptr);
     auto lineInk = [&] { return TableLineInk(prev, 4); };
     const int empty = lineInk();
     Type("EA4ZZA");
     Settle();
-    EXPECT_NE(WindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
+    EXPECT_NE(VisibleWindowTitled(L"KOLVEX-2017 worked with EA4ZZA "), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return lineInk() > empty + 20; })) << empty;
 }
 
@@ -391,7 +382,7 @@ TEST_F(LiveWindows, ASetupWindowOfALaterResetGoesOnFromTheDialTheLastOneSaw) {
     Host().SetDialHz(7040000.0);
     Type("");
     Settle();
-    HWND setup = WindowTitled(L"Setup KOLVEX-2017");
+    HWND setup = VisibleWindowTitled(L"Setup KOLVEX-2017");
     ASSERT_NE(setup, nullptr);
     // The operator closes the Setup window with Escape; its windows go along
     // (a reset while the Setup window still runs starts nothing).
@@ -402,10 +393,10 @@ TEST_F(LiveWindows, ASetupWindowOfALaterResetGoesOnFromTheDialTheLastOneSaw) {
     // The first reset since the window thread started does not start it
     // again; the next one does.
     ResetStatistics();
-    EXPECT_EQ(WindowTitled(L"Setup KOLVEX-2017"), nullptr);
+    EXPECT_EQ(VisibleWindowTitled(L"Setup KOLVEX-2017"), nullptr);
     ResetStatistics();
-    ASSERT_TRUE(
-        PumpUntil([] { return WindowTitled(L"EA Prov - worked on 40m 0 of 52") != nullptr; }));
+    ASSERT_TRUE(PumpUntil(
+        [] { return VisibleWindowTitled(L"EA Prov - worked on 40m 0 of 52") != nullptr; }));
     Settle();
     const std::vector<std::string> opening = Host().Macros();
     EXPECT_EQ(std::vector<std::string>(opening.begin() + before, opening.end()),
@@ -444,7 +435,7 @@ TEST_F(LiveWindows, ARemovalWhileAPassWaitsForTheDialIsShownByOneMorePass) {
     // The next pass reads the log, then asks for the dial: the host removes
     // the QSO before it answers, and the window thread takes the request
     // the removal posts while it waits.
-    const PostedDispatch waiting(WindowTitled(L"Setup KOLVEX-2017"));
+    const PostedDispatch waiting(VisibleWindowTitled(L"Setup KOLVEX-2017"));
     ASSERT_TRUE(waiting.Installed());
     bool removed = false;
     Host().BeforeNextDialAnswer([&] {
@@ -455,6 +446,7 @@ TEST_F(LiveWindows, ARemovalWhileAPassWaitsForTheDialIsShownByOneMorePass) {
     // No keystroke after it: the pass that follows empties the line.
     EXPECT_TRUE(PumpUntil([&] { return removed && TableLineInk(prev, fortyMetres) == empty; }))
         << removed << " " << TableLineInk(prev, fortyMetres) << " " << empty;
+    Host().BeforeNextDialAnswer(nullptr);  // not left armed with this test's locals
 }
 
 TEST_F(LiveWindows, TheWorkedWithTitleShowsATypedCallOfTheHostsCodePage) {
@@ -483,7 +475,7 @@ TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {
     host::PumpMessagesFor(200);
     for (const wchar_t* title :
          {L"Setup", L"EA Prov", L" Call_Area", L"KOLVEX-2017 EA100DX", L"KOLVEX-2017 worked"})
-        EXPECT_EQ(WindowTitled(title), nullptr) << title;
+        EXPECT_EQ(VisibleWindowTitled(title), nullptr) << title;
     delete s_service;
     delete s_folder;
 }
