@@ -248,6 +248,24 @@ TEST(CAdvancedButton, SettersRepaintAtOnceEvenWithTheSameColour) {
     EXPECT_EQ(ScreenPixel(button, 30, 10), kGreen);
 }
 
+// The map windows set both colours at once: the cell repaints at the next
+// WM_PAINT, and not at all when neither colour changes.
+TEST(CAdvancedButton, SetColorsLeavesARepaintOnlyWhenAColourChanges) {
+    CellWindow window({{1015, 60, ""}});
+    CAdvancedButton cell;
+    ASSERT_TRUE(cell.AttachToDlgItem(1015, window.Window(), kGreen, kCaption, kGrey));
+    HWND button = window.Item(1015);
+    cell.Redraw();
+    cell.SetColors(kGreen, kCaption);
+    EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE)) << "the same colours";
+    cell.SetColors(kMagenta, kWorkedCaption);
+    EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE));
+    EXPECT_EQ(ScreenPixel(button, 30, 10), kGreen) << "painted before its WM_PAINT";
+    UpdateWindow(button);
+    EXPECT_EQ(ScreenPixel(button, 30, 10), kMagenta);
+    EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE));
+}
+
 TEST(CAdvancedButton, CaptionIsCutTo511Characters) {
     std::string text;
     unsigned state = 12345;  // invented text, the same on every run
