@@ -379,16 +379,16 @@ INSTANTIATE_TEST_SUITE_P(Foreign, ExchangeCheck,
                                          ExchangeCase{"HighBytes", "\xB9\xB2", "DL1A", "DL", 0}),
                          CaseName());
 
-INSTANTIATE_TEST_SUITE_P(Spanish, ExchangeCheck,
-                         testing::Values(ExchangeCase{"BlanksTrimmed", " M ", "EA1A", "EA", 1},
-                                         ExchangeCase{"TabsTrimmed", "\tTF\t", "EA8A", "EA8", 1},
-                                         ExchangeCase{"LowerCaseRefused", "m", "EA1A", "EA", 0},
-                                         ExchangeCase{"HqFromAnySpanishStation", "HQ", "EA1A", "EA",
-                                                      1},
-                                         ExchangeCase{"Unknown", "XX", "EA1A", "EA", 0},
-                                         ExchangeCase{"Number", "12", "EA6A", "EA6", 0},
-                                         ExchangeCase{"Empty", "", "EA9A", "EA9", 0}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Spanish, ExchangeCheck,
+    testing::Values(ExchangeCase{"BlanksTrimmed", " M ", "EA1A", "EA", 1},
+                    ExchangeCase{"ControlBlanksTrimmed", "\tTF\r\n", "EA8A", "EA8", 1},
+                    ExchangeCase{"LowerCaseRefused", "m", "EA1A", "EA", 0},
+                    ExchangeCase{"HqFromAnySpanishStation", "HQ", "EA1A", "EA", 1},
+                    ExchangeCase{"Unknown", "XX", "EA1A", "EA", 0},
+                    ExchangeCase{"Number", "12", "EA6A", "EA6", 0},
+                    ExchangeCase{"Empty", "", "EA9A", "EA9", 0}),
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(Headquarters, ExchangeCheck,
                          testing::Values(ExchangeCase{"Hq", "HQ", "EA4URE", "EA", 1},

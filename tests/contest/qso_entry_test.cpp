@@ -124,7 +124,7 @@ TEST_P(AddDataProvince, EntersQsoWithProvinceOrFlag) {
 INSTANTIATE_TEST_SUITE_P(
     Table, AddDataProvince,
     testing::Values(
-        ProvinceCase{"LowerCaseTrimmed", Qso("EA1A").Spanish("EA", " m "), "M", 0, {}},
+        ProvinceCase{"LowerCaseTrimmed", Qso("EA1A").Spanish("EA", " m\r"), "M", 0, {}},
         ProvinceCase{"Canaries", Qso("EA8A").Spanish("EA8", "tf"), "TF", 0, {}},
         ProvinceCase{"HqFromAnySpanishStation", Qso("EA1A").Spanish("EA", "HQ"), "HQ", 0, {}},
         ProvinceCase{"UnknownProvince",
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1ABC  599  XX"
                       "   NO SPAIN PROVINCE !!!"}},
         ProvinceCase{"HeadquartersLowerCase", Qso("EA4URE").Spanish("EA", "hq"), "HQ", 0, {}},
-        ProvinceCase{"HeadquartersBlanks", Qso("EA4URE").Spanish("EA", " HQ\t"), "HQ", 0, {}},
+        ProvinceCase{"HeadquartersBlanks", Qso("EA4URE").Spanish("EA", "\f HQ\t\r\n"), "HQ", 0, {}},
         ProvinceCase{"HeadquartersSendingProvince",
                      Qso("EA4URE").Spanish("EA", "M"),
                      "",

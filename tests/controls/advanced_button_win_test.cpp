@@ -249,21 +249,37 @@ TEST(CAdvancedButton, SettersRepaintAtOnceEvenWithTheSameColour) {
 }
 
 // The map windows set both colours at once: the cell repaints at the next
-// WM_PAINT, and not at all when neither colour changes.
+// WM_PAINT when either colour changes, and not at all when neither does.
 TEST(CAdvancedButton, SetColorsLeavesARepaintOnlyWhenAColourChanges) {
-    CellWindow window({{1015, 60, ""}});
+    CellWindow window({{1015, 60, "MMM"}});
     CAdvancedButton cell;
     ASSERT_TRUE(cell.AttachToDlgItem(1015, window.Window(), kGreen, kCaption, kGrey));
     HWND button = window.Item(1015);
     cell.Redraw();
     cell.SetColors(kGreen, kCaption);
     EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE)) << "the same colours";
-    cell.SetColors(kMagenta, kWorkedCaption);
-    EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE));
-    EXPECT_EQ(ScreenPixel(button, 30, 10), kGreen) << "painted before its WM_PAINT";
-    UpdateWindow(button);
-    EXPECT_EQ(ScreenPixel(button, 30, 10), kMagenta);
-    EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE));
+    struct Step {
+        const char* what;
+        COLORREF face, caption;
+    };
+    // Each step changes one colour only, so each half of the test is seen.
+    const Step steps[] = {{"face alone", kMagenta, kCaption},
+                          {"caption alone", kMagenta, kWorkedCaption},
+                          {"face alone again", kGreen, kWorkedCaption},
+                          {"caption alone again", kGreen, kCaption}};
+    for (const Step& step : steps) {
+        const COLORREF before = ScreenPixel(button, 3, 10);
+        cell.SetColors(step.face, step.caption);
+        EXPECT_TRUE(GetUpdateRect(button, nullptr, FALSE)) << step.what;
+        EXPECT_EQ(ScreenPixel(button, 3, 10), before) << step.what << ": painted before WM_PAINT";
+        UpdateWindow(button);
+        EXPECT_EQ(ScreenPixel(button, 3, 10), step.face) << step.what;
+        DibCanvas shot(60, 20);
+        BitBlt(shot.Dc(), 0, 0, 60, 20, WindowDc(button).Get(), 0, 0, SRCCOPY);
+        const bool yellowCaption = shot.Count(kWorkedCaption, RECT{0, 0, 60, 20}) > 3;
+        EXPECT_EQ(yellowCaption, step.caption == kWorkedCaption) << step.what;
+        EXPECT_FALSE(GetUpdateRect(button, nullptr, FALSE)) << step.what;
+    }
 }
 
 TEST(CAdvancedButton, CaptionIsCutTo511Characters) {
