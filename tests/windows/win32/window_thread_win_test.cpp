@@ -105,12 +105,38 @@ TEST_F(WindowThreadTest, BoxesOpenAndCloseTheirWindowsAndWriteTheirKeys) {
         EXPECT_TRUE(IsWindowVisible(opened)) << box.key;
         EXPECT_TRUE(Checked(box.id)) << box.key;
         EXPECT_EQ(settings.ReadText(box.key, "?"), "1");
+        // A removal asks for a map reset; the answer says whether that map is open.
+        EXPECT_EQ(windows.PostMapReset(kProvinceMap), box.id == IDC_SETUP_PROVINCE) << box.key;
+        EXPECT_EQ(windows.PostMapReset(kCallAreaMap), box.id == IDC_SETUP_CALL_AREA) << box.key;
         Click(box.id);
         EXPECT_EQ(box.entry->load(), nullptr) << box.key;
         EXPECT_FALSE(IsWindow(opened)) << box.key;
         EXPECT_FALSE(Checked(box.id)) << box.key;
         EXPECT_EQ(settings.ReadText(box.key, "?"), "0");
     }
+}
+
+// A 1-pixel margin left and top, 3 pixels right and bottom.
+TEST_F(WindowThreadTest, TheMultiplierListFollowsItsWindowsSize) {
+    StartSetup();
+    Click(IDC_SETUP_EADX100);
+    HWND window = windows.Registry().g_multiplierWnd;
+    ASSERT_NE(window, nullptr);
+    RECT frame{0, 0, 300, 200};
+    AdjustWindowRectEx(&frame, GetWindowLongA(window, GWL_STYLE), FALSE,
+                       GetWindowLongA(window, GWL_EXSTYLE));
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client, list;
+    GetClientRect(window, &client);
+    ASSERT_EQ(client.right, 300);
+    ASSERT_EQ(client.bottom, 200);
+    GetWindowRect(GetDlgItem(window, IDC_MULT_LIST), &list);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(list.left, 1);
+    EXPECT_EQ(list.top, 1);
+    EXPECT_EQ(list.right, 297);
+    EXPECT_EQ(list.bottom, 197);
 }
 
 TEST_F(WindowThreadTest, StoredChoicesOpenWindowsAtFirstRefreshAndClosingSetupClearsRegistry) {
