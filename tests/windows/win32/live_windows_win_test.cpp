@@ -96,6 +96,10 @@ void ExpectWorked(HWND map, int firstId, int lastId, const std::vector<int>& wor
         const bool marked = std::find(worked.begin(), worked.end(), id) != worked.end();
         EXPECT_EQ(shot.CellFace(cell), marked ? kMagenta : kGreen) << "cell " << id;
         EXPECT_EQ(shot.Count(kYellow, cell) > 3, marked) << "caption of cell " << id;
+        // The face left of the caption, inside the frame.
+        RECT face;
+        GetClientRect(cell, &face);
+        EXPECT_EQ(shot.At(cell, 4, face.bottom / 2), marked ? kMagenta : kGreen) << "face " << id;
     }
 }
 
