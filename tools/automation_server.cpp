@@ -188,6 +188,10 @@ HRESULT HostAutomation::DialHz(WORD flags, const DISPPARAMS& params, VARIANT* re
         case AutomationQuirk::negativeDial:
             hz = -14025000.0;
             break;
+        case AutomationQuirk::floatDial:
+            V_VT(result) = VT_R4;
+            V_R4(result) = static_cast<float>(hz);
+            return S_OK;
         default:
             break;
     }

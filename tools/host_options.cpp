@@ -31,7 +31,8 @@ const char kUsage[] =
     "  --automation        serve the automation object MixW2.Application (dial, typed call,\n"
     "                      macros) while the plug-in runs\n"
     "  --automation-quirk Q  serve it with bad answers (implies --automation): wrong-types,\n"
-    "                      long-call, nan-dial, inf-dial, negative-dial, fail, registered-only\n"
+    "                      long-call, nan-dial, inf-dial, negative-dial, float-dial, fail,\n"
+    "                      registered-only\n"
     "  --type-pause-ms N   handle messages N ms after each typed letter (default 0)\n"
     "  --hold-ms N         handle messages N ms after the replay, before unloading\n"
     "  --macro-log FILE    write the macro texts received, one a line, at exit\n"
@@ -49,10 +50,15 @@ struct QuirkName {
 };
 
 const QuirkName kQuirkNames[] = {
-    {AutomationQuirk::none, "none"},          {AutomationQuirk::wrongTypes, "wrong-types"},
-    {AutomationQuirk::longCall, "long-call"}, {AutomationQuirk::nanDial, "nan-dial"},
-    {AutomationQuirk::infDial, "inf-dial"},   {AutomationQuirk::negativeDial, "negative-dial"},
-    {AutomationQuirk::fail, "fail"},          {AutomationQuirk::registeredOnly, "registered-only"},
+    {AutomationQuirk::none, "none"},
+    {AutomationQuirk::wrongTypes, "wrong-types"},
+    {AutomationQuirk::longCall, "long-call"},
+    {AutomationQuirk::nanDial, "nan-dial"},
+    {AutomationQuirk::infDial, "inf-dial"},
+    {AutomationQuirk::negativeDial, "negative-dial"},
+    {AutomationQuirk::floatDial, "float-dial"},
+    {AutomationQuirk::fail, "fail"},
+    {AutomationQuirk::registeredOnly, "registered-only"},
 };
 
 bool ParseCount(const char* text, int* out) {

@@ -16,6 +16,7 @@ enum class AutomationQuirk {
     nanDial,         // dial frequency NaN
     infDial,         // dial frequency +infinity
     negativeDial,    // dial frequency -14,025,000 Hz
+    floatDial,       // dial frequency as VT_R4
     fail,            // every Invoke answers E_FAIL
     registeredOnly,  // program id registered, no running object
 };

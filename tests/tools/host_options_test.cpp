@@ -123,9 +123,9 @@ TEST(HostOptions, BadLiveValuesAndCombinationsAreRefused) {
 
 TEST(HostOptions, EveryQuirkNameReadsBack) {
     const AutomationQuirk all[] = {
-        AutomationQuirk::none,    AutomationQuirk::wrongTypes,     AutomationQuirk::longCall,
-        AutomationQuirk::nanDial, AutomationQuirk::infDial,        AutomationQuirk::negativeDial,
-        AutomationQuirk::fail,    AutomationQuirk::registeredOnly,
+        AutomationQuirk::none,      AutomationQuirk::wrongTypes, AutomationQuirk::longCall,
+        AutomationQuirk::nanDial,   AutomationQuirk::infDial,    AutomationQuirk::negativeDial,
+        AutomationQuirk::floatDial, AutomationQuirk::fail,       AutomationQuirk::registeredOnly,
     };
     for (AutomationQuirk quirk : all) {
         AutomationQuirk parsed = AutomationQuirk::none;

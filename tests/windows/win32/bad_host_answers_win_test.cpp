@@ -191,6 +191,11 @@ const QuirkCase kQuirkCases[] = {
      AutomationQuirk::negativeDial,
      {kOpening, kBaud, kSp1},
      "KOLVEX-2017 worked with VK2QQF "},
+    // 14,085,000 is exact as a 4-byte float.
+    {"float_dial",
+     AutomationQuirk::floatDial,
+     {kOpening, kBaud, kSp1},
+     "KOLVEX-2017 worked with VK2QQF "},
     // No pass gets past the host: the titles stay as the windows opened.
     {"every_call_fails", AutomationQuirk::fail, {}, "KOLVEX-2017 Previous QSO"},
     {"registered_only", AutomationQuirk::registeredOnly, {}, "KOLVEX-2017 Previous QSO"},
