@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/reference_scan.h"
@@ -23,12 +24,14 @@ int ExpectedExchange(const std::string& exchange, const std::string& call,
 
 bool IsValidBand(const std::string& band);  // letter case ignored
 
-// The lines of a file whose every line ends in CR LF; false when a line
-// ends otherwise or holds a stray CR or LF.
-bool SplitCrLf(const std::string& content, std::vector<std::string>& lines);
+// The lines of a file whose every line ends in CR LF, as views into
+// `text`; false when a line ends otherwise or holds a stray CR or LF.
+bool SplitCrLf(std::string_view text, std::vector<std::string_view>& lines);
 
 std::string ReadFile(const std::string& name, bool& exists);
 // The bytes from `offset` on; false when the file is missing or shorter.
 bool ReadFileFrom(const std::string& name, std::size_t offset, std::string& tail);
+// Whether the file is `offset` bytes and then exactly `tail`.
+bool FileEndsWith(const std::string& name, std::size_t offset, std::string_view tail);
 
 }  // namespace model

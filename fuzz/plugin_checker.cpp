@@ -55,22 +55,32 @@ void PluginChecker::CompareLogs() {
 }
 
 // The plug-in's bad-QSO file from `offset` on, which must be what the
-// model's holds from there.
-std::string PluginChecker::ReadBadQsoBytes(std::size_t offset) {
-    std::string content, model;
-    FUZZ_CHECK(model::ReadFileFrom(m_badQsoFile, offset, content));
-    FUZZ_CHECK(model::ReadFileFrom(kModelFile, offset, model) && content == model);
-    m_size = offset + content.size();
-    return content;
+// model's holds from there.  One buffer serves every call: a fresh one of
+// megabytes costs more in page faults than the read.
+const std::string& PluginChecker::ReadBadQsoBytes(std::size_t offset) {
+    FUZZ_CHECK(model::ReadFileFrom(m_badQsoFile, offset, m_readBuffer));
+    FUZZ_CHECK(model::FileEndsWith(kModelFile, offset, m_readBuffer));
+    m_size = offset + m_readBuffer.size();
+    return m_readBuffer;
 }
 
 // Its CR LF lines under `header`.
-std::vector<std::string> PluginChecker::ReadBadQsoFile() {
-    std::vector<std::string> lines;
+std::vector<std::string_view> PluginChecker::ReadBadQsoFile() {
+    std::vector<std::string_view> lines;
     FUZZ_CHECK(model::SplitCrLf(ReadBadQsoBytes(0), lines));
     FUZZ_CHECK(!lines.empty() && lines.front() == m_header);
     lines.erase(lines.begin());
     return lines;
+}
+
+// The lines the last call left in the bad-QSO file (its header and
+// m_lines), which must still be there: counting them in the file once more
+// would read megabytes on every result.
+int PluginChecker::BadQsoLineCount() {
+    if (m_badQsoFile.empty()) return 0;
+    std::error_code error;
+    FUZZ_CHECK(std::filesystem::file_size(m_badQsoFile, error) == m_size);
+    return static_cast<int>(m_lines.size()) + 1;
 }
 
 void PluginChecker::Reset(const ResetArgs& args, const std::string& ini) {
@@ -88,26 +98,36 @@ void PluginChecker::Reset(const ResetArgs& args, const std::string& ini) {
     m_badQsoFile = m_plugin.State().g_badQsoFile;
     FUZZ_CHECK(m_badQsoFile.rfind("BadQSO_StatsKOLVEX_", 0) == 0);
     m_header = BadQso::kCreatedHeader;
-    m_lines = ReadBadQsoFile();
-    FUZZ_CHECK(m_lines.empty());
+    FUZZ_CHECK(ReadBadQsoFile().empty());
+    m_lines.clear();
     CompareLogs();
+}
+
+// Duplicates of a QSO get as many alike lines as there were QSOs before,
+// and with a long call each line is long: alike lines in a row share one text.
+void PluginChecker::KeepLine(std::string_view line) {
+    if (m_lines.empty() || *m_lines.back() != line) {
+        m_lines.push_back(std::make_shared<const std::string>(line));
+    } else {
+        m_lines.push_back(m_lines.back());
+    }
 }
 
 void PluginChecker::CheckAddedLines(const std::vector<std::string>& messages) {
     if (m_badQsoFile.empty()) return;  // no reset yet: the lines are lost
     // An add only appends, so only the new tail is read: reading the whole
     // file after every call makes runs of long texts quadratic.
-    std::vector<std::string> added;
+    std::vector<std::string_view> added;
     FUZZ_CHECK(model::SplitCrLf(ReadBadQsoBytes(m_size), added));
     FUZZ_CHECK(added.size() == messages.size());
     for (size_t i = 0; i < messages.size(); ++i) {
-        const std::string& line = added[i];
+        const std::string_view line = added[i];
         FUZZ_CHECK(line.rfind("QSO:  ", 0) == 0);
         FUZZ_CHECK(line.size() >= messages[i].size() &&
                    line.compare(line.size() - messages[i].size(), std::string::npos, messages[i]) ==
                        0);
     }
-    m_lines.insert(m_lines.end(), added.begin(), added.end());
+    for (const std::string_view line : added) KeepLine(line);
 }
 
 void PluginChecker::Add(const QsoArgs& qso) {
@@ -129,20 +149,23 @@ void PluginChecker::CheckRemovedLines(const QsoArgs& qso) {
     std::replace(call.begin(), call.end(), '\n', ' ');
     const std::string marker = " " + qso.time.Format("%H%M") + " ";
     m_header = BadQso::kRewrittenHeader;
-    const std::vector<std::string> lines = ReadBadQsoFile();
+    const std::vector<std::string_view> lines = ReadBadQsoFile();
+    std::vector<Line> keptLines;
     size_t kept = 0;
-    for (const std::string& line : m_lines) {
+    for (const Line& shared : m_lines) {
+        const std::string& line = *shared;
         const bool minute = line.find(marker) != std::string::npos;
         const bool mustGo = minute && line.find("  " + call + "  ") != std::string::npos;
         const bool mayGo = minute && line.find(call) != std::string::npos;
         if (!mustGo && kept < lines.size() && lines[kept] == line) {
+            keptLines.push_back(shared);
             ++kept;
         } else {
             FUZZ_CHECK(mayGo);
         }
     }
     FUZZ_CHECK(kept == lines.size());
-    m_lines = lines;
+    m_lines = std::move(keptLines);
 }
 
 void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callAreaResets,
@@ -289,7 +312,7 @@ void PluginChecker::Result() {
     FUZZ_CHECK(out == -1 && text == s.g_resultText.c_str());
     if (std::getenv("FUZZ_SHOW") != nullptr) std::fprintf(stderr, "%s\n", text);
 
-    const int badLines = BadQso::CountLines(m_badQsoFile);
+    const int badLines = BadQsoLineCount();
     BandRowLists lists;
     const ResultFigures expected =
         reference::Result(m_ref.log, m_ref.workedBands, m_ownCountry, m_export, badLines, lists);

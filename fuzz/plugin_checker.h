@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "plugin/stats_plugin.h"
@@ -34,8 +36,10 @@ class PluginChecker {
 
   private:
     void CompareLogs();
-    std::string ReadBadQsoBytes(std::size_t offset);
-    std::vector<std::string> ReadBadQsoFile();
+    const std::string& ReadBadQsoBytes(std::size_t offset);
+    std::vector<std::string_view> ReadBadQsoFile();
+    int BadQsoLineCount();
+    void KeepLine(std::string_view line);
     void CheckAddedLines(const std::vector<std::string>& messages);
     void CheckRemovedLines(const QsoArgs& qso);
     void CheckMapWindows(const QsoArgs& qso, bool found, int callAreaResets, int provinceResets);
@@ -51,10 +55,12 @@ class PluginChecker {
     bool m_html = false;
     bool m_export = false;
     std::string m_ownCountry;
-    std::string m_badQsoFile;          // the plug-in's; empty before the first reset
-    std::string m_header;              // its header line
-    std::vector<std::string> m_lines;  // its lines after the header
-    std::size_t m_size = 0;            // its size as last read
+    std::string m_badQsoFile;  // the plug-in's; empty before the first reset
+    std::string m_header;      // its header line
+    using Line = std::shared_ptr<const std::string>;
+    std::vector<Line> m_lines;  // its lines after the header
+    std::size_t m_size = 0;     // its size as last read
+    std::string m_readBuffer;   // what was read of it last
 };
 
 // Prints what broke and aborts, so that the fuzzer keeps the input.

@@ -40,14 +40,16 @@ int AddQso(Store& store, const QsoArgs& q) {
     } else {
         SetCallArea(info, q.country, q.callPrefix);
     }
-    for (const CInfo& earlier : store.log) {
-        if (earlier.m_call == q.call && earlier.m_band == q.band && earlier.m_mode == q.mode) {
-            info.m_dupe = info.m_notCounted = 1;
-            lines.push_back(BadQso::LineA(FieldsOf(q), BadQso::kDupe));
-        }
-    }
+    const int earlier = CountSame(store.log, q.call, q.band, q.mode);
+    if (earlier > 0) info.m_dupe = info.m_notCounted = 1;
     store.log.push_back(info);
     BadQso::Append(store.badQsoFile, lines);
+    // Then one line per earlier record of the same call, band and mode, all
+    // alike: made once and written once per record, as with a call of 64 KB
+    // a copy per record makes megabytes of fresh memory per call.
+    if (earlier == 0) return 1;
+    const std::vector<std::string> dupe{BadQso::LineA(FieldsOf(q), BadQso::kDupe)};
+    for (int i = 0; i < earlier; ++i) BadQso::Append(store.badQsoFile, dupe);
     return 1;
 }
 
