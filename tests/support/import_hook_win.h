@@ -1,7 +1,8 @@
-// Puts a function of the test's own in place of one that this program
-// imports from a system DLL, for the life of the object: every call the
-// program makes to it, from the code under test too (linked into the same
-// program), goes through the program's import table and so to `hook`.
+// Puts a function of the test's own in place of one that a module (this
+// program, or a DLL it loaded) imports from a system DLL, for the life of
+// the object: every call the module makes to it, from the code under test
+// too (linked into the same module), goes through the module's import
+// table and so to `hook`.
 // Lets a test see the moment a system call is made, with no change to the
 // code under test.
 #pragma once
@@ -12,7 +13,9 @@
 
 class ImportHook {
   public:
-    ImportHook(const char* dll, const char* function, void* hook) : m_slot(Find(dll, function)) {
+    ImportHook(const char* dll, const char* function, void* hook,
+               HMODULE module = GetModuleHandleA(nullptr))
+        : m_slot(Find(module, dll, function)) {
         if (m_slot != nullptr) m_original = Swap(hook);
     }
     ~ImportHook() {
@@ -34,8 +37,9 @@ class ImportHook {
         return previous;
     }
 
-    static void** Find(const char* dll, const char* function) {
-        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    static void** Find(HMODULE module, const char* dll, const char* function) {
+        if (module == nullptr) return nullptr;
+        auto* base = reinterpret_cast<BYTE*>(module);
         const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
         const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
         const IMAGE_DATA_DIRECTORY& dir =

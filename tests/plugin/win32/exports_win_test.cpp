@@ -11,6 +11,7 @@
 
 #include "tests/plugin/win32/host_calls_win.h"
 #include "tests/plugin/win32/stats_dll_win.h"
+#include "tests/support/import_hook_win.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
@@ -144,6 +145,31 @@ TEST_F(Exports, AddAndRemoveTakeANullInEveryPosition) {
     EXPECT_EQ(Add(allNull), 0);
     EXPECT_EQ(Remove(allNull), 1);
     EXPECT_NE(StatsDll::Get().GetResult0(nullptr), nullptr);
+}
+
+// Memory runs out for big blocks only: the exception that reports it still
+// gets its few bytes.
+void* (*g_malloc)(size_t) = nullptr;
+void* __cdecl NoBigBlocks(size_t size) { return size >= (1 << 20) ? nullptr : g_malloc(size); }
+
+// The host is told "logged" only when the QSO is in the log: after an add
+// that runs out of memory, the same call is still new, not a duplicate.
+TEST_F(Exports, AnAddThatRunsOutOfMemoryIsNotLogged) {
+    const std::string bigCall(1 << 20, 'B');
+    Qso q;
+    q.call = bigCall.c_str();
+    {
+        const ImportHook hook("msvcrt.dll", "malloc", reinterpret_cast<void*>(&NoBigBlocks),
+                              StatsDll::Get().module);
+        g_malloc = reinterpret_cast<void* (*)(size_t)>(hook.Original());
+        ASSERT_NE(g_malloc, nullptr) << "Stats.dll imports no malloc";
+        EXPECT_EQ(Add(q), 0);
+    }
+    Check check;
+    check.call = bigCall.c_str();
+    EXPECT_EQ(DoCheck(check), 2) << "a new country, not a duplicate";
+    EXPECT_EQ(Add(q), 1);
+    EXPECT_EQ(DoCheck(check), 0) << "now a duplicate";
 }
 
 TEST_F(Exports, AddTakesHugeTextsAnyByteAnyDateAndAnyFrequency) {
