@@ -2,12 +2,23 @@
 
 #include <utility>
 
+#include "contest/call_area_kinds.h"
+
+namespace {
+
+// The lists the map windows mark: provinces and every call-area kind's.
+template <typename Visit>
+void ForEachMapList(Visit visit) {
+    visit(&BandRowLists::g_bandProvinces);
+    for (const CallAreaKind& kind : kCallAreaKind) visit(kind.bandRows);
+}
+
+}  // namespace
+
 void BandRowLists::EmptyRow(int row) {
     if (row < 0 || row >= kBandRows) return;
-    for (BandRowList* list : {&g_bandMults, &g_bandAreasK, &g_bandAreasVE, &g_bandAreasJA,
-                              &g_bandAreasVK, &g_bandProvinces}) {
-        (*list)[static_cast<size_t>(row)].clear();
-    }
+    g_bandMults[static_cast<size_t>(row)].clear();
+    EmptyMapRow(row);
 }
 
 void BandRowLists::EmptyAll() {
@@ -16,19 +27,14 @@ void BandRowLists::EmptyAll() {
 
 void BandRowLists::EmptyMapRow(int row) {
     if (row < 0 || row >= kBandRows) return;
-    for (BandRowList* list :
-         {&g_bandProvinces, &g_bandAreasJA, &g_bandAreasK, &g_bandAreasVE, &g_bandAreasVK}) {
-        (*list)[static_cast<size_t>(row)].clear();
-    }
+    ForEachMapList(
+        [&](BandRowList BandRowLists::*list) { (this->*list)[static_cast<size_t>(row)].clear(); });
 }
 
 void BandRowLists::TakeRow(int row, BandRowLists& from) {
     if (row < 0 || row >= kBandRows) return;
     const auto r = static_cast<size_t>(row);
-    for (BandRowList BandRowLists::*list :
-         {&BandRowLists::g_bandMults, &BandRowLists::g_bandAreasK, &BandRowLists::g_bandAreasVE,
-          &BandRowLists::g_bandAreasJA, &BandRowLists::g_bandAreasVK,
-          &BandRowLists::g_bandProvinces}) {
-        (this->*list)[r] = std::move((from.*list)[r]);
-    }
+    g_bandMults[r] = std::move(from.g_bandMults[r]);
+    ForEachMapList(
+        [&](BandRowList BandRowLists::*list) { (this->*list)[r] = std::move((from.*list)[r]); });
 }

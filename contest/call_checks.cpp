@@ -32,7 +32,7 @@ int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckAr
     if (args.call == kHqCall) {
         // The HQ counts as new until the first QSO on the band is with the HQ.
         const CInfo* first = log.FirstOnBand(args.band);
-        if (first != nullptr && first->m_province != "HQ") return kNewCountry;
+        if (first != nullptr && first->m_province != kHqExchange) return kNewCountry;
     }
     if (!log.HasCountryOnBand(args.band, args.country)) return kNewCountry;
     if (!IsCallAreaCountry(args.country)) return kNothingNew;
@@ -41,7 +41,7 @@ int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckAr
 
 int JudgeExchange(const std::string& exchange, const std::string& call,
                   const std::string& country) {
-    if (call == kHqCall) return Trim(exchange) == "HQ" ? 1 : 0;
+    if (call == kHqCall) return Trim(exchange) == kHqExchange ? 1 : 0;
     if (IsSpanishCountry(country)) return IsProvinceCode(Trim(exchange)) ? 1 : 0;
     return IsSerialNumber(exchange) ? 1 : 0;
 }

@@ -18,17 +18,40 @@ class CContestRules {
     std::vector<std::string> m_entries;
 };
 
+// The bands the plug-in knows, one row each; a band's row (in the per-band
+// lists and the windows) is its place here.
+struct BandSpec {
+    const char* text;  // the host's band text
+    int wholeMHz;      // the dial's whole megahertz on the band
+    // How often the band stands in ValidBands(): 160 m is no contest band,
+    // and 80 m stands twice, in the place of 160 m too, so that the list
+    // still labels six previous-QSO rows.
+    int validEntries;
+};
+inline constexpr BandSpec kBands[] = {
+    {"160m", 1, 0}, {"80m", 3, 2}, {"40m", 7, 1}, {"20m", 14, 1}, {"15m", 21, 1}, {"10m", 28, 1},
+};
+constexpr int kBandRows = static_cast<int>(sizeof kBands / sizeof kBands[0]);
+
 const CContestRules& ValidBands();  // "80m", "80m", "40m", "20m", "15m", "10m"
 const CContestRules& ValidModes();  // "RTTY"
 
-constexpr int kBandRows = 6;  // 160m, 80m, 40m, 20m, 15m, 10m
-extern const char* const kBandTexts[kBandRows];
-extern const char* const kHqCall;  // "EA4URE"
+extern const char* const kHqCall;      // "EA4URE"
+extern const char* const kHqExchange;  // "HQ", the HQ station's only exchange
+
+// The 52 Spanish province codes, in the order of the province map's cells:
+// alphabetical, but for SS before SO and TO before TF, as the map has them.
+inline constexpr const char* kProvinceCodes[] = {
+    "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",
+    "CR", "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HU", "IB", "J",  "L",  "LE",
+    "LO", "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA",
+    "SE", "SG", "SS", "SO", "T",  "TE", "TO", "TF", "V",  "VA", "VI", "Z",  "ZA"};
 
 // Row of an exact band text ("160m" 0 ... "10m" 5), or -1 when it has none.
 int BandRow(const std::string& band);
 
+// A province code or the HQ's exchange, compared exactly.
 bool IsProvinceCode(const std::string& text);
 bool IsSpanishCountry(const std::string& country);
 bool IsRussianCaptionCountry(const std::string& country);
-bool IsCallAreaCountry(const std::string& country);  // "K", "VE", "VK", "JA"
+bool IsCallAreaCountry(const std::string& country);  // a row of kCallAreaKind

@@ -45,7 +45,7 @@ void MarkBad(CInfo& info) { info.m_bad = info.m_notCounted = 1; }
 void ApplyProvinceRule(CInfo& info, const QsoArgs& qso, std::vector<std::string>& lines) {
     const std::string sent = Trim(ToUpper(info.m_exchReceived));
     if (info.m_call == kHqCall) {
-        if (sent == "HQ") {
+        if (sent == kHqExchange) {
             info.m_province = sent;
         } else {
             MarkBad(info);

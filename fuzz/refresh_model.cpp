@@ -40,7 +40,7 @@ Outcome Settle(Outcome out, const StateInputs& state, const Memory& memory) {
 
 void ShowBand(const StateInputs& state, int band, Memory& memory, Outcome& out) {
     const auto row = static_cast<size_t>(band);
-    const std::string label = kBandTexts[row];
+    const std::string label = kBands[row].text;
     const BandRowLists& lists = state.lists;
     out.bandKnown = true;
     if (memory.call.empty()) out.multiplierTitle = MultiplierTitle(state.captions, label);

@@ -66,9 +66,9 @@ void TextRow(Cursor& c, BandFigures& f) {
     f.entities = c.Int();
     c.Literal("\t  ");
     f.provinces = c.Int();
-    for (int* column : {&f.ja, &f.w, &f.ve, &f.vk}) {
+    for (int& column : f.areas) {
         c.Literal("\t");
-        *column = c.Int();
+        column = c.Int();
     }
     c.Literal("\t  ");
     f.multipliers = c.Int();
@@ -120,8 +120,8 @@ namespace {
 void HtmlRow(Cursor& c, BandFigures& f) {
     c.Literal("<tr><th><center>");
     f.band = c.Until("</center></th>");
-    for (int* column : {&f.qsos, &f.points, &f.entities, &f.provinces, &f.ja, &f.w, &f.ve, &f.vk,
-                        &f.multipliers}) {
+    for (int* column : {&f.qsos, &f.points, &f.entities, &f.provinces, &f.areas[0], &f.areas[1],
+                        &f.areas[2], &f.areas[3], &f.multipliers}) {
         c.Literal("<td><center>");
         *column = c.Int();
         c.Literal("</center></td>");

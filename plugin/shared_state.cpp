@@ -1,5 +1,6 @@
 #include "plugin/shared_state.h"
 
+#include "contest/call_area_kinds.h"
 #include "windows/prev_qso_rows.h"
 
 Captions SharedState::CaptionsLocked() const {
@@ -33,14 +34,15 @@ MapLists SharedState::TakeBandLists(int band) {
     MapLists lists;
     lists.captions = CaptionsLocked();
     lists.provinces = m_state.g_bandProvinces[row];
-    const std::vector<std::string>* areas[] = {
-        &m_state.g_bandAreasK[row], &m_state.g_bandAreasVE[row], &m_state.g_bandAreasJA[row],
-        &m_state.g_bandAreasVK[row]};
+    // In the map's order of the countries.
     std::size_t count = 0;
-    for (const std::vector<std::string>* list : areas) count += list->size();
+    for (const CallAreaKind& kind : kCallAreaKind) count += (m_state.*kind.bandRows)[row].size();
     lists.callAreas.reserve(count);
-    for (const std::vector<std::string>* list : areas)
-        lists.callAreas.insert(lists.callAreas.end(), list->begin(), list->end());
+    for (int group = 0; group < kCallAreaKinds; ++group) {
+        const std::vector<std::string>& list =
+            (m_state.*CallAreaKindOfMapGroup(group).bandRows)[row];
+        lists.callAreas.insert(lists.callAreas.end(), list.begin(), list.end());
+    }
     return lists;
 }
 

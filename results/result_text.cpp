@@ -1,5 +1,6 @@
 #include "results/result_text.h"
 
+#include "contest/call_area_kinds.h"
 #include "contest/text_util.h"
 
 const char* const kCreditLine = "Stats.dll for the KOLVEX Contest (C) - MixW statistics plug-in";
@@ -7,17 +8,25 @@ const char* const kCreditLine = "Stats.dll for the KOLVEX Contest (C) - MixW sta
 namespace {
 
 std::string FigureRow(const BandFigures& f) {
-    return Format("%s\t %i\t  %i\t   %i\t  %i\t%i\t%i\t%i\t%i\t  %i\r\n", f.band.c_str(), f.qsos,
-                  f.points, f.entities, f.provinces, f.ja, f.w, f.ve, f.vk, f.multipliers);
+    std::string row = Format("%s\t %i\t  %i\t   %i\t  %i", f.band.c_str(), f.qsos, f.points,
+                             f.entities, f.provinces);
+    for (int areas : f.areas) row += Format("\t%i", areas);
+    return row + Format("\t  %i\r\n", f.multipliers);
+}
+
+std::string ColumnHeads() {
+    std::string heads = "\tQSOs\tPoints\tEADX100\tProv";
+    for (const CallAreaKind& kind : kCallAreaKind) heads += std::string("\t") + kind.resultHeading;
+    return heads + "\tiMults\r\n";
 }
 
 }  // namespace
 
 std::string ResultText(const ResultTitle& title, const ResultFigures& r) {
-    std::string text = Format(
-        "   \t\tKOLVEX CONTEST %s-%s \r\n\t\t\tContestant: %s\r\n"
-        "\tQSOs\tPoints\tEADX100\tProv\tJA\tW\tVE\tVK\tiMults\r\n",
-        title.periodStart.c_str(), title.periodEnd.c_str(), title.ownCall.c_str());
+    std::string text =
+        Format("   \t\tKOLVEX CONTEST %s-%s \r\n\t\t\tContestant: %s\r\n",
+               title.periodStart.c_str(), title.periodEnd.c_str(), title.ownCall.c_str());
+    text += ColumnHeads();
     for (const BandFigures& band : r.bands) text += FigureRow(band);
     text += FigureRow(r.total);
     text += Format(

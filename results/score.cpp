@@ -13,10 +13,7 @@ void BandFigures::Add(const BandFigures& o) {
     points += o.points;
     entities += o.entities;
     provinces += o.provinces;
-    ja += o.ja;
-    w += o.w;
-    ve += o.ve;
-    vk += o.vk;
+    for (size_t i = 0; i < areas.size(); ++i) areas[i] += o.areas[i];
     multipliers += o.multipliers;
     dupes += o.dupes;
 }
@@ -49,19 +46,6 @@ struct BandTally {
     int row = -1;  // band row, -1 when the band has none
 };
 
-// Where each kind's areas are listed and counted, in kCallAreaKind's order.
-struct AreaColumn {
-    BandRowList BandRowLists::*list;
-    int BandFigures::*count;
-};
-
-const AreaColumn kAreaColumns[kCallAreaKinds] = {
-    {&BandRowLists::g_bandAreasJA, &BandFigures::ja},
-    {&BandRowLists::g_bandAreasK, &BandFigures::w},
-    {&BandRowLists::g_bandAreasVE, &BandFigures::ve},
-    {&BandRowLists::g_bandAreasVK, &BandFigures::vk},
-};
-
 void Append(BandRowLists& lists, BandRowList BandRowLists::*list, int row,
             const std::string& text) {
     if (row >= 0) (lists.*list)[static_cast<size_t>(row)].push_back(text);
@@ -78,14 +62,13 @@ void CountMultipliers(const LogStore& log, BandRowLists& lists, BandTally& t,
     }
     if (qso.areaColumn < kCallAreaKinds && qso.area >= 0 && qso.area <= 9) {
         const auto i = static_cast<size_t>(qso.areaColumn);
-        const AreaColumn& column = kAreaColumns[i];
         const auto area = static_cast<size_t>(qso.area);
         if (!t.areas[i].test(area)) {
             t.areas[i].set(area);
             const std::string code = kCallAreaKind[i].country + std::to_string(area);
             Append(lists, &BandRowLists::g_bandMults, t.row, code);
-            Append(lists, column.list, t.row, code);
-            ++(t.figures.*column.count);
+            Append(lists, kCallAreaKind[i].bandRows, t.row, code);
+            ++t.figures.areas[i];
             ++t.figures.multipliers;
         }
     }

@@ -1,9 +1,11 @@
 // The figures of a result: one row per worked band, totals, score and rates.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "contest/call_area_kinds.h"
 #include "contest/contest_data.h"
 
 struct BandFigures {
@@ -12,10 +14,7 @@ struct BandFigures {
     int points = 0;
     int entities = 0;
     int provinces = 0;
-    int ja = 0;
-    int w = 0;
-    int ve = 0;
-    int vk = 0;
+    std::array<int, kCallAreaKinds> areas{};  // areas worked, one per row of kCallAreaKind
     int multipliers = 0;
     int dupes = 0;
 

@@ -8,11 +8,10 @@
 #include "windows/prev_qso_rows.h"
 
 int BandOfDial(double hz) {
-    static constexpr double kWholeMHz[kWindowBands] = {1, 3, 7, 14, 21, 28};
     // Compared as doubles: a huge or NaN frequency never reaches an int.
     const double mhz = std::trunc(hz / 1000000.0);
     for (int band = 0; band < kWindowBands; ++band) {
-        if (mhz == kWholeMHz[band]) return band;
+        if (mhz == kBands[band].wholeMHz) return band;
     }
     return -1;
 }
@@ -53,7 +52,7 @@ void ShowBand(SharedView& shared, RefreshState& refresh, int band, RefreshView& 
     view.provinces = std::move(lists.provinces);
     view.callAreas = std::move(lists.callAreas);
     const Captions& captions = lists.captions;
-    const std::string label = kBandLabels[static_cast<std::size_t>(band)];
+    const std::string label = kBands[band].text;
     if (refresh.currentCall.empty()) view.multiplierTitle = MultiplierTitle(captions, label);
     view.resetMaps = band != refresh.shownBand;
     view.provinceTitle = ProvinceTitle(captions, label, view.provinces.size());

@@ -25,7 +25,7 @@ void FillRows(PrevQsoRowSet& rows, const LogStore& log, const std::string& call)
         std::vector<std::string>& cells = rows[row];
         ClearRow(cells);
         if (call.empty()) continue;
-        const CInfo* newest = log.NewestOnBand(call, kBandLabels[row]);
+        const CInfo* newest = log.NewestOnBand(call, kBands[row].text);
         if (newest != nullptr) ShowQso(cells, *newest);
     }
 }

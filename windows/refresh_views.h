@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-// The windows' band indexes: 0 "160m", 1 "80m", 2 "40m", 3 "20m", 4 "15m",
-// 5 "10m"; -1 while no band is known.
-constexpr int kWindowBands = 6;
+#include "contest/contest_rules.h"
+
+// The windows' band indexes are the band rows (0 "160m" .. 5 "10m"); -1
+// while no band is known.
+constexpr int kWindowBands = kBandRows;
 
 // The previous-QSO table: the typed call, the band the radio is on and six
 // rows (one per band index) of at least four cells each.

@@ -40,10 +40,11 @@ void CountArea(BandScan& s, const CInfo& q) {
         std::vector<std::string>* row;
         int& count;
     };
-    const Column columns[] = {{q.m_areaJA, "JA", s.ja, s.rowOf[3], s.f.ja},
-                              {q.m_areaK, "K", s.k, s.rowOf[1], s.f.w},
-                              {q.m_areaVE, "VE", s.ve, s.rowOf[2], s.f.ve},
-                              {q.m_areaVK, "VK", s.vk, s.rowOf[4], s.f.vk}};
+    // The result's columns: JA, W, VE, VK.
+    const Column columns[] = {{q.m_areaJA, "JA", s.ja, s.rowOf[3], s.f.areas[0]},
+                              {q.m_areaK, "K", s.k, s.rowOf[1], s.f.areas[1]},
+                              {q.m_areaVE, "VE", s.ve, s.rowOf[2], s.f.areas[2]},
+                              {q.m_areaVK, "VK", s.vk, s.rowOf[4], s.f.areas[3]}};
     for (const Column& c : columns) {
         if (c.area == -1) continue;
         const std::string digit = std::to_string(c.area);

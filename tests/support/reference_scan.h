@@ -44,7 +44,7 @@ void FillPrevQsoRows(const Records& log, const std::string& call, BandRowList& r
     if (call.empty()) return;
     for (const CInfo& q : log) {
         for (size_t r = 0; r < rows.size(); ++r) {
-            if (q.m_call != call || q.m_band != kBandTexts[r]) continue;
+            if (q.m_call != call || q.m_band != kBands[r].text) continue;
             rows[r][1] = q.m_mode;
             rows[r][2] = q.m_time.Format("%H:%M");
             rows[r][3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;

@@ -290,12 +290,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BandCase{"Largest", std::numeric_limits<double>::max(), -1}),
     CaseName());
 
-TEST(DialBand, LabelsFollowTheBandIndex) {
-    for (int band = 0; band < kWindowBands; ++band) {
-        EXPECT_STREQ(kBandLabels[static_cast<std::size_t>(band)], kBandTexts[band]);
-    }
-}
-
 // ---- The band's maps and titles ----
 
 TEST(BandView, ProvinceTitleCountsTheBandsList) {

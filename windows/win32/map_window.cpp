@@ -1,5 +1,7 @@
 #include "windows/win32/map_window.h"
 
+#include "contest/call_area_kinds.h"
+#include "contest/contest_rules.h"
 #include "controls/control_colors.h"
 #include "controls/data_exchange.h"
 #include "controls/palette.h"
@@ -17,34 +19,25 @@ constexpr int kEllipse = 1;
 }  // namespace
 
 std::vector<MapCell> ProvinceCells() {
-    static const char* const kCodes[] = {
-        "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",
-        "CR", "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HU", "IB", "J",  "L",  "LE",
-        "LO", "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA",
-        "SE", "SG", "SS", "SO", "T",  "TE", "TO", "TF", "V",  "VA", "VI", "Z",  "ZA"};
     std::vector<MapCell> cells;
     int id = IDC_PROVINCE_FIRST;
-    for (const char* code : kCodes) {
+    for (const char* code : kProvinceCodes) {
         if (id == IDC_PROVINCE_GAP) ++id;
         cells.push_back({id++, code});
     }
-    cells.push_back({IDC_PROVINCE_HQ, "HQ"});  // the cell captioned "EA4URE"
+    cells.push_back({IDC_PROVINCE_HQ, kHqExchange});  // the cell captioned "EA4URE"
     return cells;
 }
 
 std::vector<MapCell> CallAreaCells() {
-    // Identifiers run group by group in caption order "1" .. "9", "0".
-    static const struct {
-        int firstId;
-        const char* prefix;
-    } kGroups[] = {{IDC_AREA_K_FIRST, "K"},
-                   {IDC_AREA_VE_FIRST, "VE"},
-                   {IDC_AREA_JA_FIRST, "JA"},
-                   {IDC_AREA_VK_FIRST, "VK"}};
+    // Identifiers run group by group, ten to a group, in caption order
+    // "1" .. "9", "0".
     std::vector<MapCell> cells;
-    for (const auto& group : kGroups) {
+    for (int group = 0; group < kCallAreaKinds; ++group) {
+        const std::string prefix = CallAreaKindOfMapGroup(group).country;
         for (int i = 0; i < 10; ++i)
-            cells.push_back({group.firstId + i, group.prefix + std::to_string((i + 1) % 10)});
+            cells.push_back(
+                {IDC_AREA_FIRST + 10 * group + i, prefix + std::to_string((i + 1) % 10)});
     }
     return cells;
 }
