@@ -6,7 +6,7 @@
 
 namespace {
 
-int RefusalVerdict(const std::string& hostVersion) {
+CallVerdict RefusalVerdict(const std::string& hostVersion) {
     return TraitsOfHost(hostVersion).refusalIsNothingNew ? kNothingNew : kRefused;
 }
 
@@ -20,8 +20,8 @@ bool IsSerialNumber(const std::string& exchange) {
 
 }  // namespace
 
-int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args) {
-    const int refused = RefusalVerdict(hostVersion);
+CallVerdict JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args) {
+    const CallVerdict refused = RefusalVerdict(hostVersion);
     if (args.hasBand && args.hasBand2 && !EqualsIgnoreCase(args.band, args.band2)) return refused;
     if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
     if (args.country.empty()) return kNothingNew;
@@ -39,9 +39,9 @@ int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckAr
     return log.HasAreaOnBand(args.band, scratch) ? kNothingNew : kNewCallArea;
 }
 
-int JudgeExchange(const std::string& exchange, const std::string& call,
-                  const std::string& country) {
-    if (call == kHqCall) return Trim(exchange) == kHqExchange ? 1 : 0;
-    if (IsSpanishCountry(country)) return IsProvinceCode(Trim(exchange)) ? 1 : 0;
-    return IsSerialNumber(exchange) ? 1 : 0;
+bool JudgeExchange(const std::string& exchange, const std::string& call,
+                   const std::string& country) {
+    if (call == kHqCall) return Trim(exchange) == kHqExchange;
+    if (IsSpanishCountry(country)) return IsProvinceCode(Trim(exchange));
+    return IsSerialNumber(exchange);
 }

@@ -25,7 +25,8 @@ enum CallVerdict {
 };
 
 // The verdict on a call; hosts "2.19" and "2.20" get kNothingNew instead of kRefused.
-int JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args);
+CallVerdict JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args);
 
-// 1 when the received exchange suits the station, else 0.
-int JudgeExchange(const std::string& exchange, const std::string& call, const std::string& country);
+// Whether the received exchange suits the station.
+bool JudgeExchange(const std::string& exchange, const std::string& call,
+                   const std::string& country);

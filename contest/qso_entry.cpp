@@ -59,16 +59,16 @@ void ApplyProvinceRule(CInfo& info, const QsoArgs& qso, std::vector<std::string>
     }
 }
 
-int Refuse(const ContestData& data, const QsoArgs& qso, const char* message) {
+bool Refuse(const ContestData& data, const QsoArgs& qso, const char* message) {
     BadQso::Append(data.g_badQsoFile, {BadQso::LineA(FieldsOf(qso), message)});
-    return 0;
+    return false;
 }
 
 }  // namespace
 
 // The texts of the bad-QSO lines are made only for a QSO that gets a line:
 // most QSOs get none.
-int AddQso(ContestData& data, const QsoArgs& qso) {
+bool AddQso(ContestData& data, const QsoArgs& qso) {
     if (!ValidBands().Contains(qso.band)) return Refuse(data, qso, BadQso::kWrongBand);
     std::vector<std::string>& bands = data.g_workedBands;
     if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
@@ -92,7 +92,7 @@ int AddQso(ContestData& data, const QsoArgs& qso) {
     }
     data.g_log.Add(std::move(info));
     BadQso::Append(data.g_badQsoFile, lines);
-    return 1;
+    return true;
 }
 
 Removal RemoveQso(ContestData& data, const QsoArgs& qso) {

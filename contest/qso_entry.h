@@ -28,8 +28,8 @@ BadQsoFields FieldsOf(const QsoArgs& qso);
 // The record of the QSO before any rule is applied.
 CInfo RecordOf(const QsoArgs& qso);
 
-// 1 when the QSO entered the log (flagged or not), 0 when refused.
-int AddQso(ContestData& data, const QsoArgs& qso);
+// Whether the QSO entered the log (flagged or not); false when refused.
+bool AddQso(ContestData& data, const QsoArgs& qso);
 // What a removal touched, so that the windows showing it can be reset.
 struct Removal {
     bool removed = false;          // a record left the log

@@ -14,17 +14,15 @@ class ScriptedHost : public HostLink {
         : m_script(script), m_calls(calls) {}
 
     bool Connected() const override { return m_script.connected; }
-    bool TypedCall(std::string* call) override {
+    std::optional<std::string> TypedCall() override {
         m_calls.push_back("call");
-        if (m_script.callAnswer == Answer::kFails) return false;
-        *call = m_script.callAnswer == Answer::kOk ? m_script.call : "";
-        return true;
+        if (m_script.callAnswer == Answer::kFails) return std::nullopt;
+        return m_script.callAnswer == Answer::kOk ? m_script.call : "";
     }
-    bool DialHz(double* hz) override {
+    std::optional<double> DialHz() override {
         m_calls.push_back("dial");
-        if (m_script.dialAnswer != Answer::kOk) return false;
-        *hz = m_script.hz;
-        return true;
+        if (m_script.dialAnswer != Answer::kOk) return std::nullopt;
+        return m_script.hz;
     }
     bool SendMacro(const std::string& text) override {
         m_calls.push_back("macro " + text);

@@ -1,16 +1,15 @@
 #include "plugin/stats_plugin.h"
 
-int StatsPlugin::AddData(const QsoArgs& args) { return AddQso(*m_shared.Lock(), args); }
+bool StatsPlugin::AddData(const QsoArgs& args) { return AddQso(*m_shared.Lock(), args); }
 
-int StatsPlugin::RemoveData(const QsoArgs& args) {
+void StatsPlugin::RemoveData(const QsoArgs& args) {
     const SharedState::Locked s = m_shared.Lock();
     ResetMapsAfter(RemoveQso(*s, args), *s);
     s->g_refreshPending = 1;
     if (m_env.SetupWindowRunning()) m_env.PostRefresh();
-    return 1;
 }
 
-int StatsPlugin::CheckCall(const CheckArgs& args) {
+CallVerdict StatsPlugin::CheckCall(const CheckArgs& args) {
     const SharedState::Locked s = m_shared.Lock();
     // Ask the windows for one refresh; the refresh re-arms the flag when done.
     if (m_env.SetupWindowRunning() && s->g_refreshPending != 0) {
@@ -20,8 +19,8 @@ int StatsPlugin::CheckCall(const CheckArgs& args) {
     return JudgeCall(s->g_log, s->g_hostVersion, args);
 }
 
-int StatsPlugin::IsValidExchg(const std::string& exchange, const std::string& call,
-                              const std::string& country) {
+bool StatsPlugin::IsValidExchg(const std::string& exchange, const std::string& call,
+                               const std::string& country) {
     return JudgeExchange(exchange, call, country);
 }
 

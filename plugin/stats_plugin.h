@@ -26,12 +26,13 @@ class StatsPlugin {
   public:
     StatsPlugin(Environment& env, ProfileStore& profile) : m_env(env), m_settings(profile) {}
 
-    int ResetStats(const ResetArgs& args);
-    int AddData(const QsoArgs& args);
-    int RemoveData(const QsoArgs& args);
-    int CheckCall(const CheckArgs& args);
-    int IsValidExchg(const std::string& exchange, const std::string& call,
-                     const std::string& country);
+    void ResetStats(const ResetArgs& args);
+    // Whether the QSO entered the log.
+    bool AddData(const QsoArgs& args);
+    void RemoveData(const QsoArgs& args);
+    CallVerdict CheckCall(const CheckArgs& args);
+    bool IsValidExchg(const std::string& exchange, const std::string& call,
+                      const std::string& country);
     const char* GetResult(int* out);
     void SetVersion();
 

@@ -78,7 +78,7 @@ void StartContest(PluginState& s, Environment& env, const ResetArgs& args) {
 
 }  // namespace
 
-int StatsPlugin::ResetStats(const ResetArgs& args) {
+void StatsPlugin::ResetStats(const ResetArgs& args) {
     SharedState::Locked locked = m_shared.Lock();
     PluginState& s = *locked;
     StartContest(s, m_env, args);
@@ -103,5 +103,4 @@ int StatsPlugin::ResetStats(const ResetArgs& args) {
     s.g_cabrilloLog = std::move(cabrillo);
     s.g_badQsoFile = "BadQSO_StatsKOLVEX_" + args.end.Format("%d_%m_%Y") + ".txt";
     BadQso::Create(s.g_badQsoFile, BadQso::kCreatedHeader);
-    return 1;
 }

@@ -36,14 +36,15 @@ class PendingOnExit {
 };
 
 // Reads the dial and tells the host when it has moved by more than the step.
-// False when the pass must end: a failed call, or an infinite frequency.
-bool FollowDial(HostLink& host, RefreshState& refresh, double* hz) {
-    if (!host.DialHz(hz) || std::isinf(*hz)) return false;
+// Empty when the pass must end: a failed call, or an infinite frequency.
+std::optional<double> FollowDial(HostLink& host, RefreshState& refresh) {
+    const std::optional<double> hz = host.DialHz();
+    if (!hz || std::isinf(*hz)) return std::nullopt;
     if (std::fabs(*hz - refresh.lastDialHz) > kDialStepHz) {  // NaN is never greater
-        if (!host.SendMacro(kDialMovedMacro)) return false;
+        if (!host.SendMacro(kDialMovedMacro)) return std::nullopt;
         refresh.lastDialHz = *hz;
     }
-    return true;
+    return hz;
 }
 
 // The map windows' marks and the titles that name the band.
@@ -65,9 +66,10 @@ void ShowBand(SharedView& shared, RefreshState& refresh, int band, RefreshView& 
 RefreshView RunRefreshPass(SharedView& shared, RefreshState& refresh, HostLink& host) {
     const PendingOnExit pending(shared);
     RefreshView view;
-    std::string call;
-    if (!host.Connected() || !host.TypedCall(&call)) return view;
-    refresh.currentCall = std::move(call);
+    if (!host.Connected()) return view;
+    std::optional<std::string> call = host.TypedCall();
+    if (!call) return view;
+    refresh.currentCall = std::move(*call);
     // A call of one or two characters is still being typed.
     if (refresh.currentCall.size() == 1 || refresh.currentCall.size() == 2) return view;
 
@@ -77,9 +79,9 @@ RefreshView RunRefreshPass(SharedView& shared, RefreshState& refresh, HostLink& 
                             ? PrevQsoTitle(captions)
                             : WorkedWithTitle(captions, host.TitleTextOf(refresh.currentCall));
 
-    double hz = 0.0;
-    if (!FollowDial(host, refresh, &hz)) return view;
-    const int band = BandOfDial(hz);
+    const std::optional<double> hz = FollowDial(host, refresh);
+    if (!hz) return view;
+    const int band = BandOfDial(*hz);
     if (band < 0) return view;
     refresh.currentBand = band;
     view.bandKnown = true;

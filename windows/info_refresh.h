@@ -5,6 +5,7 @@
 // windows are open.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,9 @@ class HostLink {
   public:
     virtual ~HostLink() = default;
     virtual bool Connected() const = 0;
-    virtual bool TypedCall(std::string* call) = 0;        // dispatch id 8 with 5
-    virtual bool DialHz(double* hz) = 0;                  // dispatch id 2
+    // Each answer is empty when the call to the host failed.
+    virtual std::optional<std::string> TypedCall() = 0;   // dispatch id 8 with 5
+    virtual std::optional<double> DialHz() = 0;           // dispatch id 2
     virtual bool SendMacro(const std::string& text) = 0;  // dispatch id 16
     // A typed call (in the host's code page, as TypedCall gives it) as the
     // window titles take their texts: UTF-8.

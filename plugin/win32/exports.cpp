@@ -81,10 +81,10 @@ int ResetStats0(T hostDir, int exportRequest, T ownCall, D start, D end, T, T, T
         args.start = FromHost(start);
         args.end = FromHost(end);
         args.ownCountry = Text(ownCountry);
-        return ThePlugin().ResetStats(args);
+        ThePlugin().ResetStats(args);
     } catch (...) {
-        return 1;
     }
+    return 1;
 }
 
 int AddData0(T ownCall, T call, D time, D, D, D, unsigned int, unsigned int freqHz, T mode,
@@ -94,9 +94,10 @@ int AddData0(T ownCall, T call, D time, D, D, D, unsigned int, unsigned int freq
     // went in before a failure.
     const int before = ThePlugin().LogCount();
     try {
-        return ThePlugin().AddData(MakeQsoArgs(ownCall, call, time, freqHz, mode, rstSent,
-                                               rstReceived, exchSent, exchReceived, callPrefix,
-                                               country, band));
+        const bool entered =
+            ThePlugin().AddData(MakeQsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstReceived,
+                                            exchSent, exchReceived, callPrefix, country, band));
+        return entered ? 1 : 0;
     } catch (...) {
         // Tell the host what the log holds: "entered" only if the record is
         // there, so that the host's view and ours stay the same.
@@ -128,7 +129,7 @@ int CheckCall0(T call, unsigned int, unsigned int, T mode, T, T, T, T, T, T, T, 
         args.hasBand = band != nullptr;
         args.band2 = Text(band2);
         args.hasBand2 = band2 != nullptr;
-        return ThePlugin().CheckCall(args);
+        return static_cast<int>(ThePlugin().CheckCall(args));
     } catch (...) {
         return 1;  // "allowed, nothing new": neither blocks nor alarms the operator
     }
@@ -136,7 +137,7 @@ int CheckCall0(T call, unsigned int, unsigned int, T mode, T, T, T, T, T, T, T, 
 
 int IsValidExchg0(T exchange, T call, T country, T, int, int, int) {
     try {
-        return ThePlugin().IsValidExchg(Text(exchange), Text(call), Text(country));
+        return ThePlugin().IsValidExchg(Text(exchange), Text(call), Text(country)) ? 1 : 0;
     } catch (...) {
         return 1;  // the operator can still log; AddData0 judges the QSO again
     }

@@ -276,6 +276,4 @@ TEST_F(ResetWithHost, EmptiesLogWorkedBandsAndBandRows) {
     EXPECT_EQ(rig.Result().find("\r\n20m\t"), std::string::npos);
 }
 
-TEST_F(ResetWithHost, AnswersOne) { EXPECT_EQ(rig.Reset(), 1); }
-
 }  // namespace

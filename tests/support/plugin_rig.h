@@ -30,7 +30,7 @@ struct PluginRig {
     StatsPlugin plugin{env, profile};
 
     PluginState& State() { return plugin.State(); }
-    int Reset(const ResetArgs& args = ContestReset()) { return plugin.ResetStats(args); }
+    void Reset(const ResetArgs& args = ContestReset()) { plugin.ResetStats(args); }
     std::string BadQsoContent() const { return TempFolder::Read(kBadQsoFile); }
     std::string Result() {
         int out = 0;

@@ -21,17 +21,15 @@ class FakeHostLink : public HostLink {
     int dialReads = 0;
 
     bool Connected() const override { return connected; }
-    bool TypedCall(std::string* out) override {
+    std::optional<std::string> TypedCall() override {
         ++callReads;
-        if (fail == Fail::kCall) return false;
-        *out = call;
-        return true;
+        if (fail == Fail::kCall) return std::nullopt;
+        return call;
     }
-    bool DialHz(double* hz) override {
+    std::optional<double> DialHz() override {
         ++dialReads;
-        if (fail == Fail::kDial) return false;
-        *hz = dialHz;
-        return true;
+        if (fail == Fail::kDial) return std::nullopt;
+        return dialHz;
     }
     bool SendMacro(const std::string& text) override {
         if (fail == Fail::kMacro) return false;

@@ -48,24 +48,23 @@ HRESULT HostAutomation::Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCou
     return hr;
 }
 
-bool HostAutomation::TypedCall(std::string* call) {
+std::optional<std::string> HostAutomation::TypedCall() {
     VARIANT field;
     VariantInit(&field);
     field.vt = VT_I4;
     field.lVal = kTypedCallField;
     Variant result;
-    if (FAILED(Invoke(kTypedCallId, DISPATCH_METHOD, &field, 1, result.Get()))) return false;
-    VARIANT* value = result.Get();
+    if (FAILED(Invoke(kTypedCallId, DISPATCH_METHOD, &field, 1, result.Get()))) return std::nullopt;
+    const VARIANT* value = result.Get();
     // No string (or another type) reads as no call typed.
-    call->clear();
-    if (value->vt == VT_BSTR && value->bstrVal != nullptr)
-        *call = AnsiFromWide(value->bstrVal, SysStringLen(value->bstrVal));
-    return true;
+    if (value->vt != VT_BSTR || value->bstrVal == nullptr) return std::string();
+    return AnsiFromWide(value->bstrVal, SysStringLen(value->bstrVal));
 }
 
-bool HostAutomation::DialHz(double* hz) {
+std::optional<double> HostAutomation::DialHz() {
     Variant result;
-    if (FAILED(Invoke(kDialId, DISPATCH_PROPERTYGET, nullptr, 0, result.Get()))) return false;
+    if (FAILED(Invoke(kDialId, DISPATCH_PROPERTYGET, nullptr, 0, result.Get())))
+        return std::nullopt;
     // Other numeric types are taken as they convert; a text or anything
     // else is no frequency.
     switch (result.Get()->vt) {
@@ -79,11 +78,10 @@ bool HostAutomation::DialHz(double* hz) {
         case VT_UINT:
             break;
         default:
-            return false;
+            return std::nullopt;
     }
-    if (FAILED(VariantChangeType(result.Get(), result.Get(), 0, VT_R8))) return false;
-    *hz = result.Get()->dblVal;
-    return true;
+    if (FAILED(VariantChangeType(result.Get(), result.Get(), 0, VT_R8))) return std::nullopt;
+    return result.Get()->dblVal;
 }
 
 bool HostAutomation::SendMacro(const std::string& text) {

@@ -26,8 +26,8 @@ class HostAutomation : public HostLink {
     void Disconnect(bool release);
 
     bool Connected() const override { return static_cast<bool>(m_host); }
-    bool TypedCall(std::string* call) override;
-    bool DialHz(double* hz) override;
+    std::optional<std::string> TypedCall() override;
+    std::optional<double> DialHz() override;
     bool SendMacro(const std::string& text) override;
     std::string TitleTextOf(const std::string& call) const override { return Utf8FromAnsi(call); }
 
