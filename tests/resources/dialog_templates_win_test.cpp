@@ -12,19 +12,6 @@
 #include "resources/resource.h"
 #include "tests/plugin/win32/stats_dll_win.h"
 #include "tests/support/case_name.h"
-#include "windows/win32/setup_captions.h"
-
-// The names the windows' code uses for the same numbers.
-static_assert(IDD_SETUP == 104 && IDD_MULTIPLIER == 105 && IDI_STATS == 107 &&
-              IDD_PROVINCE == 110 && IDD_CALL_AREA == 111 && IDD_PREV_QSO == 112);
-static_assert(IDC_SETUP_VIEW == 1023 && IDC_SETUP_EADX100 == 1015 && IDC_SETUP_CALL_AREA == 1016 &&
-              IDC_SETUP_PROVINCE == 1017 && IDC_SETUP_ON_TOP == 1018 &&
-              IDC_SETUP_PREV_QSO == 1019 && IDC_SETUP_OLD_STYLE == 1020);
-static_assert(IDC_MULT_LIST == 1016 && IDC_PREV_TABLE == 1003);
-static_assert(IDC_PROVINCE_FIRST == 1015 && IDC_PROVINCE_GAP == 1019 && IDC_PROVINCE_LAST == 1067 &&
-              IDC_PROVINCE_HQ == 1072);
-static_assert(IDC_AREA_FIRST == 1015 && IDC_AREA_K_FIRST == 1015 && IDC_AREA_VE_FIRST == 1025 &&
-              IDC_AREA_JA_FIRST == 1035 && IDC_AREA_VK_FIRST == 1045 && IDC_AREA_LAST == 1054);
 
 namespace {
 
@@ -357,24 +344,6 @@ TEST(StatsIcon, HoldsBothSizesAndShowsADotOnTheBackground) {
         DestroyIcon(icon);
         EXPECT_EQ(pixels[size / 2 * size + size / 2], RGB(255, 0, 255)) << "centre";
         EXPECT_EQ(pixels[2 * size + 2], RGB(255, 250, 198)) << "inside the frame";
-    }
-}
-
-TEST(SetupControlCaptions, ListEachControlWithBothTexts) {
-    const SetupControlCaption expected[] = {
-        {IDC_SETUP_VIEW, "View", "Отображать"},
-        {IDC_SETUP_EADX100, "EADX100", "EADX100 страны"},
-        {IDC_SETUP_CALL_AREA, "Call_Area", "Call_Area"},
-        {IDC_SETUP_PROVINCE, "Province Spain", "Провинции Испании"},
-        {IDC_SETUP_ON_TOP, "Window on top", "Поверх окон"},
-        {IDC_SETUP_PREV_QSO, "Previous QSO", "Предыдущие QSO"},
-    };
-    ASSERT_EQ(kSetupControlCaptions.size(), std::size(expected));
-    for (std::size_t i = 0; i < kSetupControlCaptions.size(); ++i) {
-        SCOPED_TRACE(expected[i].english);
-        EXPECT_EQ(kSetupControlCaptions[i].id, expected[i].id);
-        EXPECT_STREQ(TextOf(kSetupControlCaptions[i], false), expected[i].english);
-        EXPECT_STREQ(TextOf(kSetupControlCaptions[i], true), expected[i].russian);
     }
 }
 

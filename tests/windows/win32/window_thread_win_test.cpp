@@ -5,9 +5,12 @@
 
 #include <atomic>
 #include <functional>
+#include <iterator>
+#include <set>
 #include <string>
 #include <utility>
 
+#include "contest/contest_rules.h"
 #include "controls/wide_text.h"
 #include "plugin/shared_state.h"
 #include "resources/resource.h"
@@ -139,6 +142,24 @@ TEST_F(WindowThreadTest, TheMultiplierListFollowsItsWindowsSize) {
     EXPECT_EQ(list.bottom, 197);
 }
 
+// Every province code of the contest has its cell, and the HQ its own.
+TEST_F(WindowThreadTest, TheProvinceMapShowsACellForEachProvinceAndTheHq) {
+    StartSetup();
+    Click(IDC_SETUP_PROVINCE);
+    HWND map = windows.Registry().g_provinceWnd;
+    ASSERT_NE(map, nullptr);
+    std::multiset<std::wstring> captions;
+    for (int id = IDC_PROVINCE_FIRST; id <= IDC_PROVINCE_HQ; ++id) {
+        HWND cell = GetDlgItem(map, id);
+        if (cell != nullptr && (GetWindowLongA(cell, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
+            captions.insert(WindowTextWide(cell));
+    }
+    std::multiset<std::wstring> expected;
+    for (const char* code : kProvinceCodes) expected.insert(WideFromUtf8(code));
+    expected.insert(WideFromUtf8(kHqCall));
+    EXPECT_EQ(captions, expected);
+}
+
 TEST_F(WindowThreadTest, StoredChoicesOpenWindowsAtFirstRefreshAndClosingSetupClearsRegistry) {
     for (const char* key : {"EA100DX", "Call_Area", "Province", "setup_view_prev_qso"})
         settings.WriteFlag(key, true);
@@ -166,8 +187,14 @@ TEST_F(WindowThreadTest, RussianCaptionsAreReadBackAsUnicode) {
     state.g_russianCaptions = 1;
     HWND setup = StartSetup();
     EXPECT_EQ(WindowTextWide(setup), L"Установки KOLVEX-2017");
-    EXPECT_EQ(WindowTextWide(GetDlgItem(setup, IDC_SETUP_PROVINCE)), L"Провинции Испании");
-    EXPECT_EQ(WindowTextWide(GetDlgItem(setup, IDC_SETUP_OLD_STYLE)), L"Old style");
+    const std::pair<int, const wchar_t*> captions[] = {
+        {IDC_SETUP_VIEW, L"Отображать"},     {IDC_SETUP_EADX100, L"EADX100 страны"},
+        {IDC_SETUP_CALL_AREA, L"Call_Area"}, {IDC_SETUP_PROVINCE, L"Провинции Испании"},
+        {IDC_SETUP_ON_TOP, L"Поверх окон"},  {IDC_SETUP_PREV_QSO, L"Предыдущие QSO"},
+        {IDC_SETUP_OLD_STYLE, L"Old style"},
+    };
+    for (const auto& [id, caption] : captions)
+        EXPECT_EQ(WindowTextWide(GetDlgItem(setup, id)), caption) << id;
     Click(IDC_SETUP_PREV_QSO);
     EXPECT_EQ(WindowTextWide(windows.Registry().g_prevQsoWnd), L"KOLVEX-2017 Предыдущие QSO");
 }
