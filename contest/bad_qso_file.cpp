@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
-#include <utility>
 
 #include "contest/c_file.h"
+#include "contest/file_output.h"
 #include "contest/text_util.h"
 
 namespace {
@@ -27,13 +27,10 @@ std::string Line(const BadQsoFields& q, const std::string& modePart, const char*
     return BlankLineBreaks(line);
 }
 
-bool WriteLines(std::FILE* file, const std::vector<std::string>& lines) {
-    bool ok = true;
-    for (const std::string& line : lines) {
-        ok = std::fwrite(line.data(), 1, line.size(), file) == line.size() && ok;
-        ok = std::fputs("\r\n", file) >= 0 && ok;
-    }
-    return ok;
+std::string TextOf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text.append(line).append("\r\n");
+    return text;
 }
 
 }  // namespace
@@ -54,19 +51,12 @@ bool Create(const std::string& fileName, const std::string& header) {
 
 bool Append(const std::string& fileName, const std::vector<std::string>& lines) {
     if (lines.empty()) return true;
-    CFile file = OpenCFile(fileName, "ab");
-    if (!file) return false;
-    const bool written = WriteLines(file.get(), lines);
-    return CloseCFile(std::move(file)) && written;
+    return AppendInOneWrite(fileName, TextOf(lines));
 }
 
 bool Rewrite(const std::string& fileName, const std::string& header,
              const std::vector<std::string>& lines) {
-    CFile file = OpenCFile(fileName, "wb");
-    if (!file) return false;
-    bool written = WriteLines(file.get(), {header});
-    written = WriteLines(file.get(), lines) && written;
-    return CloseCFile(std::move(file)) && written;
+    return ReplaceInOneStep(fileName, header + "\r\n" + TextOf(lines));
 }
 
 // stat rather than std::filesystem: the DLL links its C++ runtime

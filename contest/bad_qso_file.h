@@ -1,6 +1,7 @@
 // The bad-QSO file: a header line, then one line per refused, bad or
 // duplicate QSO.  Lines end in CR LF on every platform.  The file is opened
-// only while lines are written, and closed at once so that they reach the disk.
+// only while lines are written, and closed at once so that they reach the
+// disk: a QSO's lines in one write, a new or rewritten file whole in one step.
 #pragma once
 
 #include <string>
@@ -36,7 +37,8 @@ constexpr const char* kDupe = "   DUPE !!!";
 std::string LineA(const BadQsoFields& qso, const char* message);
 std::string LineB(const BadQsoFields& qso, const char* message);
 
-// Each returns false when the file could not be written (its lines are lost).
+// Each returns false when the file could not be written: the lines are lost
+// and the file stays as it was.
 bool Create(const std::string& fileName, const std::string& header);
 bool Append(const std::string& fileName, const std::vector<std::string>& lines);
 bool Rewrite(const std::string& fileName, const std::string& header,

@@ -1,5 +1,5 @@
-// Owner of a C stream: closed when the owner goes, or on purpose with
-// CloseCFile, which tells whether the close wrote out the buffered bytes.
+// Owner of a C stream, closed when the owner goes.  For reading: files are
+// written through contest/file_output.h.
 #pragma once
 
 #include <cstdio>
@@ -17,7 +17,3 @@ inline CFile OpenCFile(const std::string& name, const char* mode) {
     if (name.empty()) return nullptr;
     return CFile(std::fopen(name.c_str(), mode));
 }
-
-// False when the file was not open or the close failed: a full disk may show
-// only here, when the last buffer is written.
-inline bool CloseCFile(CFile file) { return file && std::fclose(file.release()) == 0; }

@@ -1,9 +1,6 @@
 #include "results/cabrillo_log.h"
 
-#include <cstdio>
-#include <utility>
-
-#include "contest/c_file.h"
+#include "contest/file_output.h"
 #include "contest/text_util.h"
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
@@ -123,11 +120,5 @@ std::string CCabrilloLog::WriteLog(int claimedScore, const std::string& hostVers
     text += "END-OF-LOG:\r\n";
 
     const std::string name = FileName();
-    CFile file = OpenCFile(name, "wb");
-    // The flush is checked on its own: a full disk shows only there, and not
-    // every C library reports it again from fclose.
-    bool written = file && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-                   std::fflush(file.get()) == 0;
-    if (file) written = CloseCFile(std::move(file)) && written;
-    return written ? "File produced: " + name : "File not produced: " + name;
+    return ReplaceInOneStep(name, text) ? "File produced: " + name : "File not produced: " + name;
 }

@@ -62,7 +62,8 @@ class CCabrilloLog {
                     const COleDateTime& time, const std::string& rstSent,
                     const std::string& exchSent, const std::string& rstReceived,
                     const std::string& exchReceived);
-    // Writes the file; the confirmation text, or a failure text naming the file.
+    // Writes the file whole in place of an earlier one; the confirmation
+    // text, or a failure text naming the file (the earlier file then stays).
     std::string WriteLog(int claimedScore, const std::string& hostVersion) const;
 
     std::string FileName() const { return m_baseName + ".cbr"; }

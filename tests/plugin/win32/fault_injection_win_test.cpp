@@ -1,6 +1,6 @@
 // The real Stats.dll when its files fail: a read-only, locked or missing
 // bad-QSO file, no "Plugins" folder, a read-only settings file, a huge host
-// settings file, odd host folders, a Cabrillo file that cannot be created,
+// settings file, odd host folders, a Cabrillo file that cannot be replaced,
 // a full disk.  Every export answers as usual, the log loses nothing, and
 // the process goes on.
 #include <gtest/gtest.h>
@@ -8,7 +8,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/plugin/win32/host_calls_win.h"
 #include "tests/support/temp_folder.h"
@@ -20,6 +22,10 @@ namespace {
 
 // A null period end names the bad-QSO file with an empty date.
 const char* const kBadFile = "BadQSO_StatsKOLVEX_.txt";
+// A rewritten file is written whole under these names first.
+const char* const kBadTempFile = "BadQSO_StatsKOLVEX_.txt.tmp";
+const char* const kCabrilloFile = "EA4XYZ.cbr";
+const char* const kCabrilloTempFile = "EA4XYZ.cbr.tmp";
 const char* const kSettingsFile = "Plugins\\KOLVEX.ini";
 constexpr double k16April2017 = 42841.0;
 
@@ -140,6 +146,7 @@ TEST_F(FaultInjection, BadQsoFileMadeReadOnlyBetweenTwoAdds) {
         EXPECT_EQ(Dupes(), "Dupe\t 2");
         EXPECT_EQ(Remove(Ja()), 1);
         EXPECT_EQ(TempFolder::Read(kBadFile), lines);
+        EXPECT_FALSE(TempFolder::Exists(kBadTempFile)) << "the rewrite that failed left its copy";
         EXPECT_EQ(Total(), "Total\t 2\t  2\t   2\t  0\t0\t0\t0\t0\t  2");
     }
     EXPECT_EQ(Remove(Ua()), 1);
@@ -292,21 +299,54 @@ TEST_F(FaultInjection, HostFolderArgument) {
     }
 }
 
-TEST_F(FaultInjection, CabrilloFileThatCannotBeCreatedIsReported) {
+// What stands under the Cabrillo file's name cannot be replaced: a folder,
+// or an earlier export made read-only.  The export says so and leaves it as
+// it was, with no temporary file beside it; once it is out of the way the
+// next export works.
+TEST_F(FaultInjection, CabrilloFileThatCannotBeReplacedIsReported) {
+    struct Row {
+        const char* what;
+        bool folder;
+    };
+    const Row rows[] = {{"a folder of that name", true},
+                        {"an earlier export made read-only", false}};
     CreateDirectoryA("Plugins", nullptr);
-    CreateDirectoryA("EA4XYZ.cbr", nullptr);
-    ASSERT_TRUE(ExportReset());
-    ASSERT_EQ(Add(Dl()), 1);
-    std::string result;
-    EXPECT_EQ(ExportResult(&result), "File not produced: EA4XYZ.cbr");
-    EXPECT_EQ(ResultLine(result, "Total"), "Total\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1");
-    EXPECT_TRUE(IsDirectory("EA4XYZ.cbr"));
-    RemoveDirectoryA("EA4XYZ.cbr");
-    EXPECT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr") << "the next export works";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(ExportReset());
+        ASSERT_EQ(Add(Dl()), 1);
+        std::string result, earlier;
+        std::optional<ReadOnly> readOnly;
+        if (row.folder) {
+            CreateDirectoryA(kCabrilloFile, nullptr);
+        } else {
+            ASSERT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
+            earlier = TempFolder::Read(kCabrilloFile);
+            readOnly.emplace(kCabrilloFile);
+            ASSERT_TRUE(readOnly->Held());
+        }
+        ASSERT_EQ(Add(Ja()), 1);
+        EXPECT_EQ(ExportResult(&result), "File not produced: EA4XYZ.cbr");
+        EXPECT_EQ(ResultLine(result, "Total"), "Total\t 2\t  2\t   2\t  0\t1\t0\t0\t0\t  3");
+        if (row.folder) {
+            EXPECT_TRUE(IsDirectory(kCabrilloFile));
+            RemoveDirectoryA(kCabrilloFile);
+        } else {
+            EXPECT_EQ(TempFolder::Read(kCabrilloFile), earlier);
+            readOnly.reset();
+        }
+        EXPECT_FALSE(TempFolder::Exists(kCabrilloTempFile));
+        EXPECT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr") << "the next export works";
+        EXPECT_NE(TempFolder::Read(kCabrilloFile).find("JA1XYZ"), std::string::npos);
+        DeleteFileA(kCabrilloFile);
+    }
 }
 
 // The test script mounts a small file system and names its folder in
-// STATS_SMALL_DISK when the machine allows it (root, mount permitted).
+// STATS_SMALL_DISK when the machine allows it (root, mount permitted).  On
+// the full disk no file is written halfway: a Cabrillo export that has
+// grown beyond the room left, a removal and a reset each leave the earlier
+// file as it was, and no temporary file beside it.
 TEST_F(FaultInjection, FullDisk) {
     const char* small = std::getenv("STATS_SMALL_DISK");
     if (small == nullptr || *small == '\0')
@@ -317,8 +357,10 @@ TEST_F(FaultInjection, FullDisk) {
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Dl()), 1);
     ASSERT_EQ(Add(Ja()), 1);
-    const std::string lines = TempFolder::Read(kBadFile);
-    ASSERT_NE(lines.find("DUPE !!!"), std::string::npos);
+    ASSERT_NE(TempFolder::Read(kBadFile).find("DUPE !!!"), std::string::npos);
+    std::string result;
+    ASSERT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
+    const std::string earlierExport = TempFolder::Read(kCabrilloFile);
 
     // Take every byte left.
     HANDLE filler = CreateFileA("filler", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -332,17 +374,32 @@ TEST_F(FaultInjection, FullDisk) {
 
     EXPECT_EQ(Add(Ua()), 1);
     EXPECT_EQ(Add(Dl()), 1);
-    std::string result;
+    // Sixty more stations: the new export is longer than all the room that
+    // emptying the earlier file would give.
+    std::vector<std::string> calls;
+    for (int i = 0; i < 60; ++i) calls.push_back("UA3B" + std::to_string(10 + i));
+    for (const std::string& call : calls) {
+        Qso q = Ua();
+        q.call = call.c_str();
+        ASSERT_EQ(Add(q), 1) << call;
+    }
     EXPECT_EQ(ExportResult(&result), "File not produced: EA4XYZ.cbr");
-    EXPECT_EQ(ResultLine(result, "Total"), "Total\t 3\t  3\t   3\t  0\t1\t0\t0\t0\t  4");
+    EXPECT_EQ(ResultLine(result, "Total"), "Total\t 63\t  63\t   3\t  0\t1\t0\t0\t0\t  4");
     EXPECT_EQ(ResultLine(result, "Dupe"), "Dupe\t 2");
-    EXPECT_EQ(Remove(Ja()), 1);
-    EXPECT_EQ(TempFolder::Read(kBadFile).find(lines.substr(lines.find("\r\n") + 2)), 22u + 2)
-        << "the earlier DUPE line is still there";
-    EXPECT_EQ(DoReset(Reset{}), 1);
-    EXPECT_EQ(TempFolder::Read(kBadFile), "KOLVEX TEST UBN file \r\n");
+    EXPECT_EQ(TempFolder::Read(kCabrilloFile), earlierExport);
+    EXPECT_FALSE(TempFolder::Exists(kCabrilloTempFile));
 
-    for (const char* name : {"filler", kBadFile, "EA4XYZ.cbr", kSettingsFile}) DeleteFileA(name);
+    const std::string badLines = TempFolder::Read(kBadFile);
+    EXPECT_EQ(Remove(Ja()), 1);
+    EXPECT_EQ(TempFolder::Read(kBadFile), badLines) << "the removal's rewrite";
+    EXPECT_FALSE(TempFolder::Exists(kBadTempFile)) << "the removal's rewrite";
+    EXPECT_EQ(DoReset(Reset{}), 1);
+    EXPECT_EQ(TempFolder::Read(kBadFile), badLines) << "the reset's new file";
+    EXPECT_FALSE(TempFolder::Exists(kBadTempFile)) << "the reset's new file";
+
+    for (const char* name :
+         {"filler", kBadFile, kBadTempFile, kCabrilloFile, kCabrilloTempFile, kSettingsFile})
+        DeleteFileA(name);
     RemoveDirectoryA("Plugins");
     SetCurrentDirectoryA(m_folder.Path().c_str());
 }
