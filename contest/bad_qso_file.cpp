@@ -37,11 +37,11 @@ std::string TextOf(const std::vector<std::string>& lines) {
 
 namespace BadQso {
 
-std::string LineA(const BadQsoFields& qso, const char* message) {
+std::string LineWithMode(const BadQsoFields& qso, const char* message) {
     return Line(qso, "  " + qso.mode + "  ", message);
 }
 
-std::string LineB(const BadQsoFields& qso, const char* message) {
+std::string LineWithRtty(const BadQsoFields& qso, const char* message) {
     return Line(qso, " RY ", message);
 }
 

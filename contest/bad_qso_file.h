@@ -33,9 +33,10 @@ constexpr const char* kNoProvince = "   NO SPAIN PROVINCE !!!";
 constexpr const char* kOnlyHq = "  ONLY HQ POSSIBLE FROM EA4URE !!!";
 constexpr const char* kDupe = "   DUPE !!!";
 
-// Kind A carries the host's mode; kind B the literal " RY " instead.
-std::string LineA(const BadQsoFields& qso, const char* message);
-std::string LineB(const BadQsoFields& qso, const char* message);
+// A line with the host's mode (refusals, duplicates), or with " RY " in its
+// place (a wrong or missing province).
+std::string LineWithMode(const BadQsoFields& qso, const char* message);
+std::string LineWithRtty(const BadQsoFields& qso, const char* message);
 
 // Each returns false when the file could not be written: the lines are lost
 // and the file stays as it was.

@@ -49,18 +49,18 @@ void ApplyProvinceRule(CInfo& info, const QsoArgs& qso, std::vector<std::string>
             info.m_province = sent;
         } else {
             MarkBad(info);
-            lines.push_back(BadQso::LineB(FieldsOf(qso), BadQso::kOnlyHq));
+            lines.push_back(BadQso::LineWithRtty(FieldsOf(qso), BadQso::kOnlyHq));
         }
     } else if (IsProvinceCode(sent)) {
         info.m_province = sent;
     } else {
         MarkBad(info);
-        lines.push_back(BadQso::LineB(FieldsOf(qso), BadQso::kNoProvince));
+        lines.push_back(BadQso::LineWithRtty(FieldsOf(qso), BadQso::kNoProvince));
     }
 }
 
 bool Refuse(const ContestData& data, const QsoArgs& qso, const char* message) {
-    BadQso::Append(data.g_badQsoFile, {BadQso::LineA(FieldsOf(qso), message)});
+    BadQso::Append(data.g_badQsoFile, {BadQso::LineWithMode(FieldsOf(qso), message)});
     return false;
 }
 
@@ -88,7 +88,7 @@ bool AddQso(ContestData& data, const QsoArgs& qso) {
     if (earlier > 0) {
         info.m_dupe = info.m_notCounted = 1;
         lines.insert(lines.end(), static_cast<size_t>(earlier),
-                     BadQso::LineA(FieldsOf(qso), BadQso::kDupe));
+                     BadQso::LineWithMode(FieldsOf(qso), BadQso::kDupe));
     }
     data.g_log.Add(std::move(info));
     BadQso::Append(data.g_badQsoFile, lines);

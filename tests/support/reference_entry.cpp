@@ -11,7 +11,7 @@ namespace reference {
 namespace {
 
 int Refuse(const Store& store, const QsoArgs& q, const char* message) {
-    BadQso::Append(store.badQsoFile, {BadQso::LineA(FieldsOf(q), message)});
+    BadQso::Append(store.badQsoFile, {BadQso::LineWithMode(FieldsOf(q), message)});
     return 0;
 }
 
@@ -34,7 +34,7 @@ int AddQso(Store& store, const QsoArgs& q) {
             info.m_province = sent;
         } else {
             info.m_bad = info.m_notCounted = 1;
-            lines.push_back(BadQso::LineB(
+            lines.push_back(BadQso::LineWithRtty(
                 FieldsOf(q), q.call == "EA4URE" ? BadQso::kOnlyHq : BadQso::kNoProvince));
         }
     } else {
@@ -48,7 +48,7 @@ int AddQso(Store& store, const QsoArgs& q) {
     // alike: made once and written once per record, as with a call of 64 KB
     // a copy per record makes megabytes of fresh memory per call.
     if (earlier == 0) return 1;
-    const std::vector<std::string> dupe{BadQso::LineA(FieldsOf(q), BadQso::kDupe)};
+    const std::vector<std::string> dupe{BadQso::LineWithMode(FieldsOf(q), BadQso::kDupe)};
     for (int i = 0; i < earlier; ++i) BadQso::Append(store.badQsoFile, dupe);
     return 1;
 }
