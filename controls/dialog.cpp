@@ -1,5 +1,6 @@
 #include "controls/dialog.h"
 
+#include "controls/control_colors.h"
 #include "controls/message_crack.h"
 #include "controls/owner_drawn.h"
 #include "controls/resource_module.h"
@@ -38,7 +39,24 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             // Owner-drawn controls of ours paint themselves.
             if (OwnerDrawnControl::ReflectDrawItem(CrackDrawItem(lParam))) return TRUE;
-            [[fallthrough]];
+            return FALSE;
+        case WM_CLOSE:
+            OnClose();
+            return FALSE;
+        case WM_SETCURSOR:
+            OnSetCursor();
+            return FALSE;
+        case WM_SIZE:
+            OnSize();
+            return FALSE;
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX: {
+            INT_PTR brush = FALSE;
+            return OnControlColor(CrackControlColor(wParam), brush) ? brush : FALSE;
+        }
         default: {
             INT_PTR result = FALSE;
             return OnMessage(message, wParam, lParam, result) ? result : FALSE;
@@ -46,6 +64,12 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Modal dialogs are ANSI windows, modeless ones wide.  The modal one (the
+// Cabrillo header) edits the host's own texts, which are ANSI in the host's
+// code page: an ANSI window keeps what the operator types in that code page.
+// The modeless ones (Setup and the information windows) show our own
+// captions, Russian ones among them, set through the wide functions: only a
+// wide window keeps them as they are on a system of any other code page.
 INT_PTR ModalDialog::DoModal(HWND owner) {
     return DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(TemplateId()), owner, StaticProc,
                            reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));

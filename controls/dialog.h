@@ -1,6 +1,7 @@
 // Dialogs made from templates in our own resources.  `this` travels with
 // DialogBoxParam/CreateDialogParam and is stored at WM_INITDIALOG; the
-// static procedure dispatches to a few virtuals and lets no exception out.
+// static procedure cracks the messages the windows handle into the named
+// handlers below and lets no exception out.
 #pragma once
 
 #include <windows.h>
@@ -19,11 +20,25 @@ class Dialog {
     int TemplateId() const { return m_templateId; }
     static INT_PTR CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Each answers whether it handled the message.  OnInit answers TRUE to
-    // let the system put the focus on the first control.
+    // Each answers whether it handled the message; an unhandled one gets the
+    // dialog manager's default handling.
+    // WM_INITDIALOG: true lets the system put the focus on the first control.
     virtual bool OnInit() { return true; }
+    // WM_COMMAND: a control's notification `code`, or a menu or key command.
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
-    // Anything else; `result` is what the dialog procedure returns.
+    // WM_CLOSE: the caption's close box, Alt+F4 or a WM_CLOSE sent; the
+    // default handling then turns it into the command IDCANCEL.
+    virtual void OnClose() {}
+    // WM_SETCURSOR: the mouse moves over the window; the default handling
+    // still sets the cursor afterwards.
+    virtual void OnSetCursor() {}
+    // WM_SIZE: the client area has a new size; the default handling follows.
+    virtual void OnSize() {}
+    // WM_CTLCOLORDLG, ...STATIC, ...BTN, ...EDIT, ...LISTBOX: colours a control
+    // (or the dialog) paints with through `dc`; `brush` paints its face.
+    virtual bool OnControlColor(HDC /*dc*/, INT_PTR& /*brush*/) { return false; }
+    // The plug-in's private messages, which no handler above covers;
+    // `result` is what the dialog procedure returns.
     virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
     // The window is gone; nothing may touch it any more.
     virtual void OnDestroyed() {}

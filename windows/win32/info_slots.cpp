@@ -12,13 +12,15 @@ std::unique_ptr<InfoWindow> MakeMultiplier(const InfoSlot& slot, const InfoConte
 }
 
 std::unique_ptr<InfoWindow> MakeCallArea(const InfoSlot& slot, const InfoContext& c) {
-    return std::make_unique<MapWindow>(slot.templateId, c.settings, slot.position, c.onTop,
-                                       c.registry.*slot.entry, CallAreaCells());
+    return std::make_unique<MapWindow>(
+        slot.templateId, c.settings, slot.position, c.onTop, c.registry.*slot.entry,
+        CallAreaCells(), MapView{&RefreshView::callAreaTitle, &RefreshView::callAreas});
 }
 
 std::unique_ptr<InfoWindow> MakeProvince(const InfoSlot& slot, const InfoContext& c) {
-    return std::make_unique<MapWindow>(slot.templateId, c.settings, slot.position, c.onTop,
-                                       c.registry.*slot.entry, ProvinceCells());
+    return std::make_unique<MapWindow>(
+        slot.templateId, c.settings, slot.position, c.onTop, c.registry.*slot.entry,
+        ProvinceCells(), MapView{&RefreshView::provinceTitle, &RefreshView::provinces});
 }
 
 std::unique_ptr<InfoWindow> MakePrevQso(const InfoSlot& slot, const InfoContext& c) {
@@ -30,13 +32,16 @@ std::unique_ptr<InfoWindow> MakePrevQso(const InfoSlot& slot, const InfoContext&
 
 const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots = {{
     {kMultiplierWindow, IDC_SETUP_EADX100, "EA100DX", IDD_MULTIPLIER,
-     PositionKeys{"dxcc_x", "dxcc_y", 10, 400}, &WindowRegistry::g_multiplierWnd, MakeMultiplier},
+     PositionKeys{"dxcc_x", "dxcc_y", 10, 400}, &WindowRegistry::g_multiplierWnd, 0,
+     MakeMultiplier},
     {kCallAreaWindow, IDC_SETUP_CALL_AREA, "Call_Area", IDD_CALL_AREA,
-     PositionKeys{"area_x", "area_y", 10, 10}, &WindowRegistry::g_callAreaWnd, MakeCallArea},
+     PositionKeys{"area_x", "area_y", 10, 10}, &WindowRegistry::g_callAreaWnd, kCallAreaMap,
+     MakeCallArea},
     {kProvinceWindow, IDC_SETUP_PROVINCE, "Province", IDD_PROVINCE,
-     PositionKeys{"ea_x", "ea_y", 10, 10}, &WindowRegistry::g_provinceWnd, MakeProvince},
+     PositionKeys{"ea_x", "ea_y", 10, 10}, &WindowRegistry::g_provinceWnd, kProvinceMap,
+     MakeProvince},
     {kPrevQsoWindow, IDC_SETUP_PREV_QSO, "setup_view_prev_qso", IDD_PREV_QSO,
-     PositionKeys{"prev_x", "prev_y", 10, 400}, &WindowRegistry::g_prevQsoWnd, MakePrevQso},
+     PositionKeys{"prev_x", "prev_y", 10, 400}, &WindowRegistry::g_prevQsoWnd, 0, MakePrevQso},
 }};
 
 const InfoSlot* SlotOfBox(int id) {

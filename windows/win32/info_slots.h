@@ -1,6 +1,9 @@
 // The four information windows as data: what tells them apart is a row of
-// this table (box, key, template, place, registry entry, how to make one),
-// and the code that opens, closes and toggles them walks the table.
+// this table (box, key, template, place, registry entry, map bit, how to
+// make one), and the code that opens, closes and toggles them walks the
+// table in its order.  The refresh opens the windows due in that order, so
+// the previous-QSO table, the one the operator reads while typing, comes
+// up last, on top.
 #pragma once
 
 #include <array>
@@ -37,6 +40,7 @@ struct InfoSlot {
     int templateId;
     PositionKeys position;
     std::atomic<HWND> WindowRegistry::*entry;
+    WPARAM mapBit;  // its MapWindowBits for a map reset; 0 for a list
     std::unique_ptr<InfoWindow> (*make)(const InfoSlot& slot, const InfoContext& context);
 };
 
@@ -45,17 +49,3 @@ extern const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots;
 
 // The slot whose box is `id`, or null.
 const InfoSlot* SlotOfBox(int id);
-
-using InfoOrder = std::array<InfoKind, kInfoWindowKinds>;
-// The refresh opens the windows due in table order, so the previous-QSO
-// table, the one the operator reads while typing, comes up last, on top.
-constexpr InfoOrder kOpenOrder = {kMultiplierWindow, kCallAreaWindow, kProvinceWindow,
-                                  kPrevQsoWindow};
-// "Window on top" closes the maps first, the province map before the call
-// areas, then the two lists, as the operator has always seen them go.
-constexpr InfoOrder kOnTopCloseOrder = {kProvinceWindow, kCallAreaWindow, kPrevQsoWindow,
-                                        kMultiplierWindow};
-// Closing them all (the Setup window ends) takes the call-area map first;
-// the order is kept as operators know it, nothing depends on it.
-constexpr InfoOrder kCloseAllOrder = {kCallAreaWindow, kProvinceWindow, kPrevQsoWindow,
-                                      kMultiplierWindow};

@@ -19,8 +19,14 @@ void InfoWindowSet::Close(InfoKind kind) {
     window.reset();
 }
 
-void InfoWindowSet::CloseAll(const InfoOrder& order) {
-    for (InfoKind kind : order) Close(kind);
+void InfoWindowSet::CloseAll() {
+    for (const InfoSlot& slot : kInfoSlots) Close(slot.kind);
+}
+
+void InfoWindowSet::ForEachOpen(
+    const std::function<void(const InfoSlot&, InfoWindow&)>& visit) const {
+    for (const InfoSlot& slot : kInfoSlots)
+        if (m_windows[slot.kind] != nullptr) visit(slot, *m_windows[slot.kind]);
 }
 
 bool InfoWindowSet::Owns(HWND root) const {

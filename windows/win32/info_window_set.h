@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "windows/win32/info_slots.h"
@@ -13,22 +14,19 @@ class InfoWindowSet {
     explicit InfoWindowSet(const InfoContext& context) : m_context(context) {}
     InfoWindowSet(const InfoWindowSet&) = delete;
     InfoWindowSet& operator=(const InfoWindowSet&) = delete;
-    ~InfoWindowSet() { CloseAll(kCloseAllOrder); }
+    ~InfoWindowSet() { CloseAll(); }
 
     // The open window of the kind, or null.
     InfoWindow* Get(InfoKind kind) const { return m_windows[kind].get(); }
-    // The kind's own class (the slot's factory made it).
-    template <class Window>
-    Window* As(InfoKind kind) const {
-        return static_cast<Window*>(Get(kind));
-    }
     // Makes, creates and shows the window; a window that could not be made
     // is forgotten.  `onTop` as "Window on top" is now.
     bool Open(InfoKind kind, bool onTop);
     // Sends the close request, then destroys the (hidden) window for good:
     // the next opening makes a new one.
     void Close(InfoKind kind);
-    void CloseAll(const InfoOrder& order);
+    void CloseAll();
+    // Each open window, in table order, with its slot.
+    void ForEachOpen(const std::function<void(const InfoSlot&, InfoWindow&)>& visit) const;
     // Whether `root` is one of the open windows.
     bool Owns(HWND root) const;
 

@@ -1,17 +1,26 @@
 #include "windows/win32/list_windows.h"
 
-#include "controls/control_colors.h"
-#include "controls/palette.h"
+#include "controls/wide_text.h"
 #include "resources/resource.h"
+#include "windows/win32/info_slots.h"
 
-void MultiplierWindow::OnInitWindow() {
+MultiplierWindow::MultiplierWindow(int templateId, Settings& settings, PositionKeys keys,
+                                   bool onTop, std::atomic<HWND>& registryEntry, SharedView& shared,
+                                   const RefreshState& refresh)
+    : PaintedInfoWindow(templateId, settings, keys, onTop, registryEntry, WindowLook::kSystem,
+                        shared, refresh) {}
+
+void MultiplierWindow::OnOpen() {
     AttachControl(IDC_MULT_LIST, [this] { return TakeMultiplierView(m_shared, m_refresh); });
 }
 
-bool MultiplierWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_SIZE) FitList();  // then the default handling
-    return InfoWindow::OnMessage(message, wParam, lParam, result);
+void MultiplierWindow::Show(const RefreshView& view) {
+    if (!view.bandKnown) return;
+    if (!view.multiplierTitle.empty()) UpdateWindowTextUtf8(Window(), view.multiplierTitle);
+    Repaint();
 }
+
+void MultiplierWindow::OnSize() { FitList(); }
 
 // A 1-pixel margin left and top, 3 pixels right and bottom.
 void MultiplierWindow::FitList() {
@@ -21,11 +30,28 @@ void MultiplierWindow::FitList() {
                client.bottom - 4, TRUE);
 }
 
-void PrevQsoWindow::OnInitWindow() {
+PrevQsoWindow::PrevQsoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
+                             std::atomic<HWND>& registryEntry, SharedView& shared,
+                             const RefreshState& refresh)
+    : PaintedInfoWindow(templateId, settings, keys, onTop, registryEntry,
+                        WindowLook::kWindowTextBackground, shared, refresh),
+      m_settings(settings) {}
+
+void PrevQsoWindow::OnOpen() {
     AttachControl(IDC_PREV_TABLE, [this] { return TakeTableView(m_shared, m_refresh); });
-    m_background.Reset(CreateSolidBrush(kWindowBackground));
 }
 
-bool PrevQsoWindow::OnControlColor(HDC dc, INT_PTR& brush) {
-    return ColorControl(dc, kWindowBackground, m_background, brush);
+void PrevQsoWindow::Show(const RefreshView& view) {
+    if (!view.prevQsoTitle.empty()) UpdateWindowTextUtf8(Window(), view.prevQsoTitle);
+    // The table shows the rows as soon as they change, band or not.
+    if (view.rowsUpdated) Repaint();
+}
+
+void PrevQsoWindow::OpenedByBox() {
+    SetWindowTextUtf8(Window(), PrevQsoOpenedTitle(m_shared.TakeCaptions()));
+}
+
+void PrevQsoWindow::OpenedAsDue() {
+    m_settings.WriteFlag(kInfoSlots[kPrevQsoWindow].showKey, true);
+    SetWindowTextUtf8(Window(), PrevQsoTitle(m_shared.TakeCaptions()));
 }

@@ -16,16 +16,15 @@ template <class Control>
 class PaintedInfoWindow : public InfoWindow {
   public:
     PaintedInfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                      std::atomic<HWND>& registryEntry, SharedView& shared,
+                      std::atomic<HWND>& registryEntry, WindowLook look, SharedView& shared,
                       const RefreshState& refresh)
-        : InfoWindow(templateId, settings, keys, onTop, registryEntry),
+        : InfoWindow(templateId, settings, keys, onTop, registryEntry, look),
           m_shared(shared),
           m_refresh(refresh) {}
 
+  protected:
     // Repaints the control, without erasing it first, when what it shows changed.
     void Repaint() { m_control.Refresh(); }
-
-  protected:
     void AttachControl(int itemId, typename Control::ViewProvider provider) {
         m_control.SubclassDlgItem(itemId, Window());
         m_control.SetViewProvider(std::move(provider));
@@ -36,26 +35,39 @@ class PaintedInfoWindow : public InfoWindow {
     const RefreshState& m_refresh;
 };
 
+// The system's colours; the list fills the client area less its margins.
 class MultiplierWindow : public PaintedInfoWindow<CCqWwInfoButton> {
   public:
-    using PaintedInfoWindow::PaintedInfoWindow;
+    MultiplierWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
+                     std::atomic<HWND>& registryEntry, SharedView& shared,
+                     const RefreshState& refresh);
+    // Title and list follow the band of the dial; the title only while no
+    // call is typed.
+    void Show(const RefreshView& view) override;
 
   protected:
-    void OnInitWindow() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void OnOpen() override;
+    void OnSize() override;
 
   private:
     void FitList();
 };
 
+// Titled as it opens; it follows the typed call whether the band is known
+// or not.
 class PrevQsoWindow : public PaintedInfoWindow<CqEA> {
   public:
-    using PaintedInfoWindow::PaintedInfoWindow;
+    PrevQsoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
+                  std::atomic<HWND>& registryEntry, SharedView& shared,
+                  const RefreshState& refresh);
+    void Show(const RefreshView& view) override;
+    void OpenedByBox() override;
+    // Its box's key is written again as it opens at a refresh.
+    void OpenedAsDue() override;
 
   protected:
-    void OnInitWindow() override;
-    bool OnControlColor(HDC dc, INT_PTR& brush) override;
+    void OnOpen() override;
 
   private:
-    Brush m_background;
+    Settings& m_settings;
 };

@@ -2,9 +2,8 @@
 
 #include "contest/call_area_kinds.h"
 #include "contest/contest_rules.h"
-#include "controls/control_colors.h"
 #include "controls/data_exchange.h"
-#include "controls/palette.h"
+#include "controls/wide_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -43,17 +42,19 @@ std::vector<MapCell> CallAreaCells() {
 }
 
 MapWindow::MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                     std::atomic<HWND>& registryEntry, std::vector<MapCell> cells)
-    : InfoWindow(templateId, settings, keys, onTop, registryEntry),
+                     std::atomic<HWND>& registryEntry, std::vector<MapCell> cells, MapView view)
+    : InfoWindow(templateId, settings, keys, onTop, registryEntry,
+                 WindowLook::kControlTextBackground),
       m_cellSpecs(std::move(cells)),
-      m_worked(m_cellSpecs.size(), 0) {
+      m_worked(m_cellSpecs.size(), 0),
+      m_view(view) {
     for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
         m_cells.push_back(std::make_unique<CAdvancedButton>());
         m_cellOfCode.emplace(m_cellSpecs[i].code, i);  // the first cell of a code wins
     }
 }
 
-void MapWindow::OnInitWindow() {
+void MapWindow::OnOpen() {
     for (size_t i = 0; i < m_cells.size(); ++i) {
         CAdvancedButton& cell = *m_cells[i];
         if (!cell.AttachToDlgItem(static_cast<unsigned>(m_cellSpecs[i].id), Window(), kFace,
@@ -62,11 +63,12 @@ void MapWindow::OnInitWindow() {
         cell.m_shape = kEllipse;
         cell.Redraw();
     }
-    m_background.Reset(CreateSolidBrush(kWindowBackground));
 }
 
-bool MapWindow::OnControlColor(HDC dc, INT_PTR& brush) {
-    return ColorControl(dc, kControlTextBackground, m_background, brush);
+void MapWindow::Show(const RefreshView& view) {
+    if (!view.bandKnown) return;
+    UpdateWindowTextUtf8(Window(), view.*m_view.title);
+    ShowWorked(view.*m_view.worked, view.resetMaps);
 }
 
 void MapWindow::ResetCells() {

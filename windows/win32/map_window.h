@@ -16,20 +16,28 @@ struct MapCell {
     std::string code;  // what ShowWorked matches, byte for byte
 };
 
+// Which part of a refresh pass's view a map shows: its title and the codes
+// worked on the band.
+struct MapView {
+    std::string RefreshView::*title;
+    std::vector<std::string> RefreshView::*worked;
+};
+
 class MapWindow : public InfoWindow {
   public:
     MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-              std::atomic<HWND>& registryEntry, std::vector<MapCell> cells);
+              std::atomic<HWND>& registryEntry, std::vector<MapCell> cells, MapView view);
 
+    // Title and cells follow the band of the dial.
+    void Show(const RefreshView& view) override;
     // Every cell back to not worked.
-    void ResetCells();
+    void ResetCells() override;
     // The cells of `codes` worked, the others as they were, or not worked
     // when `fromScratch`; each cell that changes is repainted once.
     void ShowWorked(const std::vector<std::string>& codes, bool fromScratch);
 
   protected:
-    void OnInitWindow() override;
-    bool OnControlColor(HDC dc, INT_PTR& brush) override;
+    void OnOpen() override;
 
   private:
     // Colours and check state of one cell; nothing when it shows `worked`.
@@ -39,7 +47,7 @@ class MapWindow : public InfoWindow {
     std::vector<std::unique_ptr<CAdvancedButton>> m_cells;
     std::vector<char> m_worked;
     std::unordered_map<std::string, size_t> m_cellOfCode;
-    Brush m_background;
+    MapView m_view;
 };
 
 // The 52 provinces and the HQ station, and the 40 call areas of K, VE, JA, VK.

@@ -1,24 +1,22 @@
 #include "windows/win32/setup_window.h"
 
 #include "contest/host_versions.h"
-#include "controls/control_colors.h"
-#include "controls/palette.h"
 #include "controls/wide_text.h"
 #include "resources/resource.h"
 #include "windows/win32/setup_captions.h"
 
 Setup::Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh,
              Settings& settings, const std::atomic<bool>& closing)
-    : ModelessDialog(IDD_SETUP),
+    : PluginWindow(IDD_SETUP, settings, PositionKeys{"setup_x", "setup_y", 10, 400},
+                   registry.g_setupWnd, WindowLook::kControlTextBackground),
       m_registry(registry),
       m_shared(shared),
       m_settings(settings),
       m_refresher(shared, refresh, closing),
-      m_position(settings, PositionKeys{"setup_x", "setup_y", 10, 400}),
       m_windows(InfoContext{settings, false, registry, shared, refresh}) {}
 
 void Setup::Close() {
-    m_windows.CloseAll(kCloseAllOrder);
+    m_windows.CloseAll();
     Destroy();
     m_refresher.Host().Disconnect(true);
 }
@@ -29,20 +27,13 @@ bool Setup::IsOwnDialogMessage(MSG& msg) {
     return IsDialogMessageW(root, &msg) != FALSE;
 }
 
-bool Setup::OnInit() {
-    m_registry.g_setupWnd = Window();
-    m_position.Restore(Window());
-    SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon()));
-    m_background.Reset(CreateSolidBrush(kWindowBackground));
+void Setup::OnOpen() {
     for (const InfoSlot& slot : kInfoSlots) m_show[slot.kind] = m_settings.ReadFlag(slot.showKey);
     m_oldStyle = m_settings.ReadFlag("style");
     ApplyCaptions();
     ExchangeBoxes(Exchange::ToControls);
     ConnectHost();
-    PostMessageA(Window(), WM_REFRESH_INFO, 0, 0);
-    DisableCloseCommand(Window());
-    return true;
+    PostRefreshRequest(Window());
 }
 
 void Setup::ApplyCaptions() {
@@ -100,26 +91,15 @@ bool Setup::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& r
             InfoRefresher::ResetMaps(m_windows, wParam);
             return true;
         case WM_CLOSE_ALL:
-            m_windows.CloseAll(kCloseAllOrder);
+            m_windows.CloseAll();
             End();
             return true;
-        case WM_CLOSE:
-            End();
-            return true;
-        case WM_SETCURSOR:
-            m_position.Save(Window());
-            return false;  // the default handling sets the cursor
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return ColorControl(CrackControlColor(wParam), kControlTextBackground, m_background,
-                                result);
         default:
             return false;
     }
 }
 
 void Setup::OnDestroyed() {
-    m_registry.g_setupWnd = nullptr;
+    PluginWindow::OnDestroyed();  // the registry entry
     End();
 }

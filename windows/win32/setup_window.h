@@ -7,14 +7,13 @@
 #include <array>
 
 #include "controls/data_exchange.h"
-#include "controls/dialog.h"
-#include "controls/handles.h"
 #include "windows/win32/info_refresher.h"
 #include "windows/win32/info_window_set.h"
-#include "windows/win32/position_keeper.h"
+#include "windows/win32/plugin_window.h"
 #include "windows/win32/window_registry.h"
 
-class Setup : public ModelessDialog {
+// Always on top of other programs' windows.
+class Setup : public PluginWindow {
   public:
     // `closing`: set once the host thread waits for this thread to end.
     Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh, Settings& settings,
@@ -34,8 +33,10 @@ class Setup : public ModelessDialog {
     bool IsOwnDialogMessage(MSG& msg);
 
   protected:
-    bool OnInit() override;
+    bool OnTop() const override { return true; }
+    void OnOpen() override;
     bool OnCommand(int id, int code, HWND control) override;
+    void OnClose() override { End(); }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnDestroyed() override;
 
@@ -53,8 +54,6 @@ class Setup : public ModelessDialog {
     SharedView& m_shared;
     Settings& m_settings;
     InfoRefresher m_refresher;
-    PositionKeeper m_position;
-    Brush m_background;
     std::array<bool, kInfoWindowKinds> m_show = {};  // the boxes' flags, by kind
     bool m_onTop = false;  // windowOnTop: a new Setup window starts with it clear
     bool m_oldStyle = false;

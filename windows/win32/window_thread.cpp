@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "windows/win32/plugin_window.h"
 #include "windows/win32/setup_window.h"
 
 namespace {
@@ -177,7 +178,7 @@ void WindowThread::CloseAllWindows(bool unloading) {
 
 void WindowThread::PostRefresh() {
     HWND setup = m_registry.g_setupWnd;
-    if (setup != nullptr) PostMessageA(setup, WM_REFRESH_INFO, 0, 0);
+    if (setup != nullptr) PostRefreshRequest(setup);
 }
 
 bool WindowThread::PostMapReset(WPARAM maps) {
