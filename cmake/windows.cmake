@@ -83,8 +83,12 @@ foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test)
 endforeach()
 # The version test reads the project version the resource was made from.
 target_include_directories(version_resource_win_test PRIVATE ${STATS_GENERATED_DIR})
-# The one test of the DLL's platform layer takes its source from the DLL's.
-target_sources(win32_environment_win_test PRIVATE plugin/win32/win32_environment.cpp)
+# The tests of the DLL's platform layer and of its window thread take their
+# sources from the DLL's.
+set(STATS_WINDOW_THREAD_SOURCES plugin/win32/window_thread.cpp plugin/win32/host_automation.cpp)
+target_sources(win32_environment_win_test PRIVATE plugin/win32/win32_environment.cpp
+  ${STATS_WINDOW_THREAD_SOURCES})
+target_sources(window_thread_win_test PRIVATE ${STATS_WINDOW_THREAD_SOURCES})
 if(TARGET stress_win_test)
   target_sources(stress_win_test PRIVATE tests/windows/win32/stress_host_log.cpp)
 endif()

@@ -2,7 +2,7 @@
 
 #include "controls/resource_module.h"
 #include "plugin/win32/plugin_instance.h"
-#include "windows/win32/window_thread.h"
+#include "plugin/win32/window_thread.h"
 
 CTestApp theApp;
 

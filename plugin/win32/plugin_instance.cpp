@@ -1,8 +1,8 @@
 #include "plugin/win32/plugin_instance.h"
 
 #include "plugin/win32/win32_environment.h"
+#include "plugin/win32/window_thread.h"
 #include "windows/win32/profile_store_win32.h"
-#include "windows/win32/window_thread.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "controls/handles.h"
 #include "controls/owner_window.h"
+#include "plugin/win32/window_thread.h"
 #include "results/win32/cabrillo_dialog.h"
-#include "windows/win32/window_thread.h"
 
 std::vector<std::string> Win32Environment::FindFiles(const std::string& pattern) {
     std::vector<std::string> names;

@@ -1,25 +1,19 @@
-// The refresh of the information windows on the window thread: the link to
-// the host's automation object, the state kept between passes, the guard
-// against a pass starting inside another, and applying a pass's view to
-// whichever windows are open.
+// The refresh of the information windows on the window thread: the state
+// kept between passes, the guard against a pass starting inside another,
+// and handing a pass's view to whichever windows are open.
 #pragma once
 
-#include <atomic>
 #include <functional>
 
-#include "controls/com.h"
 #include "windows/info_refresh.h"
-#include "windows/win32/host_automation.h"
 #include "windows/win32/info_window_set.h"
 
 class InfoRefresher {
   public:
     // `state` lives for the whole load: a new Setup window goes on from the
     // dial and band the last one saw.
-    InfoRefresher(SharedView& shared, RefreshState& state, const std::atomic<bool>& closing)
-        : m_shared(shared), m_host(closing), m_state(state) {}
-
-    HostAutomation& Host() { return m_host; }
+    InfoRefresher(SharedView& shared, RefreshState& state, HostLink& host)
+        : m_shared(shared), m_host(host), m_state(state) {}
 
     // One refresh: `openDue` opens the windows whose boxes are set, then a
     // pass runs and its view goes to `windows`.  A host call lets COM
@@ -34,8 +28,7 @@ class InfoRefresher {
     void Apply(const RefreshView& view, InfoWindowSet& windows);
 
     SharedView& m_shared;
-    ComApartment m_com;  // before m_host: the host's object goes first
-    HostAutomation m_host;
+    HostLink& m_host;
     RefreshState& m_state;
     bool m_running = false;
     bool m_again = false;  // a request came while the pass ran

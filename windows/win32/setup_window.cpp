@@ -6,19 +6,19 @@
 #include "windows/win32/setup_captions.h"
 
 Setup::Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh,
-             Settings& settings, const std::atomic<bool>& closing)
+             Settings& settings, HostLink& host)
     : PluginWindow(IDD_SETUP, settings, PositionKeys{"setup_x", "setup_y", 10, 400},
                    registry.g_setupWnd, WindowLook::kControlTextBackground),
       m_registry(registry),
       m_shared(shared),
       m_settings(settings),
-      m_refresher(shared, refresh, closing),
+      m_host(host),
+      m_refresher(shared, refresh, host),
       m_windows(InfoContext{settings, false, registry, shared, refresh}) {}
 
 void Setup::Close() {
     m_windows.CloseAll();
     Destroy();
-    m_refresher.Host().Disconnect(true);
 }
 
 bool Setup::IsOwnDialogMessage(MSG& msg) {
@@ -32,7 +32,7 @@ void Setup::OnOpen() {
     m_oldStyle = m_settings.ReadFlag("style");
     ApplyCaptions();
     ExchangeBoxes(Exchange::ToControls);
-    ConnectHost();
+    GreetHost();
     PostRefreshRequest(Window());
 }
 
@@ -47,12 +47,11 @@ void Setup::ApplyCaptions() {
     EnableWindow(Item(IDC_SETUP_OLD_STYLE), FALSE);
 }
 
-void Setup::ConnectHost() {
-    HostAutomation& host = m_refresher.Host();
-    host.Connect();
-    if (!host.Connected()) return;
-    host.SendMacro("<MODE:RTTY>");
-    host.SendMacro("<BAUDRATE:45.45>");
+// The host is put in the contest's mode as the window opens.
+void Setup::GreetHost() {
+    if (!m_host.Connected()) return;
+    m_host.SendMacro("<MODE:RTTY>");
+    m_host.SendMacro("<BAUDRATE:45.45>");
 }
 
 void Setup::ExchangeBoxes(Exchange direction) {

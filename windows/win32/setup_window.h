@@ -15,16 +15,12 @@
 // Always on top of other programs' windows.
 class Setup : public PluginWindow {
   public:
-    // `closing`: set once the host thread waits for this thread to end.
+    // `host`: the running host, connected (or not) before the window opens.
     Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh, Settings& settings,
-          const std::atomic<bool>& closing);
+          HostLink& host);
     ~Setup() override { Close(); }  // a no-op once the thread has closed it
 
-    // Closes the information windows and the Setup window, then gives up
-    // the host's object while the host can still answer: at an unload the
-    // host thread waits in DllMain in a wait that serves COM.  Left to the
-    // thread's end, the release would call the host while holding the
-    // loader lock, which the host then needs.
+    // Closes the information windows and the Setup window.
     void Close();
     // Escape, WM_CLOSE_ALL or the window's end: the loop stops.
     bool Ended() const { return m_ended; }
@@ -42,7 +38,7 @@ class Setup : public PluginWindow {
 
   private:
     void ApplyCaptions();
-    void ConnectHost();
+    void GreetHost();
     void End() { m_ended = true; }
     void ExchangeBoxes(Exchange direction);
     void ToggleWindow(const InfoSlot& slot);
@@ -53,6 +49,7 @@ class Setup : public PluginWindow {
     WindowRegistry& m_registry;
     SharedView& m_shared;
     Settings& m_settings;
+    HostLink& m_host;
     InfoRefresher m_refresher;
     std::array<bool, kInfoWindowKinds> m_show = {};  // the boxes' flags, by kind
     bool m_onTop = false;  // windowOnTop: a new Setup window starts with it clear

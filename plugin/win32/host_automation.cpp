@@ -1,4 +1,4 @@
-#include "windows/win32/host_automation.h"
+#include "plugin/win32/host_automation.h"
 
 #include <oleauto.h>
 

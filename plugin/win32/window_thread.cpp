@@ -1,7 +1,9 @@
-#include "windows/win32/window_thread.h"
+#include "plugin/win32/window_thread.h"
 
 #include <objbase.h>
 
+#include "controls/com.h"
+#include "plugin/win32/host_automation.h"
 #include "windows/win32/plugin_window.h"
 #include "windows/win32/setup_window.h"
 
@@ -79,12 +81,20 @@ DWORD WINAPI WindowThread::ThreadStart(void* param) {
 int WindowThread::UiThreadMain() {
     if (m_registry.g_setupWnd != nullptr) return 1;
     {
-        Setup setup(m_registry, m_shared, m_refresh, m_settings, m_closing);
+        const ComApartment com;  // outlives the host's object
+        HostAutomation host(m_closing);
+        host.Connect();
+        Setup setup(m_registry, m_shared, m_refresh, m_settings, host);
         if (setup.Open()) {
             SetupShown();
             ServeUntilEnded(setup);
             setup.Close();
         }
+        // Given up while the host can still answer: at an unload the host
+        // thread waits in DllMain in a wait that serves COM.  Left to the
+        // thread's end, the release would call the host while holding the
+        // loader lock, which the host then needs.
+        host.Disconnect(true);
     }
     m_registry.g_setupWnd = nullptr;
     return 0;

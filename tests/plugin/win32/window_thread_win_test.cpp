@@ -13,10 +13,10 @@
 #include "contest/contest_rules.h"
 #include "controls/wide_text.h"
 #include "plugin/shared_state.h"
+#include "plugin/win32/window_thread.h"
 #include "resources/resource.h"
 #include "tests/support/temp_folder.h"
 #include "windows/win32/profile_store_win32.h"
-#include "windows/win32/window_thread.h"
 
 namespace {
 
