@@ -199,6 +199,18 @@ TEST(CAdvancedButton, AttachFailsOnAMissingItemAndMakesTheCellOwnerDrawn) {
     CAdvancedButton second;
     EXPECT_FALSE(second.AttachToDlgItem(1015, window.Window(), kGreen, kCaption, kGrey))
         << "taken already";
+    // An object that goes before its window gives the item back; a window
+    // that goes before its object leaves the object with none.
+    CellWindow other({{1016, 60, "CD"}});
+    {
+        CAdvancedButton gone;
+        ASSERT_TRUE(gone.AttachToDlgItem(1016, other.Window(), kGreen, kCaption, kGrey));
+    }
+    CAdvancedButton next;
+    EXPECT_TRUE(next.AttachToDlgItem(1016, other.Window(), kGreen, kCaption, kGrey))
+        << "given back";
+    DestroyWindow(other.Window());
+    EXPECT_EQ(next.Window(), nullptr);
 }
 
 TEST(CAdvancedButton, CaptionColourFollowsTheDisabledState) {

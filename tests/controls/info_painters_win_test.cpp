@@ -87,6 +87,7 @@ TEST(PaintMultiplierList, FlowsEntriesInFortyByFifteenCells) {
         SCOPED_TRACE(c.name);
         Canvas canvas(c.width, 100);
         PaintMultiplierList(canvas.Dc(), canvas.Area(), MultiplierView{c.band, c.entries});
+        EXPECT_EQ(GetBkMode(canvas.Dc()), OPAQUE) << "the context is left as it came";
         std::vector<Text> texts;
         for (size_t i = 0; i < c.at.size(); ++i)
             texts.push_back({c.at[i].x, c.at[i].y, c.entries[i]});
@@ -126,6 +127,7 @@ TEST(PaintQsoTable, PaintsTitlesRowsAndTheCurrentBandsLine) {
         Canvas canvas(320, 196);
         const TableView view = SampleTable(c.band, c.call);
         PaintQsoTable(canvas.Dc(), canvas.Area(), view);
+        EXPECT_EQ(GetBkMode(canvas.Dc()), OPAQUE) << "the context is left as it came";
         std::vector<Text> texts = {{20, 38, "Band"},
                                    {100, 38, "Mode"},
                                    {140, 10, c.shownCall},

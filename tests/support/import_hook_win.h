@@ -26,6 +26,8 @@ class ImportHook {
 
     // Null when the program does not import the function by name.
     void* Original() const { return m_original; }
+    // The module is unloaded: there is no table left to put the original back in.
+    void Forget() { m_slot = nullptr; }
 
   private:
     void* Swap(void* address) {

@@ -171,6 +171,16 @@ bool PumpUntil(const std::function<bool()>& done, unsigned ms) {
     return done();
 }
 
+bool ServeSentUntil(const std::function<bool()>& done, unsigned ms) {
+    for (unsigned waited = 0; waited < ms; waited += 20) {
+        if (done()) return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    return done();
+}
+
 ResourceLevel MeasureResources() {
     ResourceLevel level;
     level.gdi = LiveObjectMark(GR_GDIOBJECTS);

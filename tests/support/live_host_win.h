@@ -65,6 +65,9 @@ std::vector<HWND> PluginWindowsWith(int controlId);
 
 // Handles this thread's messages until `done` holds or `ms` have passed.
 bool PumpUntil(const std::function<bool()>& done, unsigned ms = 10000);
+// The same for messages sent to this thread only: a host busy elsewhere,
+// whose automation object's calls (posted to it) wait meanwhile.
+bool ServeSentUntil(const std::function<bool()>& done, unsigned ms = 10000);
 
 // GDI and USER marks (see live_objects_win.h) and the bytes in busy blocks
 // of every heap of the process.

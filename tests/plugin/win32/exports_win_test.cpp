@@ -299,8 +299,13 @@ TEST_F(Exports, ExportRunEditsTheHeaderAndWritesTheCabrilloFile) {
     r.ownCall = "EA4XYZ/P";
     r.start = &start;
     r.end = &end;
+    // The host's main window owns the header dialog and the Output box.
+    HWND main = CreateWindowExA(0, "STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                100, nullptr, nullptr, nullptr, nullptr);
+    HWND headerOwner = nullptr, outputOwner = nullptr;
     std::string shownCall;
     WindowDriver header("DARNOL Contest", [&](HWND dialog) {
+        headerOwner = GetWindow(dialog, GW_OWNER);
         shownCall = ItemText(dialog, 1010);
         SetDlgItemTextA(dialog, 1002, "Calle Mayor 1\r\nMadrid");
         Press(dialog, IDOK);
@@ -308,18 +313,22 @@ TEST_F(Exports, ExportRunEditsTheHeaderAndWritesTheCabrilloFile) {
     EXPECT_EQ(DoReset(r), 1);
     ASSERT_TRUE(header.Found());
     EXPECT_EQ(shownCall, "EA4XYZ/P");
+    EXPECT_EQ(headerOwner, main);
 
     Qso q;
     q.time = &end;
     ASSERT_EQ(Add(q), 1);
     std::string confirmation;
     WindowDriver output("Output", [&](HWND box) {
+        outputOwner = GetWindow(box, GW_OWNER);
         confirmation = ItemText(box, 0xFFFF);
         Press(box, IDOK);
     });
     ASSERT_NE(StatsDll::Get().GetResult0(nullptr), nullptr);
     ASSERT_TRUE(output.Found());
     EXPECT_EQ(confirmation, "File produced: EA4XYZ_P.cbr");
+    EXPECT_EQ(outputOwner, main);
+    DestroyWindow(main);
     const std::string cabrillo = TempFolder::Read("EA4XYZ_P.cbr");
     EXPECT_NE(cabrillo.find("CALLSIGN: EA4XYZ/P\r\n"), std::string::npos) << cabrillo;
     EXPECT_NE(cabrillo.find("ADDRESS: Calle Mayor 1\r\nADDRESS: Madrid\r\n"), std::string::npos)

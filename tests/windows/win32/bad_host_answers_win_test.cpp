@@ -2,22 +2,27 @@
 // each bad-answer mode of the served automation object, and no host at all,
 // for a short typed-call replay with all four information windows open;
 // then stored window positions that are missing, not numbers, negative or
-// too big.  This program is the host: it loads and unloads the DLL itself.
+// too big; then a host slow to take back its object after the Setup window
+// closes, and a host calling from a thread without COM.  This program is
+// the host: it loads and unloads the DLL itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "controls/wide_text.h"
 #include "resources/resource.h"
 #include "tests/support/case_name.h"
+#include "tests/support/import_hook_win.h"
 #include "tests/support/live_host_win.h"
 #include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
@@ -33,6 +38,8 @@ using live_host::kCallBoundMs;
 
 const char kAllWindowsShown[] =
     "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\nsetup_view_prev_qso=1\r\nStart=0\r\n";
+// Only the Setup window, which the next reset starts.
+const char kSetupDue[] = "[Settings]\r\nStart=0\r\n";
 const int kPluginWindows = 5;  // Setup and the four information windows
 const double kDialHz = 14085000.0;
 const char* const kCalls[] = {"EA4QQA", "DL1QQB", "W1QQC", "JA9QQD", "EA8QQE", "VK2QQF"};
@@ -52,6 +59,49 @@ host::ResetRequest TestReset() {
     reset.start = {42777.0, host::OleDate::valid};  // 2017-02-11
     reset.end = {42778.999, host::OleDate::valid};
     return reset;
+}
+
+// Runs a call into the plug-in on some thread of the host.
+using Runner = std::function<void(const std::function<void()>&)>;
+
+void RunHere(const std::function<void()>& call) { call(); }
+
+// Set on the host threads that RunWithoutCom starts.
+thread_local bool t_withoutCom = false;
+decltype(&CoWaitForMultipleHandles) g_coWait = nullptr;
+
+// The COM wait as Windows answers it on a thread that never entered COM
+// (Wine's waits anyway, serving nothing).
+HRESULT WINAPI CoWaitAsWindows(DWORD flags, DWORD ms, ULONG count, HANDLE* handles, DWORD* index) {
+    if (t_withoutCom) return CO_E_NOTINITIALIZED;
+    return g_coWait(flags, ms, count, handles, index);
+}
+
+// Runs `call` on a new host thread that never entered COM and has a window,
+// so that the plug-in's waits there answer sent messages only.  Meanwhile
+// this thread, with `hostBusy`, is busy elsewhere: it answers only messages
+// sent to it, and calls to the host's object wait.  Without, it serves the
+// object and keeps sending that window messages, as other windows may.
+void RunWithoutCom(const std::function<void()>& call, bool hostBusy) {
+    ImportHook hook("ole32.dll", "CoWaitForMultipleHandles",
+                    reinterpret_cast<void*>(&CoWaitAsWindows), GetModuleHandleA("Stats.dll"));
+    g_coWait = reinterpret_cast<decltype(g_coWait)>(hook.Original());
+    std::atomic<HWND> window{nullptr};
+    std::atomic<bool> done{false};
+    std::thread thread([&] {
+        t_withoutCom = true;
+        window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                 nullptr);
+        call();
+        done = true;
+    });
+    if (hostBusy) live_host::ServeSentUntil([&] { return done.load(); }, live_host::kHangMs);
+    while (!done) {
+        if (window != nullptr) SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 50, nullptr);
+        host::PumpMessagesFor(5);
+    }
+    thread.join();  // its window goes with it
+    if (GetModuleHandleA("Stats.dll") == nullptr) hook.Forget();
 }
 
 // One load of the plug-in with its host object (if any), timed by `watch`.
@@ -79,9 +129,13 @@ class Session {
         EXPECT_LT(ms, kCallBoundMs) << what;
     }
 
+    void Reset(const Runner& run = RunHere) {
+        Call("ResetStats0", [&] { run([&] { m_api.Reset(TestReset()); }); });
+    }
+
     // Reset, then wait until the Setup window and the four stored windows show.
     bool OpenWindows() {
-        Call("ResetStats0", [&] { m_api.Reset(TestReset()); });
+        Reset();
         return live_host::PumpUntil(
             [] { return live_host::PluginWindows(true).size() == kPluginWindows; }, 20000);
     }
@@ -116,9 +170,9 @@ class Session {
     }
 
     // FreeLibrary within the bound, the module and every window gone.
-    void Unload() {
+    void Unload(const Runner& run = RunHere) {
         m_loaded = false;
-        const double ms = m_watch.Time("FreeLibrary", [&] { m_api.Unload(); });
+        const double ms = m_watch.Time("FreeLibrary", [&] { run([&] { m_api.Unload(); }); });
         EXPECT_LT(ms, kCallBoundMs);
         host::PumpMessagesFor(200);
         EXPECT_EQ(GetModuleHandleA("Stats.dll"), nullptr);
@@ -295,5 +349,68 @@ TEST_P(StoredPositions, PlaceEachWindowWhereTheValueAsReadSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StoredPositions, testing::ValuesIn(kPositionCases), CaseName());
+
+// The Setup windows shown now.
+int SetupWindows() {
+    int n = 0;
+    for (HWND window : live_host::PluginWindows(true))
+        n += WindowTextWide(window).rfind(L"Setup KOLVEX-2017", 0) == 0 ? 1 : 0;
+    return n;
+}
+
+// The operator closes the Setup window while the host is busy: the
+// window's thread outlives it, waiting to give back the host's object.
+void CloseSetupWhileTheHostIsBusy() {
+    host::PumpMessagesFor(500);  // the window's first refresh asks the host
+    HWND setup = live_host::VisibleWindowTitled(L"Setup KOLVEX-2017");
+    ASSERT_NE(setup, nullptr);
+    PostMessageW(setup, WM_KEYDOWN, VK_ESCAPE, 0);
+    // A refresh still waiting for the host's answer holds the Escape back.
+    for (int tries = 0; tries < 20; ++tries) {
+        if (live_host::ServeSentUntil([&] { return !IsWindow(setup); }, 500)) return;
+        host::PumpMessagesFor(20);
+    }
+    ADD_FAILURE() << "the Setup window stays";
+}
+
+// A reset that finds that thread waits a bound for it: ended, a new Setup
+// window starts; not ended, none does, and a later reset starts it.  Never
+// two at a time.
+TEST_F(LiveHost, AResetWhileTheClosedSetupWindowsThreadWaitsForTheHostStartsOneSetupWindow) {
+    TempFolder::Write("Plugins\\KOLVEX.ini", kSetupDue);
+    Session session(*s_watch, AutomationQuirk::none);
+    session.Reset();
+    ASSERT_TRUE(live_host::PumpUntil([] { return SetupWindows() == 1; }, 20000));
+    // The reset serves the host's object while it waits: the thread ends.
+    CloseSetupWhileTheHostIsBusy();
+    TempFolder::Write("Plugins\\KOLVEX.ini", kSetupDue);
+    session.Reset();
+    EXPECT_TRUE(live_host::PumpUntil([] { return SetupWindows() == 1; }, 5000));
+    // From a thread without COM, with the host still busy: the thread does
+    // not end within the reset's bound, so that reset starts nothing.
+    CloseSetupWhileTheHostIsBusy();
+    TempFolder::Write("Plugins\\KOLVEX.ini", kSetupDue);
+    session.Reset([](const std::function<void()>& call) { RunWithoutCom(call, true); });
+    host::PumpMessagesFor(1000);
+    TempFolder::Write("Plugins\\KOLVEX.ini", kSetupDue);
+    session.Reset();
+    EXPECT_TRUE(live_host::PumpUntil([] { return SetupWindows() == 1; }, 5000));
+    host::PumpMessagesFor(1000);
+    EXPECT_EQ(SetupWindows(), 1);
+}
+
+// On a host thread without COM the waits answer the messages sent to the
+// thread and go on waiting: for the Setup window before the reset returns,
+// for the window thread to leave before the unload does.
+TEST_F(LiveHost, AHostThreadWithoutComGetsTheSetupWindowUpAndUnloadsWhileMessagesArrive) {
+    const Runner withoutCom = [](const std::function<void()>& call) { RunWithoutCom(call, false); };
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        TempFolder::Write("Plugins\\KOLVEX.ini", kSetupDue);
+        Session session(*s_watch, AutomationQuirk::none);
+        session.Reset(withoutCom);
+        EXPECT_EQ(SetupWindows(), 1) << cycle;
+        session.Unload(withoutCom);
+    }
+}
 
 }  // namespace
