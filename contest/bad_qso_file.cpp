@@ -27,10 +27,14 @@ std::string Line(const BadQsoFields& q, const std::string& modePart, const char*
     return BlankLineBreaks(line);
 }
 
-std::string TextOf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text.append(line).append("\r\n");
-    return text;
+// `head`, then the lines, each ended by CR LF: the one buffer a write hands
+// over, sized once (a QSO's duplicate lines can add up to megabytes).
+std::string TextOf(const std::vector<std::string>& lines, std::string head = std::string()) {
+    size_t size = head.size();
+    for (const std::string& line : lines) size += line.size() + 2;
+    head.reserve(size);
+    for (const std::string& line : lines) head.append(line).append("\r\n");
+    return head;
 }
 
 }  // namespace
@@ -56,7 +60,7 @@ bool Append(const std::string& fileName, const std::vector<std::string>& lines) 
 
 bool Rewrite(const std::string& fileName, const std::string& header,
              const std::vector<std::string>& lines) {
-    return ReplaceInOneStep(fileName, header + "\r\n" + TextOf(lines));
+    return ReplaceInOneStep(fileName, TextOf(lines, header + "\r\n"));
 }
 
 // stat rather than std::filesystem: the DLL links its C++ runtime
