@@ -1,7 +1,5 @@
 #include "contest/contest_rules.h"
 
-#include <cstring>
-
 #include "contest/call_area_kinds.h"
 #include "contest/text_util.h"
 
@@ -9,12 +7,14 @@ namespace {
 
 const char* const kModeTable[] = {"RTTY"};
 
-const char* const kSpanish[] = {"EA", "EA6", "EA8", "EA9", nullptr};
-const char* const kRussianCaptions[] = {"UA", "UA2", "UA2/f", "UR", "UN", "EU", nullptr};
+const char* const kSpanish[] = {"EA", "EA6", "EA8", "EA9"};
+const char* const kRussianCaptions[] = {"UA", "UA2", "UA2/f", "UR", "UN", "EU"};
 
-bool InTable(const char* const* table, const std::string& text) {
-    for (; *table; ++table) {
-        if (text == *table) return true;
+// Whether `text` equals an entry, byte for byte.
+template <typename Table>
+bool InTable(const Table& table, const std::string& text) {
+    for (const char* entry : table) {
+        if (text == entry) return true;
     }
     return false;
 }
@@ -57,10 +57,7 @@ int BandRow(const std::string& band) {
 }
 
 bool IsProvinceCode(const std::string& text) {
-    for (const char* code : kProvinceCodes) {
-        if (text == code) return true;
-    }
-    return text == kHqExchange;
+    return InTable(kProvinceCodes, text) || text == kHqExchange;
 }
 bool IsSpanishCountry(const std::string& country) { return InTable(kSpanish, country); }
 bool IsRussianCaptionCountry(const std::string& country) {
