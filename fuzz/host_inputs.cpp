@@ -2,25 +2,43 @@
 
 #include <cmath>
 #include <limits>
-#include <vector>
+#include <string_view>
 
 namespace fuzzin {
 
 namespace {
 
-const std::vector<std::string>& Table(Field field) {
-    static const std::vector<std::string> tables[] = {
-        {"EA4URE", "EA4ABC", "EA8XYZ", "K1ABC", "W6XYZ", "JA1ABC", "JA7XYZ", "VE3ABC", "VK2XYZ",
-         "DL1ABC", "UR5EQF", "G4ABC", "", "EA4UREX", "K1AB", "ea4ure"},
-        {"20m", "20M", "40m", "80m", "15m", "10m", "160m", "", "30m", "20m ", "80M", "10m"},
-        {"RTTY", "RTTY", "RTTY", "rtty", "PSK", "", "RTTY "},
-        {"EA", "EA6", "EA8", "EA9", "K", "VE", "VK", "JA", "DL", "UA", "ea", "", "W", "UR"},
-        {"EA4", "K1", "W6", "JA1", "VE3", "VK2", "DL1", "JA", "K12", "", "9", "EA8"},
-        {"M", " m ", "HQ", "hq", "XX", "599", "0599", "1234", "12345", "abc", "", " HQ", "B", "001",
-         "m"},
-        {"599", "59", "", "5NN"},
-        {"2.20", "2.19", "2.18", "3.1.1", "2.14R", ""},
-    };
+// Plain arrays, not strings: a table built on first use would stay allocated
+// after the run that built it, and libFuzzer would run that input twice to
+// look for a leak.
+constexpr std::string_view kCalls[] = {"EA4URE", "EA4ABC",  "EA8XYZ", "K1ABC",  "W6XYZ",  "JA1ABC",
+                                       "JA7XYZ", "VE3ABC",  "VK2XYZ", "DL1ABC", "UR5EQF", "G4ABC",
+                                       "",       "EA4UREX", "K1AB",   "ea4ure"};
+constexpr std::string_view kBands[] = {"20m",  "20M", "40m", "80m",  "15m", "10m",
+                                       "160m", "",    "30m", "20m ", "80M", "10m"};
+constexpr std::string_view kModes[] = {"RTTY", "RTTY", "RTTY", "rtty", "PSK", "", "RTTY "};
+constexpr std::string_view kCountries[] = {"EA", "EA6", "EA8", "EA9", "K", "VE", "VK",
+                                           "JA", "DL",  "UA",  "ea",  "",  "W",  "UR"};
+constexpr std::string_view kPrefixes[] = {"EA4", "K1", "W6",  "JA1", "VE3", "VK2",
+                                          "DL1", "JA", "K12", "",    "9",   "EA8"};
+constexpr std::string_view kExchanges[] = {"M",     " m ", "HQ", "hq",  "XX", "599", "0599", "1234",
+                                           "12345", "abc", "",   " HQ", "B",  "001", "m"};
+constexpr std::string_view kReports[] = {"599", "59", "", "5NN"};
+constexpr std::string_view kVersions[] = {"2.20", "2.19", "2.18", "3.1.1", "2.14R", ""};
+
+struct Table {
+    const std::string_view* texts;
+    std::size_t size;
+};
+
+template <std::size_t N>
+constexpr Table Of(const std::string_view (&texts)[N]) {
+    return {texts, N};
+}
+
+Table TableOf(Field field) {
+    constexpr Table tables[] = {Of(kCalls),    Of(kBands),     Of(kModes),   Of(kCountries),
+                                Of(kPrefixes), Of(kExchanges), Of(kReports), Of(kVersions)};
     return tables[static_cast<int>(field)];
 }
 
@@ -38,8 +56,8 @@ std::string LongText(ByteSource& in) {
 std::string Text(ByteSource& in, Field field) {
     const std::uint8_t b = in.Byte();
     if (b < 200) {
-        const auto& table = Table(field);
-        return table[b % table.size()];
+        const Table table = TableOf(field);
+        return std::string(table.texts[b % table.size]);
     }
     if (b < 250) return in.Bytes(b - 200u);
     if (b < 255) return in.Bytes(in.Byte());

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "fuzz/host_inputs.h"
 
@@ -25,20 +26,20 @@ Answer AnswerOf(std::uint8_t b) {
 }
 
 std::string TypedCall(ByteSource& in, const reference::Log& log) {
-    static const std::string kEdges[] = {"",
-                                         "E",
-                                         "EA",
-                                         "EA4",
-                                         "K1A",
-                                         "\xc3\xa9",
-                                         "\xc3\xa9"
-                                         "A",
-                                         std::string("EA\0X", 4),
-                                         "EA4URE ",
-                                         "%s%s"};
+    constexpr std::string_view kEdges[] = {"",
+                                           "E",
+                                           "EA",
+                                           "EA4",
+                                           "K1A",
+                                           "\xc3\xa9",
+                                           "\xc3\xa9"
+                                           "A",
+                                           std::string_view("EA\0X", 4),
+                                           "EA4URE ",
+                                           "%s%s"};
     const std::uint8_t b = in.Byte();
     if (b < 96 && !log.empty()) return log[b % log.size()].m_call;
-    if (b < 144) return kEdges[b % (sizeof kEdges / sizeof *kEdges)];
+    if (b < 144) return std::string(kEdges[b % (sizeof kEdges / sizeof *kEdges)]);
     return Text(in, Field::kCall);
 }
 

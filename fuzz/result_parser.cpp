@@ -1,6 +1,7 @@
 #include "fuzz/result_parser.h"
 
 #include <cstdlib>
+#include <string_view>
 
 #include "results/result_text.h"
 
@@ -78,7 +79,7 @@ void TextRow(Cursor& c, BandFigures& f) {
 }  // namespace
 
 bool ParseText(const std::string& text, ResultFigures& r) {
-    static const std::string heads = "\tQSOs\tPoints\tEADX100\tProv\tJA\tW\tVE\tVK\tiMults\r\n";
+    constexpr std::string_view heads = "\tQSOs\tPoints\tEADX100\tProv\tJA\tW\tVE\tVK\tiMults\r\n";
     const size_t at = text.rfind(heads);
     if (text.compare(0, 20, "   \t\tKOLVEX CONTEST ") != 0 || at == std::string::npos) {
         return false;
@@ -147,7 +148,7 @@ void HtmlRate(Cursor& c, const char* label, int& hour, int& tenMinutes) {
 }  // namespace
 
 bool ParseHtml(const std::string& html, ResultFigures& r) {
-    static const std::string heads =
+    constexpr std::string_view heads =
         "<tr><th>Band</th><th>QSOs</th><th>Points</th><th>EADX100</th><th>Prov</th><th>JA</th>"
         "<th>W</th><th>VE</th><th>VK</th><th>iMults</th></tr>";
     if (html.compare(0, 12, "<html><head>") != 0) return false;
