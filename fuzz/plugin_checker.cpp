@@ -149,14 +149,22 @@ void PluginChecker::CheckRemovedLines(const QsoArgs& qso) {
     std::replace(call.begin(), call.end(), '\n', ' ');
     const std::string marker = " " + qso.time.Format("%H%M") + " ";
     m_header = BadQso::kRewrittenHeader;
+    const std::string field = "  " + call + "  ";
     const std::vector<std::string_view> lines = ReadBadQsoFile();
     std::vector<Line> keptLines;
     size_t kept = 0;
+    // Alike lines share one text: each text is searched once, as a search
+    // of a long call over each of thousands of long lines takes seconds.
+    const std::string* judged = nullptr;
+    bool mustGo = false, mayGo = false;
     for (const Line& shared : m_lines) {
         const std::string& line = *shared;
-        const bool minute = line.find(marker) != std::string::npos;
-        const bool mustGo = minute && line.find("  " + call + "  ") != std::string::npos;
-        const bool mayGo = minute && line.find(call) != std::string::npos;
+        if (&line != judged) {
+            const bool minute = line.find(marker) != std::string::npos;
+            mustGo = minute && line.find(field) != std::string::npos;
+            mayGo = minute && line.find(call) != std::string::npos;
+            judged = &line;
+        }
         if (!mustGo && kept < lines.size() && lines[kept] == line) {
             keptLines.push_back(shared);
             ++kept;

@@ -60,8 +60,12 @@ void RemoveQso(Store& store, const QsoArgs& q) {
     if (store.log.empty()) store.workedBands.clear();
     std::vector<std::string> lines, kept;
     if (BadQso::ReadLines(store.badQsoFile, lines)) {
+        // Duplicate lines come in runs of alike lines: each run is judged once.
+        bool reports = false;
         for (size_t i = 1; i < lines.size(); ++i) {
-            if (!BadQso::ReportsQso(lines[i], q.call, marker)) kept.push_back(lines[i]);
+            if (i == 1 || lines[i] != lines[i - 1])
+                reports = BadQso::ReportsQso(lines[i], q.call, marker);
+            if (!reports) kept.push_back(lines[i]);
         }
     } else if (BadQso::Exists(store.badQsoFile)) {
         return;  // there but unreadable: its lines stay
