@@ -35,6 +35,23 @@ bool Shown(const std::atomic<HWND>& entry) {
     return window != nullptr && IsWindowVisible(window);
 }
 
+// The window's top left corner on the screen.
+std::pair<LONG, LONG> PlaceOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return {place.left, place.top};
+}
+
+// The mouse passing over the window, where it saves a place it was moved to.
+void Hover(HWND window) {
+    SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), HTCLIENT);
+}
+
+void MoveThenHover(HWND window, int x, int y) {
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Hover(window);
+}
+
 class WindowThreadTest : public testing::Test {
   protected:
     WindowThreadTest() : settings(store), windows(shared, settings) {
@@ -74,10 +91,7 @@ class WindowThreadTest : public testing::Test {
 TEST_F(WindowThreadTest, FreshInstallationOpensSetupAtDefaultPlaceWithBoxesClear) {
     HWND setup = StartSetup();
     ASSERT_NE(setup, nullptr);
-    RECT place;
-    GetWindowRect(setup, &place);
-    EXPECT_EQ(place.left, 10);
-    EXPECT_EQ(place.top, 400);
+    EXPECT_EQ(PlaceOf(setup), std::make_pair(10L, 400L));
     EXPECT_EQ(WindowTextWide(setup), L"Setup KOLVEX-2017");
     EXPECT_NE(GetWindowLongA(setup, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     for (int id : {IDC_SETUP_EADX100, IDC_SETUP_CALL_AREA, IDC_SETUP_PROVINCE, IDC_SETUP_ON_TOP,
@@ -234,19 +248,14 @@ TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
     ASSERT_TRUE(WaitFor([&] { return Shown(r.g_provinceWnd); }));
-    RECT place;
-    GetWindowRect(r.g_provinceWnd, &place);
-    EXPECT_EQ(place.left, 600);
-    EXPECT_EQ(place.top, 10);
-    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    EXPECT_EQ(PlaceOf(r.g_provinceWnd), std::make_pair(600L, 10L));
+    Hover(setup);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "none");  // unmoved: nothing written
-    SetWindowPos(setup, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    MoveThenHover(setup, 300, 400);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
     EXPECT_EQ(settings.ReadText("setup_y", "none"), "none");
     // Moved down only: the new y goes to its own key, the x stays.
-    SetWindowPos(setup, nullptr, 300, 520, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    MoveThenHover(setup, 300, 520);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
     EXPECT_EQ(settings.ReadText("setup_y", "none"), "520");
 }
@@ -269,29 +278,22 @@ TEST_F(WindowThreadTest, AStoredPlaceOnNoScreenOpensAtTheDefaultAndItsKeysWaitFo
     ASSERT_TRUE(WaitFor([&] {
         return Shown(r.g_provinceWnd) && Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd);
     }));
-    auto placeOf = [](HWND window) {
-        RECT place;
-        GetWindowRect(window, &place);
-        return std::make_pair(place.left, place.top);
-    };
-    EXPECT_EQ(placeOf(setup), std::make_pair(10L, 400L));
-    EXPECT_EQ(placeOf(r.g_provinceWnd), std::make_pair(10L, 10L));
-    EXPECT_EQ(placeOf(r.g_multiplierWnd), std::make_pair(1200L, 1000L));
-    EXPECT_EQ(placeOf(r.g_callAreaWnd), std::make_pair(-100L, 500L));
+    EXPECT_EQ(PlaceOf(setup), std::make_pair(10L, 400L));
+    EXPECT_EQ(PlaceOf(r.g_provinceWnd), std::make_pair(10L, 10L));
+    EXPECT_EQ(PlaceOf(r.g_multiplierWnd), std::make_pair(1200L, 1000L));
+    EXPECT_EQ(PlaceOf(r.g_callAreaWnd), std::make_pair(-100L, 500L));
     // Where the mouse passes over an unmoved window, its keys stay.
-    for (HWND window : {setup, r.g_provinceWnd.load()})
-        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), HTCLIENT);
+    for (HWND window : {setup, r.g_provinceWnd.load()}) Hover(window);
     EXPECT_EQ(settings.ReadText("setup_x", "?"), "2147483000");
     EXPECT_EQ(settings.ReadText("setup_y", "?"), "-2147483000");
     EXPECT_EQ(settings.ReadText("ea_x", "?"), "-1280");
     // Moved sideways only, the Setup window keeps both coordinates: the
     // next one opens where this one was left.
-    SetWindowPos(setup, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    MoveThenHover(setup, 300, 400);
     EXPECT_EQ(settings.ReadText("setup_x", "?"), "300");
     EXPECT_EQ(settings.ReadText("setup_y", "?"), "400");
     windows.CloseAllWindows(false);
-    EXPECT_EQ(placeOf(StartSetup()), std::make_pair(300L, 400L));
+    EXPECT_EQ(PlaceOf(StartSetup()), std::make_pair(300L, 400L));
 }
 
 TEST_F(WindowThreadTest, EscapeHidesAMapWindowThatStaysRegisteredAndEnterDoesNothing) {
