@@ -37,8 +37,7 @@ struct Loaded {
             COleDateTime(reset.end.Value() + static_cast<double>(size % 97), COleDateTime::valid);
         plugin.ResetStats(reset);
         for (const QsoArgs& q : qsos) plugin.AddData(q);
-        int out = 0;
-        plugin.GetResult(&out);
+        plugin.GetResult();
     }
 
     FakeEnvironment env;

@@ -162,8 +162,7 @@ void RemoveData_ref(benchmark::State& state) {
 
 void GetResult(benchmark::State& state) {
     Loaded& l = LogOf(SizeOf(state));
-    int out = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(l.plugin.GetResult(&out));
+    for (auto _ : state) benchmark::DoNotOptimize(l.plugin.GetResult());
     const PluginState& s = l.plugin.State();
     state.counters["logged"] = s.g_log.GetCount();
     state.counters["bad_lines"] = BadQso::CountLines(s.g_badQsoFile);

@@ -7,7 +7,8 @@
 namespace {
 
 CallVerdict RefusalVerdict(const std::string& hostVersion) {
-    return TraitsOfHost(hostVersion).refusalIsNothingNew ? kNothingNew : kRefused;
+    return TraitsOfHost(hostVersion).refusalIsNothingNew ? CallVerdict::kNothingNew
+                                                         : CallVerdict::kRefused;
 }
 
 bool IsSerialNumber(const std::string& exchange) {
@@ -24,19 +25,20 @@ CallVerdict JudgeCall(const LogStore& log, const std::string& hostVersion, const
     const CallVerdict refused = RefusalVerdict(hostVersion);
     if (args.hasBand && args.hasBand2 && !EqualsIgnoreCase(args.band, args.band2)) return refused;
     if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
-    if (args.country.empty()) return kNothingNew;
+    if (args.country.empty()) return CallVerdict::kNothingNew;
     CInfo scratch;
     SetCallArea(scratch, args.country, args.callPrefix);
 
-    if (log.HasCallOnBand(args.call, args.band)) return kDupe;
+    if (log.HasCallOnBand(args.call, args.band)) return CallVerdict::kDupe;
     if (args.call == kHqCall) {
         // The HQ counts as new until the first QSO on the band is with the HQ.
         const CInfo* first = log.FirstOnBand(args.band);
-        if (first != nullptr && first->m_province != kHqExchange) return kNewCountry;
+        if (first != nullptr && first->m_province != kHqExchange) return CallVerdict::kNewCountry;
     }
-    if (!log.HasCountryOnBand(args.band, args.country)) return kNewCountry;
-    if (!IsCallAreaCountry(args.country)) return kNothingNew;
-    return log.HasAreaOnBand(args.band, scratch) ? kNothingNew : kNewCallArea;
+    if (!log.HasCountryOnBand(args.band, args.country)) return CallVerdict::kNewCountry;
+    if (!IsCallAreaCountry(args.country)) return CallVerdict::kNothingNew;
+    return log.HasAreaOnBand(args.band, scratch) ? CallVerdict::kNothingNew
+                                                 : CallVerdict::kNewCallArea;
 }
 
 bool JudgeExchange(const std::string& exchange, const std::string& call,

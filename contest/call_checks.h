@@ -16,13 +16,8 @@ struct CheckArgs {
     bool hasBand2 = false;  // the host passed a second band text at all
 };
 
-enum CallVerdict {
-    kDupe = 0,
-    kNothingNew = 1,
-    kNewCountry = 2,
-    kNewCallArea = 3,
-    kRefused = 4,
-};
+// What a call would be on the band; the exports turn it into the host's number.
+enum class CallVerdict { kDupe, kNothingNew, kNewCountry, kNewCallArea, kRefused };
 
 // The verdict on a call; hosts "2.19" and "2.20" get kNothingNew instead of kRefused.
 CallVerdict JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args);

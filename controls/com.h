@@ -59,6 +59,23 @@ class ComApartment {
     HRESULT m_result;
 };
 
+// An EXCEPINFO whose texts are freed with it.
+class ExceptionInfo {
+  public:
+    ExceptionInfo() = default;
+    ~ExceptionInfo() {
+        SysFreeString(m_info.bstrSource);
+        SysFreeString(m_info.bstrDescription);
+        SysFreeString(m_info.bstrHelpFile);
+    }
+    ExceptionInfo(const ExceptionInfo&) = delete;
+    ExceptionInfo& operator=(const ExceptionInfo&) = delete;
+    EXCEPINFO* Get() { return &m_info; }
+
+  private:
+    EXCEPINFO m_info = {};
+};
+
 // A VARIANT cleared at the end of its owner's life.
 class Variant {
   public:

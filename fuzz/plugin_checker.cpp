@@ -219,7 +219,7 @@ void PluginChecker::Remove(const QsoArgs& qso) {
 void PluginChecker::Check(const CheckArgs& args) {
     const int posted = m_env.refreshesPosted;
     const bool post = m_env.setupRunning && m_pending;
-    const int verdict = m_plugin.CheckCall(args);
+    const CallVerdict verdict = m_plugin.CheckCall(args);
     FUZZ_CHECK(verdict == reference::JudgeCall(m_ref.log, m_plugin.State().g_hostVersion, args));
     FUZZ_CHECK(m_env.refreshesPosted == posted + (post ? 1 : 0));
     if (post) m_pending = false;
@@ -315,10 +315,9 @@ void PluginChecker::CheckExport(std::size_t outputsBefore) {
 
 void PluginChecker::Result() {
     const std::size_t outputs = m_env.outputs.size();
-    int out = 0;
-    const char* text = m_plugin.GetResult(&out);
+    const char* text = m_plugin.GetResult();
     PluginState& s = m_plugin.State();
-    FUZZ_CHECK(out == -1 && text == s.g_resultText.c_str());
+    FUZZ_CHECK(text == s.g_resultText.c_str());
     if (std::getenv("FUZZ_SHOW") != nullptr) std::fprintf(stderr, "%s\n", text);
 
     const int badLines = BadQsoLineCount();

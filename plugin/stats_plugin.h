@@ -33,7 +33,7 @@ class StatsPlugin {
     CallVerdict CheckCall(const CheckArgs& args);
     bool IsValidExchg(const std::string& exchange, const std::string& call,
                       const std::string& country);
-    const char* GetResult(int* out);
+    const char* GetResult();
     void SetVersion();
 
     // The window thread's door to the state.

@@ -30,7 +30,7 @@ void KeepBandLists(PluginState& s, ComputedResult& computed) {
 
 }  // namespace
 
-const char* StatsPlugin::GetResult(int* out) {
+const char* StatsPlugin::GetResult() {
     SharedState::Locked locked = m_shared.Lock();
     PluginState& s = *locked;
     s.g_resultText.clear();
@@ -49,6 +49,5 @@ const char* StatsPlugin::GetResult(int* out) {
         locked.Unlock();  // the message box is modal: keep the window thread free
         m_env.ShowOutput(confirmation);
     }
-    if (out != nullptr) *out = -1;
     return s.g_resultText.c_str();
 }

@@ -45,6 +45,23 @@ std::string AppName() {
     return name.empty() ? "Stats" : name;
 }
 
+// The host's numbers for the verdicts on a call.
+int HostVerdict(CallVerdict verdict) {
+    switch (verdict) {
+        case CallVerdict::kDupe:
+            return 0;
+        case CallVerdict::kNothingNew:
+            return 1;
+        case CallVerdict::kNewCountry:
+            return 2;
+        case CallVerdict::kNewCallArea:
+            return 3;
+        case CallVerdict::kRefused:
+            return 4;
+    }
+    return 1;
+}
+
 constexpr const char kSetName[] = "KOLVEX Contest (C)";
 constexpr const char kNoText[] = "";
 }  // namespace
@@ -129,7 +146,7 @@ int CheckCall0(T call, unsigned int, unsigned int, T mode, T, T, T, T, T, T, T, 
         args.hasBand = band != nullptr;
         args.band2 = Text(band2);
         args.hasBand2 = band2 != nullptr;
-        return static_cast<int>(ThePlugin().CheckCall(args));
+        return HostVerdict(ThePlugin().CheckCall(args));
     } catch (...) {
         return 1;  // "allowed, nothing new": neither blocks nor alarms the operator
     }
@@ -144,8 +161,9 @@ int IsValidExchg0(T exchange, T call, T country, T, int, int, int) {
 }
 
 const char* GetResult0(int* out) {
+    if (out != nullptr) *out = -1;  // on every call, whatever the result
     try {
-        const char* result = ThePlugin().GetResult(out);
+        const char* result = ThePlugin().GetResult();
         return result != nullptr ? result : kNoText;
     } catch (...) {
         return kNoText;

@@ -37,15 +37,10 @@ HRESULT HostAutomation::Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCou
     if (!m_host) return E_POINTER;
     if (m_closing) return E_ABORT;
     DISPPARAMS params = {args, nullptr, argCount, 0};
-    EXCEPINFO exception = {};
+    ExceptionInfo exception;  // the host's exception texts are not ours to show
     UINT badArgument = 0;
-    const HRESULT hr = m_host->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
-                                      &exception, &badArgument);
-    // The host's exception texts are not ours to show.
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-    return hr;
+    return m_host->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
+                          exception.Get(), &badArgument);
 }
 
 std::optional<std::string> HostAutomation::TypedCall() {
@@ -85,13 +80,9 @@ std::optional<double> HostAutomation::DialHz() {
 }
 
 bool HostAutomation::SendMacro(const std::string& text) {
-    BSTR macro = SysAllocString(WideFromUtf8(text).c_str());
-    if (macro == nullptr) return false;
-    VARIANT argument;
-    VariantInit(&argument);
-    argument.vt = VT_BSTR;
-    argument.bstrVal = macro;
-    const HRESULT hr = Invoke(kMacroId, DISPATCH_METHOD, &argument, 1, nullptr);
-    SysFreeString(macro);
-    return SUCCEEDED(hr);
+    Variant argument;  // frees the text
+    argument.Get()->bstrVal = SysAllocString(WideFromUtf8(text).c_str());
+    if (argument.Get()->bstrVal == nullptr) return false;
+    argument.Get()->vt = VT_BSTR;
+    return SUCCEEDED(Invoke(kMacroId, DISPATCH_METHOD, argument.Get(), 1, nullptr));
 }

@@ -14,11 +14,19 @@
 
 namespace {
 
+// The verdicts by their short names, so that each case of the tables below
+// stays on a line or two.
+constexpr CallVerdict kDupe = CallVerdict::kDupe;
+constexpr CallVerdict kNothingNew = CallVerdict::kNothingNew;
+constexpr CallVerdict kNewCountry = CallVerdict::kNewCountry;
+constexpr CallVerdict kNewCallArea = CallVerdict::kNewCallArea;
+constexpr CallVerdict kRefused = CallVerdict::kRefused;
+
 struct VerdictCase {
     const char* name;
     std::vector<Qso> logged;
     Check check;
-    int verdict;
+    CallVerdict verdict;
     const char* hostVersion = "MixW";
 };
 
@@ -144,7 +152,7 @@ struct AreaNineCase {
     std::vector<AreaWorked> logged;  // the country's stations worked before
     const char* band;
     char digit;
-    int verdict;
+    CallVerdict verdict;
 };
 
 // A failing case names itself instead of printing its bytes.
@@ -200,7 +208,7 @@ struct AfterResetCase {
     std::vector<Qso> before;  // logged, then the reset
     std::vector<Qso> after;   // logged after the reset
     Check check;
-    int verdict;
+    CallVerdict verdict;
 };
 
 void PrintTo(const AfterResetCase& c, std::ostream* out) { *out << c.name; }

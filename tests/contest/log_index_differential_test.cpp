@@ -146,8 +146,8 @@ TEST(LogIndexDifferential, AnswersLikeScanFromFirstRecord) {
             ExpectSameLog(data, ref, run, step);
             for (int k = 0; k < 5; ++k) {
                 const CheckArgs check = random.Check();
-                const int verdict = reference::JudgeCall(ref.log, version, check);
-                ++verdicts[verdict];
+                const CallVerdict verdict = reference::JudgeCall(ref.log, version, check);
+                ++verdicts[static_cast<int>(verdict)];
                 ASSERT_EQ(JudgeCall(data.g_log, version, check), verdict)
                     << "run " << run << " step " << step << " call " << check.call << " band "
                     << check.band << " country " << check.country;

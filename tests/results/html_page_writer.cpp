@@ -26,10 +26,7 @@ void AddQso(StatsPlugin& plugin, const char* call, const char* country, const ch
     plugin.AddData(q);
 }
 
-std::string Result(StatsPlugin& plugin) {
-    int out = 0;
-    return plugin.GetResult(&out);
-}
+std::string Result(StatsPlugin& plugin) { return plugin.GetResult(); }
 
 }  // namespace
 

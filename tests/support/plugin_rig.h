@@ -32,8 +32,5 @@ struct PluginRig {
     PluginState& State() { return plugin.State(); }
     void Reset(const ResetArgs& args = ContestReset()) { plugin.ResetStats(args); }
     std::string BadQsoContent() const { return TempFolder::Read(kBadQsoFile); }
-    std::string Result() {
-        int out = 0;
-        return plugin.GetResult(&out);
-    }
+    std::string Result() { return plugin.GetResult(); }
 };

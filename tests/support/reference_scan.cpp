@@ -50,41 +50,43 @@ bool SameArea(const CInfo& a, const CInfo& b) {
            (a.m_areaK != -1 && a.m_areaK == b.m_areaK);
 }
 
-int AreaVerdict(const Log& log, const CheckArgs& args) {
-    if (!IsAreaCountry(args.country)) return kNothingNew;
+CallVerdict AreaVerdict(const Log& log, const CheckArgs& args) {
+    if (!IsAreaCountry(args.country)) return CallVerdict::kNothingNew;
     const CInfo scratch = Scratch(args);
-    int verdict = kNothingNew;
+    CallVerdict verdict = CallVerdict::kNothingNew;
     for (const CInfo& q : log) {
         if (q.m_band != args.band) continue;
-        if (SameArea(scratch, q)) return kNothingNew;
-        verdict = kNewCallArea;
+        if (SameArea(scratch, q)) return CallVerdict::kNothingNew;
+        verdict = CallVerdict::kNewCallArea;
     }
     return verdict;
 }
 
 }  // namespace
 
-int JudgeCall(const Log& log, const std::string& hostVersion, const CheckArgs& args) {
-    const int refused = (hostVersion == "2.19" || hostVersion == "2.20") ? kNothingNew : kRefused;
+CallVerdict JudgeCall(const Log& log, const std::string& hostVersion, const CheckArgs& args) {
+    const CallVerdict refused = (hostVersion == "2.19" || hostVersion == "2.20")
+                                    ? CallVerdict::kNothingNew
+                                    : CallVerdict::kRefused;
     if (args.hasBand && args.hasBand2 && !SameIgnoringCase(args.band, args.band2)) return refused;
     if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
-    if (args.country.empty()) return kNothingNew;
+    if (args.country.empty()) return CallVerdict::kNothingNew;
     for (const CInfo& q : log) {
-        if (q.m_call == args.call && q.m_band == args.band) return kDupe;
+        if (q.m_call == args.call && q.m_band == args.band) return CallVerdict::kDupe;
     }
-    int verdict = kNewCountry;
+    CallVerdict verdict = CallVerdict::kNewCountry;
     if (args.call == "EA4URE") {
         for (const CInfo& q : log) {
             if (q.m_band != args.band) continue;
-            if (q.m_province != "HQ") return kNewCountry;
-            verdict = kNothingNew;
+            if (q.m_province != "HQ") return CallVerdict::kNewCountry;
+            verdict = CallVerdict::kNothingNew;
             break;
         }
     }
     for (const CInfo& q : log) {
         if (q.m_band != args.band) continue;
         if (q.m_country == args.country) return AreaVerdict(log, args);
-        verdict = kNewCountry;
+        verdict = CallVerdict::kNewCountry;
     }
     return verdict;
 }

@@ -19,7 +19,7 @@ namespace reference {
 using Log = std::vector<CInfo>;
 
 // The verdict on a call, scanning the log as the checks are described.
-int JudgeCall(const Log& log, const std::string& hostVersion, const CheckArgs& args);
+CallVerdict JudgeCall(const Log& log, const std::string& hostVersion, const CheckArgs& args);
 
 // Earlier records with the same call, band and mode.
 int CountSame(const Log& log, const std::string& call, const std::string& band,

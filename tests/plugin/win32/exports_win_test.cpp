@@ -229,6 +229,35 @@ TEST_F(Exports, CheckCallNeverWritesTheHostBuffers) {
     EXPECT_EQ(std::string(out2, sizeof out2), std::string(sizeof out2, 'Z'));
 }
 
+TEST_F(Exports, CheckCallAnswersTheHostsNumbers) {
+    Qso logged;  // W1AB on 20 m
+    logged.call = "W1AB";
+    logged.callPrefix = "W1";
+    logged.country = "K";
+    ASSERT_EQ(Add(logged), 1);
+    struct Row {
+        const char* call;
+        const char* prefix;
+        const char* country;
+        const char* band;
+        int number;
+    } const rows[] = {
+        {"W1AB", "W1", "K", "20m", 0},     // duplicate
+        {"W1XY", "W1", "K", "20m", 1},     // nothing new
+        {"DL1AB", "DL1", "DL", "20m", 2},  // new country
+        {"W2AB", "W2", "K", "20m", 3},     // new call area
+        {"W2AB", "W2", "K", "160m", 4},    // refused
+    };
+    for (const Row& row : rows) {
+        Check c;
+        c.call = row.call;
+        c.callPrefix = row.prefix;
+        c.country = row.country;
+        c.band = row.band;
+        EXPECT_EQ(DoCheck(c), row.number) << row.call << " " << row.band;
+    }
+}
+
 TEST_F(Exports, CheckCallKnowsANullBandFromAnEmptyOne) {
     // Empty log, host "MixW": a new country answers 2, a refusal 4.
     struct Row {
@@ -269,11 +298,12 @@ TEST_F(Exports, ChecksTakeNullsHugeTextsAndAnyByte) {
     EXPECT_EQ(dll.IsValidExchg0("1234", nullptr, nullptr, nullptr, 0, 0, 0), 1);
 }
 
-TEST_F(Exports, GetResultTakesANullOrARealPointer) {
+TEST_F(Exports, GetResultTakesANullOrARealPointerAndWritesMinusOne) {
     const StatsDll& dll = StatsDll::Get();
     ASSERT_NE(dll.GetResult0(nullptr), nullptr);
     int out = 12345;
     ASSERT_NE(dll.GetResult0(&out), nullptr);
+    EXPECT_EQ(out, -1);
 }
 
 TEST_F(Exports, SetupSetShowsItsMessageAndChangesNothing) {
