@@ -3,7 +3,9 @@
 // call-area map places the countries in its own order, its groups.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <iterator>
 
 #include "contest/band_rows.h"
 #include "contest/info.h"
@@ -13,22 +15,41 @@ struct CallAreaKind {
     std::int32_t CInfo::*field;  // the record's area, -1 when it has none
     BandRowList BandRowLists::*bandRows;  // the areas worked on each band
     const char* resultHeading;            // the result's column heading
-    int mapGroup;                         // its row of ten cells on the call-area map, from the top
+    // Its block of ten cells' control ids on the call-area map (the first
+    // id plus ten times the group).  Not its place on screen: the template
+    // shows USA, JA, VE, VK from the top.
+    int mapGroup;
 };
 
-constexpr int kCallAreaKinds = 4;
-
-constexpr CallAreaKind kCallAreaKind[kCallAreaKinds] = {
+inline constexpr CallAreaKind kCallAreaKind[] = {
     {"JA", &CInfo::m_areaJA, &BandRowLists::g_bandAreasJA, "JA", 2},
     {"K", &CInfo::m_areaK, &BandRowLists::g_bandAreasK, "W", 0},
     {"VE", &CInfo::m_areaVE, &BandRowLists::g_bandAreasVE, "VE", 1},
     {"VK", &CInfo::m_areaVK, &BandRowLists::g_bandAreasVK, "VK", 3},
 };
+constexpr int kCallAreaKinds = static_cast<int>(std::size(kCallAreaKind));
 
-// The kind of the map's group `group`.
-constexpr const CallAreaKind& CallAreaKindOfMapGroup(int group) {
+// The rows of kCallAreaKind by map group; null where no row names the group.
+constexpr std::array<const CallAreaKind*, kCallAreaKinds> KindsByMapGroup() {
+    std::array<const CallAreaKind*, kCallAreaKinds> byGroup{};
     for (const CallAreaKind& kind : kCallAreaKind) {
-        if (kind.mapGroup == group) return kind;
+        if (kind.mapGroup >= 0 && kind.mapGroup < kCallAreaKinds) byGroup[kind.mapGroup] = &kind;
     }
-    return kCallAreaKind[0];
+    return byGroup;
+}
+
+// Whether the groups are 0 .. n-1, each named by exactly one row.
+constexpr bool MapGroupsAreEachOnce() {
+    const std::array<const CallAreaKind*, kCallAreaKinds> byGroup = KindsByMapGroup();
+    for (const CallAreaKind* kind : byGroup) {
+        if (kind == nullptr) return false;
+    }
+    return true;
+}
+static_assert(MapGroupsAreEachOnce(), "the map groups must be 0 .. kCallAreaKinds - 1, each once");
+
+// The kind of the map's group `group`, 0 .. kCallAreaKinds - 1.
+inline const CallAreaKind& CallAreaKindOfMapGroup(int group) {
+    static constexpr std::array<const CallAreaKind*, kCallAreaKinds> kByGroup = KindsByMapGroup();
+    return *kByGroup.at(static_cast<size_t>(group));
 }

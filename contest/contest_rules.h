@@ -1,6 +1,7 @@
 // The contest's fixed rules: bands, modes, provinces and country groups.
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,10 +29,22 @@ struct BandSpec {
     // still labels six previous-QSO rows.
     int validEntries;
 };
+// A new contest band also needs its line in the Cabrillo dialog's
+// CATEGORY-BAND list (resources/stats.rc): that list is Cabrillo's
+// category, not read from this table.
 inline constexpr BandSpec kBands[] = {
     {"160m", 1, 0}, {"80m", 3, 2}, {"40m", 7, 1}, {"20m", 14, 1}, {"15m", 21, 1}, {"10m", 28, 1},
 };
-constexpr int kBandRows = static_cast<int>(sizeof kBands / sizeof kBands[0]);
+constexpr int kBandRows = static_cast<int>(std::size(kBands));
+
+// ValidBands() labels one previous-QSO row per band row, so its entries
+// must add up to the rows: a reset reads it row by row.
+constexpr int ValidBandEntries() {
+    int entries = 0;
+    for (const BandSpec& band : kBands) entries += band.validEntries;
+    return entries;
+}
+static_assert(ValidBandEntries() == kBandRows, "kBands' validEntries must add up to its rows");
 
 const CContestRules& ValidBands();  // "80m", "80m", "40m", "20m", "15m", "10m"
 const CContestRules& ValidModes();  // "RTTY"

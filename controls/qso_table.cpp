@@ -10,7 +10,8 @@
 namespace {
 const COLORREF kBackground = RGB(255, 255, 198);
 const COLORREF kHighlight = RGB(198, 255, 255);
-constexpr int kLines = 7;
+// Two title lines, then band r on line r + 1 (band 0 falls on the second title line).
+constexpr int kLines = kWindowBands + 1;
 constexpr int kCellX[] = {20, 100, 180, 260};
 
 void FillWith(HDC dc, const RECT& area, COLORREF colour) {
@@ -26,8 +27,8 @@ void PaintTitles(HDC dc, const std::string& call) {
     TextAt(dc, 245, 38, "Prov/NR");
 }
 
-// Lines 2 to 6 hold bands 1 to 5.  Band 0 (160 m) would fall on line 1,
-// under the titles, so it is never shown.
+// Lines 2 and on hold bands 1 and on.  Band 0 (160 m) would fall on line
+// 1, under the titles, so it is never shown.
 void PaintRows(HDC dc, int lineHeight, const TableView& view) {
     for (int line = 2; line < kLines; ++line) {
         const std::vector<std::string>& cells = view.rows[line - 1];

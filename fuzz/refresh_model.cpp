@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace refmodel {
 
@@ -9,7 +10,9 @@ namespace {
 
 // The band whose whole megahertz the frequency is in, or -1.
 int BandOf(double hz) {
-    static const double kMHz[kBandRows] = {1, 3, 7, 14, 21, 28};
+    // The model's own copy of the bands: a band added to the rules must be added here too.
+    static constexpr double kMHz[] = {1, 3, 7, 14, 21, 28};
+    static_assert(std::size(kMHz) == kBandRows, "one whole megahertz per band row");
     const double mhz = hz / 1000000.0;
     for (int band = 0; band < kBandRows; ++band) {
         if (mhz >= kMHz[band] && mhz < kMHz[band] + 1) return band;

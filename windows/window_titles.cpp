@@ -3,6 +3,9 @@
 #include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <iterator>
+
+#include "contest/contest_rules.h"
 
 namespace {
 
@@ -52,9 +55,10 @@ std::string MultiplierTitle(const Captions& c, const std::string& band) {
 
 std::string ProvinceTitle(const Captions& c, const std::string& band, std::size_t worked) {
     const std::string count = std::to_string(worked);
+    const std::string provinces = std::to_string(std::size(kProvinceCodes));
     return Fill(
-        Pick(c, "EA Prov - worked on %s %s of 52", "EA Провинции - отработано на %s %s из 52"),
-        {band, count});
+        Pick(c, "EA Prov - worked on %s %s of %s", "EA Провинции - отработано на %s %s из %s"),
+        {band, count, provinces});
 }
 
 std::string CallAreaTitle(const std::string& band) { return " Call_Area " + band; }
