@@ -5,7 +5,6 @@
 namespace {
 // Holds 511 characters and the terminator; longer captions are cut.
 constexpr int kCaptionBuffer = 512;
-constexpr int kEllipse = 1;
 }  // namespace
 
 bool CAdvancedComponent::SetTextColor(COLORREF color) {

@@ -50,7 +50,8 @@ class CAdvancedButton : public OwnerDrawnControl, public CAdvancedComponent {
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 
     COLORREF m_disabledTextColor = RGB(128, 128, 128);
-    // 1 paints an ellipse, any other value a rectangle.
+    // kEllipse paints an ellipse, any other value a rectangle.
+    static constexpr int kEllipse = 1;
     int m_shape = 0;
 
   protected:

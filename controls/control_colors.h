@@ -8,8 +8,6 @@
 #include "controls/handles.h"
 #include "controls/palette.h"
 
-inline HDC CrackControlColor(WPARAM wParam) { return reinterpret_cast<HDC>(wParam); }
-
 // Black text on `textBackground`, the face from `face`; false (the
 // system's colours) when the brush could not be made.
 inline bool ColorControl(HDC dc, COLORREF textBackground, const Brush& face, INT_PTR& result) {

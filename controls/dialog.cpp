@@ -1,6 +1,5 @@
 #include "controls/dialog.h"
 
-#include "controls/control_colors.h"
 #include "controls/message_crack.h"
 #include "controls/owner_drawn.h"
 #include "controls/resource_module.h"

@@ -15,6 +15,10 @@ inline CommandArgs CrackCommand(WPARAM wParam, LPARAM lParam) {
     return {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)};
 }
 
+// WM_CTLCOLOR*: wParam the context the control (or the dialog) paints
+// with, lParam its window.
+inline HDC CrackControlColor(WPARAM wParam) { return reinterpret_cast<HDC>(wParam); }
+
 // WM_DRAWITEM: lParam the item to paint (its control, context, rectangle
 // and state); wParam the control id, 0 for a menu.
 inline const DRAWITEMSTRUCT* CrackDrawItem(LPARAM lParam) {

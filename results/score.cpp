@@ -109,11 +109,9 @@ std::vector<BandTally*> TallyByBandCode(const LogStore& log, std::vector<BandTal
     return byCode;
 }
 
-}  // namespace
-
 // Whole minutes from `time` to `reference`, rounded to the second; NaN when
 // either time is not a valid one.
-static double MinutesBefore(const COleDateTime& reference, const COleDateTime& time) {
+double MinutesBefore(const COleDateTime& reference, const COleDateTime& time) {
     if (reference.GetStatus() != COleDateTime::valid || time.GetStatus() != COleDateTime::valid) {
         return NAN;
     }
@@ -122,20 +120,8 @@ static double MinutesBefore(const COleDateTime& reference, const COleDateTime& t
     return std::trunc(days * 1440);
 }
 
-void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso, int points) {
-    const double minutes = MinutesBefore(reference, qso.m_time);
-    if (minutes < 60) {
-        ++r.hourQsos;
-        r.hourPoints += points;
-    }
-    if (minutes < 10) {
-        ++r.tenMinuteQsos;
-        r.tenMinutePoints += points;
-    }
-}
-
 // The bands' rows, totals, score and rejected count once every QSO is in.
-static void AddUp(ComputedResult& computed, const std::vector<BandTally>& tallies, int badLines) {
+void AddUp(ComputedResult& computed, const std::vector<BandTally>& tallies, int badLines) {
     ResultFigures& r = computed.figures;
     r.total.band = "Total";
     for (const BandTally& t : tallies) {
@@ -148,6 +134,20 @@ static void AddUp(ComputedResult& computed, const std::vector<BandTally>& tallie
     r.score = static_cast<int>(static_cast<std::uint32_t>(product));
     const int rejected = badLines - r.total.dupes;
     r.rejected = (rejected > 0 ? rejected : 1) - 1;
+}
+
+}  // namespace
+
+void CountRate(ResultFigures& r, const COleDateTime& reference, const CInfo& qso, int points) {
+    const double minutes = MinutesBefore(reference, qso.m_time);
+    if (minutes < 60) {
+        ++r.hourQsos;
+        r.hourPoints += points;
+    }
+    if (minutes < 10) {
+        ++r.tenMinuteQsos;
+        r.tenMinutePoints += points;
+    }
 }
 
 ComputedResult ComputeResult(const ContestData& data, const std::string& ownCountry, bool exportRun,

@@ -18,12 +18,12 @@
 // else (NaN and infinities included) gives -1.
 int BandOfDial(double hz);
 
-// The host's automation object.  Each call answers false when it failed.
+// The host's automation object.
 class HostLink {
   public:
     virtual ~HostLink() = default;
     virtual bool Connected() const = 0;
-    // Each answer is empty when the call to the host failed.
+    // Each answer is empty (SendMacro: false) when the call to the host failed.
     virtual std::optional<std::string> TypedCall() = 0;   // dispatch id 8 with 5
     virtual std::optional<double> DialHz() = 0;           // dispatch id 2
     virtual bool SendMacro(const std::string& text) = 0;  // dispatch id 16
@@ -32,12 +32,15 @@ class HostLink {
     virtual std::string TitleTextOf(const std::string& call) const { return call; }
 };
 
+// shownBand before the maps mark any band: a value no band index takes.
+constexpr int kNoBandShown = 10;
+
 // The window thread's own state between passes.
 struct RefreshState {
     std::string currentCall;
-    double lastDialHz = 0.0;  // the dial when "<SP1>" was last sent
-    int currentBand = -1;     // -1 until a pass finds a band
-    int shownBand = 10;       // the band the map windows mark; 10: none yet
+    double lastDialHz = 0.0;       // the dial when "<SP1>" was last sent
+    int currentBand = -1;          // -1 until a pass finds a band
+    int shownBand = kNoBandShown;  // the band the map windows mark
 };
 
 // What one pass decided; empty strings mean "leave as is".

@@ -1,13 +1,13 @@
 #include "windows/win32/info_refresher.h"
 
-bool InfoRefresher::Run(InfoWindowSet& windows, const std::function<void()>& openDue) {
+bool InfoRefresher::Run(InfoWindowSet& windows, const InfoFlags& due, bool onTop) {
     if (m_running) {
         m_again = true;
         return false;
     }
     m_running = true;
     m_again = false;
-    openDue();
+    windows.OpenDue(due, onTop);
     const RefreshView view = RunRefreshPass(m_shared, m_state, m_host);
     Apply(view, windows);
     m_running = false;

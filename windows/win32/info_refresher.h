@@ -3,8 +3,6 @@
 // and handing a pass's view to whichever windows are open.
 #pragma once
 
-#include <functional>
-
 #include "windows/info_refresh.h"
 #include "windows/win32/info_window_set.h"
 
@@ -15,12 +13,13 @@ class InfoRefresher {
     InfoRefresher(SharedView& shared, RefreshState& state, HostLink& host)
         : m_shared(shared), m_host(host), m_state(state) {}
 
-    // One refresh: `openDue` opens the windows whose boxes are set, then a
-    // pass runs and its view goes to `windows`.  A host call lets COM
+    // One refresh: the windows flagged in `due` that are not open open
+    // (on top as `onTop` says), then a pass runs and its view goes to
+    // `windows`.  A host call lets COM
     // deliver messages, so a request may arrive while a pass waits on the
     // host; it may come from a removal after the pass read the log, so it
     // is remembered, and Run answers true: one more refresh is due.
-    bool Run(InfoWindowSet& windows, const std::function<void()>& openDue);
+    bool Run(InfoWindowSet& windows, const InfoFlags& due, bool onTop);
     // The maps named in `maps` (MapWindowBits) back to unworked.
     static void ResetMaps(InfoWindowSet& windows, WPARAM maps);
 

@@ -7,25 +7,21 @@
 namespace {
 
 std::unique_ptr<InfoWindow> MakeMultiplier(const InfoSlot& slot, const InfoContext& c) {
-    return std::make_unique<MultiplierWindow>(slot.templateId, c.settings, slot.position, c.onTop,
-                                              c.registry.*slot.entry, c.shared, c.refresh);
+    return std::make_unique<MultiplierWindow>(slot, c);
 }
 
 std::unique_ptr<InfoWindow> MakeCallArea(const InfoSlot& slot, const InfoContext& c) {
     return std::make_unique<MapWindow>(
-        slot.templateId, c.settings, slot.position, c.onTop, c.registry.*slot.entry,
-        CallAreaCells(), MapView{&RefreshView::callAreaTitle, &RefreshView::callAreas});
+        slot, c, CallAreaCells(), MapView{&RefreshView::callAreaTitle, &RefreshView::callAreas});
 }
 
 std::unique_ptr<InfoWindow> MakeProvince(const InfoSlot& slot, const InfoContext& c) {
     return std::make_unique<MapWindow>(
-        slot.templateId, c.settings, slot.position, c.onTop, c.registry.*slot.entry,
-        ProvinceCells(), MapView{&RefreshView::provinceTitle, &RefreshView::provinces});
+        slot, c, ProvinceCells(), MapView{&RefreshView::provinceTitle, &RefreshView::provinces});
 }
 
 std::unique_ptr<InfoWindow> MakePrevQso(const InfoSlot& slot, const InfoContext& c) {
-    return std::make_unique<PrevQsoWindow>(slot.templateId, c.settings, slot.position, c.onTop,
-                                           c.registry.*slot.entry, c.shared, c.refresh);
+    return std::make_unique<PrevQsoWindow>(slot, c);
 }
 
 }  // namespace

@@ -47,5 +47,8 @@ struct InfoSlot {
 // Indexed by InfoKind.
 extern const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots;
 
+// One flag per kind, such as the Setup window's boxes.
+using InfoFlags = std::array<bool, kInfoWindowKinds>;
+
 // The slot whose box is `id`, or null.
 const InfoSlot* SlotOfBox(int id);

@@ -1,8 +1,11 @@
 #include "windows/win32/info_window.h"
 
-InfoWindow::InfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                       std::atomic<HWND>& registryEntry, WindowLook look)
-    : PluginWindow(templateId, settings, keys, registryEntry, look), m_onTop(onTop) {}
+#include "windows/win32/info_slots.h"
+
+InfoWindow::InfoWindow(const InfoSlot& slot, const InfoContext& context, WindowLook look)
+    : PluginWindow(slot.templateId, context.settings, slot.position, context.registry.*slot.entry,
+                   look),
+      m_onTop(context.onTop) {}
 
 bool InfoWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
     if (id == IDCANCEL) ShowWindow(Window(), SW_HIDE);

@@ -4,15 +4,17 @@
 // closes it).  Each window does its own part of a refresh and a map reset.
 #pragma once
 
-#include <atomic>
-
 #include "windows/info_refresh.h"
 #include "windows/win32/plugin_window.h"
 
+struct InfoSlot;
+struct InfoContext;
+
 class InfoWindow : public PluginWindow {
   public:
-    InfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-               std::atomic<HWND>& registryEntry, WindowLook look);
+    // Made from its slot: template, place keys and registry entry; on top as
+    // `context` says.
+    InfoWindow(const InfoSlot& slot, const InfoContext& context, WindowLook look);
 
     // Shows what one refresh pass found; only what changed is set or
     // repainted, as a title set again or a cell painted again with the same

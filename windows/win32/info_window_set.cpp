@@ -11,6 +11,15 @@ bool InfoWindowSet::Open(InfoKind kind, bool onTop) {
     return false;
 }
 
+void InfoWindowSet::OpenDue(const InfoFlags& due, bool onTop) {
+    for (const InfoSlot& slot : kInfoSlots) {
+        if (!due[slot.kind] || Get(slot.kind) != nullptr) continue;
+        if (!Open(slot.kind, onTop)) continue;
+        Get(slot.kind)->OpenedAsDue();
+        PostRefreshRequest(m_context.registry.g_setupWnd);
+    }
+}
+
 void InfoWindowSet::Close(InfoKind kind) {
     std::unique_ptr<InfoWindow>& window = m_windows[kind];
     if (window == nullptr) return;

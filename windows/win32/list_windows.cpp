@@ -2,13 +2,9 @@
 
 #include "controls/wide_text.h"
 #include "resources/resource.h"
-#include "windows/win32/info_slots.h"
 
-MultiplierWindow::MultiplierWindow(int templateId, Settings& settings, PositionKeys keys,
-                                   bool onTop, std::atomic<HWND>& registryEntry, SharedView& shared,
-                                   const RefreshState& refresh)
-    : PaintedInfoWindow(templateId, settings, keys, onTop, registryEntry, WindowLook::kSystem,
-                        shared, refresh) {}
+MultiplierWindow::MultiplierWindow(const InfoSlot& slot, const InfoContext& context)
+    : PaintedInfoWindow(slot, context, WindowLook::kSystem) {}
 
 void MultiplierWindow::OnOpen() {
     AttachControl(IDC_MULT_LIST, [this] { return TakeMultiplierView(m_shared, m_refresh); });
@@ -30,12 +26,10 @@ void MultiplierWindow::FitList() {
                client.bottom - 4, TRUE);
 }
 
-PrevQsoWindow::PrevQsoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                             std::atomic<HWND>& registryEntry, SharedView& shared,
-                             const RefreshState& refresh)
-    : PaintedInfoWindow(templateId, settings, keys, onTop, registryEntry,
-                        WindowLook::kWindowTextBackground, shared, refresh),
-      m_settings(settings) {}
+PrevQsoWindow::PrevQsoWindow(const InfoSlot& slot, const InfoContext& context)
+    : PaintedInfoWindow(slot, context, WindowLook::kWindowTextBackground),
+      m_settings(context.settings),
+      m_showKey(slot.showKey) {}
 
 void PrevQsoWindow::OnOpen() {
     AttachControl(IDC_PREV_TABLE, [this] { return TakeTableView(m_shared, m_refresh); });
@@ -52,6 +46,6 @@ void PrevQsoWindow::OpenedByBox() {
 }
 
 void PrevQsoWindow::OpenedAsDue() {
-    m_settings.WriteFlag(kInfoSlots[kPrevQsoWindow].showKey, true);
+    m_settings.WriteFlag(m_showKey, true);
     SetWindowTextUtf8(Window(), PrevQsoTitle(m_shared.TakeCaptions()));
 }

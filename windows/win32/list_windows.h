@@ -9,18 +9,15 @@
 #include "controls/info_button.h"
 #include "controls/qso_table.h"
 #include "windows/info_refresh.h"
+#include "windows/win32/info_slots.h"
 #include "windows/win32/info_window.h"
 
 // An information window over one painted control.
 template <class Control>
 class PaintedInfoWindow : public InfoWindow {
   public:
-    PaintedInfoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                      std::atomic<HWND>& registryEntry, WindowLook look, SharedView& shared,
-                      const RefreshState& refresh)
-        : InfoWindow(templateId, settings, keys, onTop, registryEntry, look),
-          m_shared(shared),
-          m_refresh(refresh) {}
+    PaintedInfoWindow(const InfoSlot& slot, const InfoContext& context, WindowLook look)
+        : InfoWindow(slot, context, look), m_shared(context.shared), m_refresh(context.refresh) {}
 
   protected:
     // Repaints the control, without erasing it first, when what it shows changed.
@@ -38,9 +35,7 @@ class PaintedInfoWindow : public InfoWindow {
 // The system's colours; the list fills the client area less its margins.
 class MultiplierWindow : public PaintedInfoWindow<CCqWwInfoButton> {
   public:
-    MultiplierWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                     std::atomic<HWND>& registryEntry, SharedView& shared,
-                     const RefreshState& refresh);
+    MultiplierWindow(const InfoSlot& slot, const InfoContext& context);
     // Title and list follow the band of the dial; the title only while no
     // call is typed.
     void Show(const RefreshView& view) override;
@@ -57,9 +52,7 @@ class MultiplierWindow : public PaintedInfoWindow<CCqWwInfoButton> {
 // or not.
 class PrevQsoWindow : public PaintedInfoWindow<CqEA> {
   public:
-    PrevQsoWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                  std::atomic<HWND>& registryEntry, SharedView& shared,
-                  const RefreshState& refresh);
+    PrevQsoWindow(const InfoSlot& slot, const InfoContext& context);
     void Show(const RefreshView& view) override;
     void OpenedByBox() override;
     // Its box's key is written again as it opens at a refresh.
@@ -70,4 +63,5 @@ class PrevQsoWindow : public PaintedInfoWindow<CqEA> {
 
   private:
     Settings& m_settings;
+    const char* m_showKey;  // its box's key
 };

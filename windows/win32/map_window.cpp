@@ -13,7 +13,6 @@ const COLORREF kCaption = RGB(1, 1, 1);
 const COLORREF kDisabledCaption = RGB(128, 128, 128);
 const COLORREF kWorkedFace = RGB(255, 0, 255);
 const COLORREF kWorkedCaption = RGB(255, 255, 0);
-constexpr int kEllipse = 1;
 
 }  // namespace
 
@@ -41,10 +40,9 @@ std::vector<MapCell> CallAreaCells() {
     return cells;
 }
 
-MapWindow::MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-                     std::atomic<HWND>& registryEntry, std::vector<MapCell> cells, MapView view)
-    : InfoWindow(templateId, settings, keys, onTop, registryEntry,
-                 WindowLook::kControlTextBackground),
+MapWindow::MapWindow(const InfoSlot& slot, const InfoContext& context, std::vector<MapCell> cells,
+                     MapView view)
+    : InfoWindow(slot, context, WindowLook::kControlTextBackground),
       m_cellSpecs(std::move(cells)),
       m_worked(m_cellSpecs.size(), 0),
       m_view(view) {
@@ -60,7 +58,7 @@ void MapWindow::OnOpen() {
         if (!cell.AttachToDlgItem(static_cast<unsigned>(m_cellSpecs[i].id), Window(), kFace,
                                   kCaption, kDisabledCaption))
             continue;
-        cell.m_shape = kEllipse;
+        cell.m_shape = CAdvancedButton::kEllipse;
         cell.Redraw();
     }
 }

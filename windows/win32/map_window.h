@@ -25,8 +25,8 @@ struct MapView {
 
 class MapWindow : public InfoWindow {
   public:
-    MapWindow(int templateId, Settings& settings, PositionKeys keys, bool onTop,
-              std::atomic<HWND>& registryEntry, std::vector<MapCell> cells, MapView view);
+    MapWindow(const InfoSlot& slot, const InfoContext& context, std::vector<MapCell> cells,
+              MapView view);
 
     // Title and cells follow the band of the dial.
     void Show(const RefreshView& view) override;

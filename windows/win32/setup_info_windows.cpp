@@ -28,17 +28,8 @@ void Setup::ToggleOnTop() {
     PostRefreshRequest(Window());
 }
 
-void Setup::OpenDueWindows() {
-    for (const InfoSlot& slot : kInfoSlots) {
-        if (!m_show[slot.kind] || m_windows.Get(slot.kind) != nullptr) continue;
-        if (!m_windows.Open(slot.kind, m_onTop)) continue;
-        m_windows.Get(slot.kind)->OpenedAsDue();
-        PostRefreshRequest(Window());
-    }
-}
-
 void Setup::Refresh() {
     if (m_ended) return;
     // However many requests came during the pass, one more pass covers them.
-    if (m_refresher.Run(m_windows, [this] { OpenDueWindows(); })) PostRefreshRequest(Window());
+    if (m_refresher.Run(m_windows, m_show, m_onTop)) PostRefreshRequest(Window());
 }

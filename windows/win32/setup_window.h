@@ -43,7 +43,6 @@ class Setup : public PluginWindow {
     void ExchangeBoxes(Exchange direction);
     void ToggleWindow(const InfoSlot& slot);
     void ToggleOnTop();
-    void OpenDueWindows();
     void Refresh();
 
     WindowRegistry& m_registry;
@@ -51,8 +50,8 @@ class Setup : public PluginWindow {
     Settings& m_settings;
     HostLink& m_host;
     InfoRefresher m_refresher;
-    std::array<bool, kInfoWindowKinds> m_show = {};  // the boxes' flags, by kind
-    bool m_onTop = false;  // windowOnTop: a new Setup window starts with it clear
+    InfoFlags m_show = {};  // the boxes' flags, by kind
+    bool m_onTop = false;   // windowOnTop: a new Setup window starts with it clear
     bool m_oldStyle = false;
     InfoWindowSet m_windows;
     bool m_ended = false;
