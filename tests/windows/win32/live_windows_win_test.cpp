@@ -289,25 +289,34 @@ TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
     const COLORREF cream = RGB(255, 250, 198), labelShade = RGB(255, 240, 198);
     const std::vector<ShownMap> maps = ShownMaps();
     ASSERT_EQ(maps.size(), 2u);
-    for (const ShownMap& map : maps) {
-        ASSERT_FALSE(map.cells.empty());
-        // Every cell painted, none worked yet.
-        EXPECT_TRUE(PumpUntil([&] { return Mismatches(map, {}).empty(); })) << Mismatches(map, {});
-        ScreenShot shot(map.window);
-        for (const ShownCell& c : map.cells) {
-            RECT r;
-            GetClientRect(c.cell, &r);
-            for (const POINT corner : {POINT{0, 0}, POINT{r.right - 1, 0}, POINT{0, r.bottom - 1},
-                                       POINT{r.right - 1, r.bottom - 1}})
-                EXPECT_EQ(shot.At(c.cell, corner.x, corner.y), cream)
-                    << c.code << " corner " << corner.x << "," << corner.y;
-            EXPECT_EQ(shot.At(c.cell, 4, r.bottom / 2), kGreen) << c.code << " face";
+    // What differs from that look, " SS corner 0,0 SS face VE label"; the
+    // windows may still be painting, so it is read until nothing differs.
+    auto wrongLook = [&] {
+        std::string wrong;
+        for (const ShownMap& map : maps) {
+            const ScreenShot shot(map.window);
+            for (const ShownCell& c : map.cells) {
+                RECT r;
+                GetClientRect(c.cell, &r);
+                for (const POINT p : {POINT{0, 0}, POINT{r.right - 1, 0}, POINT{0, r.bottom - 1},
+                                      POINT{r.right - 1, r.bottom - 1}}) {
+                    if (shot.At(c.cell, p.x, p.y) != cream)
+                        wrong += " " + c.code + " corner " + std::to_string(p.x) + "," +
+                                 std::to_string(p.y);
+                }
+                // Not worked yet: green just inside the ring, left of the caption.
+                if (shot.At(c.cell, 4, r.bottom / 2) != kGreen) wrong += " " + c.code + " face";
+            }
+            for (HWND label : Children(map.window, "Static"))
+                if (shot.Count(labelShade, label) == 0) wrong += " " + TextOf(label) + " label";
         }
-    }
-    const std::vector<HWND> labels = Children(maps[1].window, "Static");
-    EXPECT_EQ(labels.size(), 4u);
-    ScreenShot shot(maps[1].window);
-    for (HWND label : labels) EXPECT_GT(shot.Count(labelShade, label), 0) << TextOf(label);
+        return wrong;
+    };
+    EXPECT_EQ(maps[0].cells.size(), 53u);
+    EXPECT_EQ(Children(maps[1].window, "Static").size(), 4u);
+    std::string wrong;
+    PumpUntil([&] { return (wrong = wrongLook()).empty(); }, 3000);
+    EXPECT_EQ(wrong, "");
 }
 
 TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
