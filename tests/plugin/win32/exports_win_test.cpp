@@ -153,20 +153,23 @@ void* (*g_malloc)(size_t) = nullptr;
 void* __cdecl NoBigBlocks(size_t size) { return size >= (1 << 20) ? nullptr : g_malloc(size); }
 
 // The host is told "logged" only when the QSO is in the log: after an add
-// that runs out of memory, the same call is still new, not a duplicate.
-TEST_F(Exports, AnAddThatRunsOutOfMemoryIsNotLogged) {
+// that runs out of memory, the same call is still new, not a duplicate.  A
+// check that runs out of memory answers "allowed, nothing new", never
+// "duplicate".
+TEST_F(Exports, CallsThatRunOutOfMemoryLogNothingAndFlagNoDuplicate) {
     const std::string bigCall(1 << 20, 'B');
     Qso q;
     q.call = bigCall.c_str();
+    Check check;
+    check.call = bigCall.c_str();
     {
         const ImportHook hook("msvcrt.dll", "malloc", reinterpret_cast<void*>(&NoBigBlocks),
                               StatsDll::Get().module);
         g_malloc = reinterpret_cast<void* (*)(size_t)>(hook.Original());
         ASSERT_NE(g_malloc, nullptr) << "Stats.dll imports no malloc";
         EXPECT_EQ(Add(q), 0);
+        EXPECT_EQ(DoCheck(check), 1);
     }
-    Check check;
-    check.call = bigCall.c_str();
     EXPECT_EQ(DoCheck(check), 2) << "a new country, not a duplicate";
     EXPECT_EQ(Add(q), 1);
     EXPECT_EQ(DoCheck(check), 0) << "now a duplicate";
@@ -329,9 +332,15 @@ TEST_F(Exports, ExportRunEditsTheHeaderAndWritesTheCabrilloFile) {
     r.ownCall = "EA4XYZ/P";
     r.start = &start;
     r.end = &end;
-    // The host's main window owns the header dialog and the Output box.
+    // The host's main window owns the header dialog and the Output box,
+    // even while a window of its own (a dialog of the host) is the active one.
     HWND main = CreateWindowExA(0, "STATIC", "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                 100, nullptr, nullptr, nullptr, nullptr);
+    HWND hostDialog =
+        CreateWindowExA(0, "STATIC", "Host dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 20, 20, 150,
+                        80, main, nullptr, nullptr, nullptr);
+    SetActiveWindow(hostDialog);
+    ASSERT_EQ(GetActiveWindow(), hostDialog);
     HWND headerOwner = nullptr, outputOwner = nullptr;
     std::string shownCall;
     WindowDriver header("DARNOL Contest", [&](HWND dialog) {
@@ -348,6 +357,8 @@ TEST_F(Exports, ExportRunEditsTheHeaderAndWritesTheCabrilloFile) {
     Qso q;
     q.time = &end;
     ASSERT_EQ(Add(q), 1);
+    SetActiveWindow(hostDialog);
+    ASSERT_EQ(GetActiveWindow(), hostDialog);
     std::string confirmation;
     WindowDriver output("Output", [&](HWND box) {
         outputOwner = GetWindow(box, GW_OWNER);
@@ -358,6 +369,7 @@ TEST_F(Exports, ExportRunEditsTheHeaderAndWritesTheCabrilloFile) {
     ASSERT_TRUE(output.Found());
     EXPECT_EQ(confirmation, "File produced: EA4XYZ_P.cbr");
     EXPECT_EQ(outputOwner, main);
+    DestroyWindow(hostDialog);
     DestroyWindow(main);
     const std::string cabrillo = TempFolder::Read("EA4XYZ_P.cbr");
     EXPECT_NE(cabrillo.find("CALLSIGN: EA4XYZ/P\r\n"), std::string::npos) << cabrillo;

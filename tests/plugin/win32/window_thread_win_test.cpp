@@ -15,6 +15,7 @@
 #include "plugin/shared_state.h"
 #include "plugin/win32/window_thread.h"
 #include "resources/resource.h"
+#include "tests/support/screen_shot_win.h"
 #include "tests/support/temp_folder.h"
 #include "windows/win32/profile_store_win32.h"
 
@@ -52,6 +53,34 @@ void MoveThenHover(HWND window, int x, int y) {
     Hover(window);
 }
 
+// The plug-in's icon: the one shared icon of the module's resource, which
+// every load of it with the same size gives back.
+HICON PluginIcon() {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STATS),
+                                         IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+}
+
+bool CloseCommandDisabled(HWND window) {
+    return (GetMenuState(GetSystemMenu(window, FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_DISABLED) != 0;
+}
+
+// The cursor after the mouse moved over `over`, a control of `window`, or
+// the window itself.  The cursor belongs to the input state of the
+// window's thread, which this thread shares meanwhile.
+HCURSOR CursorAfterMouseOver(HWND window, HWND over) {
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // this thread's queue
+    const DWORD self = GetCurrentThreadId();
+    const DWORD ui = GetWindowThreadProcessId(window, nullptr);
+    if (!AttachThreadInput(self, ui, TRUE)) return nullptr;
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(over),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    HCURSOR now = GetCursor();
+    AttachThreadInput(self, ui, FALSE);
+    return now;
+}
+
 class WindowThreadTest : public testing::Test {
   protected:
     WindowThreadTest() : settings(store), windows(shared, settings) {
@@ -74,6 +103,17 @@ class WindowThreadTest : public testing::Test {
         HWND setup = windows.Registry().g_setupWnd;
         SendMessageA(GetDlgItem(setup, id), BM_CLICK, 0, 0);
         Sleep(100);
+    }
+    void ShowAllInfoWindows() {
+        for (const char* key : {"EA100DX", "Call_Area", "Province", "setup_view_prev_qso"})
+            settings.WriteFlag(key, true);
+    }
+    bool AllInfoWindowsShown() {
+        WindowRegistry& r = windows.Registry();
+        return WaitFor([&] {
+            return Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd) && Shown(r.g_provinceWnd) &&
+                   Shown(r.g_prevQsoWnd);
+        });
     }
     bool Checked(int id) {
         return SendMessageA(GetDlgItem(windows.Registry().g_setupWnd, id), BM_GETCHECK, 0, 0) ==
@@ -174,12 +214,113 @@ TEST_F(WindowThreadTest, TheProvinceMapShowsACellForEachProvinceAndTheHq) {
     EXPECT_EQ(captions, expected);
 }
 
-TEST_F(WindowThreadTest, StoredChoicesOpenWindowsAtFirstRefreshAndClosingSetupClearsRegistry) {
-    for (const char* key : {"EA100DX", "Call_Area", "Province", "setup_view_prev_qso"})
-        settings.WriteFlag(key, true);
+// What the five windows share: the plug-in's icon (the task switcher shows
+// it), no Close command (the title bar's X would hide a window whose box
+// still reads open), and the cursor set as the mouse moves over them.
+TEST_F(WindowThreadTest, EveryWindowHasThePluginsIconNoCloseCommandAndSetsTheCursor) {
+    ShowAllInfoWindows();
+    HWND setup = StartSetup();
+    ASSERT_TRUE(AllInfoWindowsShown());
+    const HICON icon = PluginIcon();
+    ASSERT_NE(icon, nullptr);
+    const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    WindowRegistry& r = windows.Registry();
+    const std::pair<const char*, HWND> all[] = {
+        {"Setup", setup},
+        {"Multiplier", r.g_multiplierWnd},
+        {"call areas", r.g_callAreaWnd},
+        {"provinces", r.g_provinceWnd},
+        {"previous QSOs", r.g_prevQsoWnd},
+    };
+    for (const auto& [name, window] : all) {
+        EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)), icon)
+            << name;
+        EXPECT_TRUE(CloseCommandDisabled(window)) << name;
+        EXPECT_EQ(CursorAfterMouseOver(window, window), arrow) << name;
+    }
+    EXPECT_EQ(CursorAfterMouseOver(setup, GetDlgItem(setup, IDC_SETUP_EADX100)), arrow);
+}
+
+// x and y differ within each window and from every other window's, so a
+// window that reads or writes a key of the wrong axis or of another window
+// opens or saves elsewhere.
+TEST_F(WindowThreadTest, EachInformationWindowOpensAtItsOwnKeysAndSavesItsMoveThere) {
+    struct Row {
+        const char* name;
+        const char* xKey;
+        const char* yKey;
+        std::atomic<HWND> WindowRegistry::*entry;
+        LONG x;  // stored at (x, x + 30), moved to (x + 10, x + 60)
+    };
+    const Row rows[] = {
+        {"Multiplier", "dxcc_x", "dxcc_y", &WindowRegistry::g_multiplierWnd, 100},
+        {"call areas", "area_x", "area_y", &WindowRegistry::g_callAreaWnd, 140},
+        {"provinces", "ea_x", "ea_y", &WindowRegistry::g_provinceWnd, 180},
+        {"previous QSOs", "prev_x", "prev_y", &WindowRegistry::g_prevQsoWnd, 220},
+    };
+    ShowAllInfoWindows();
+    for (const Row& row : rows) {
+        settings.WriteInt(row.xKey, row.x);
+        settings.WriteInt(row.yKey, row.x + 30);
+    }
+    StartSetup();
+    ASSERT_TRUE(AllInfoWindowsShown());
+    WindowRegistry& r = windows.Registry();
+    for (const Row& row : rows) {
+        HWND window = r.*row.entry;
+        EXPECT_EQ(PlaceOf(window), std::make_pair(row.x, row.x + 30)) << row.name;
+        MoveThenHover(window, row.x + 10, row.x + 60);
+    }
+    for (const Row& row : rows) {
+        EXPECT_EQ(settings.ReadText(row.xKey, "?"), std::to_string(row.x + 10)) << row.name;
+        EXPECT_EQ(settings.ReadText(row.yKey, "?"), std::to_string(row.x + 60)) << row.name;
+    }
+}
+
+// Setup wears the plug-in's cream, its label and boxes on the darker shade
+// of the controls' text; the Multiplier window keeps the system's dialog
+// face around its list (a margin of 3 pixels right and bottom).
+TEST_F(WindowThreadTest, SetupIsCreamWithShadedControlsAndTheMultiplierKeepsSystemColours) {
+    const COLORREF cream = RGB(255, 250, 198), controlShade = RGB(255, 240, 198);
+    settings.WriteFlag("EA100DX", true);
+    settings.WriteInt("dxcc_x", 400);  // clear of the Setup window at (10, 400)
+    settings.WriteInt("dxcc_y", 100);
+    HWND setup = StartSetup();
+    WindowRegistry& r = windows.Registry();
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_multiplierWnd); }));
+    HWND multiplier = r.g_multiplierWnd;
+    // What differs from those colours; the windows may still be painting,
+    // so they are read until nothing differs.
+    auto wrongColours = [&] {
+        std::string wrong;
+        RECT client;
+        GetClientRect(multiplier, &client);
+        const ScreenShot list(multiplier);
+        if (list.At(multiplier, client.right - 1, client.bottom - 1) != GetSysColor(COLOR_3DFACE))
+            wrong += " Multiplier face";
+        const ScreenShot shot(setup);
+        if (shot.At(setup, 1, 1) != cream) wrong += " Setup face";
+        for (int id : {IDC_SETUP_VIEW, IDC_SETUP_EADX100, IDC_SETUP_ON_TOP})
+            if (shot.Count(controlShade, GetDlgItem(setup, id)) == 0)
+                wrong += " control " + std::to_string(id);
+        return wrong;
+    };
+    std::string wrong;
+    WaitFor([&] { return (wrong = wrongColours()).empty(); }, 3000);
+    EXPECT_EQ(wrong, "");
+}
+
+TEST_F(WindowThreadTest, StoredChoicesCheckTheBoxesOpenWindowsAndClosingSetupClearsRegistry) {
+    ShowAllInfoWindows();
+    settings.WriteFlag("style", true);
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
     ASSERT_TRUE(WaitFor([&] { return Shown(r.g_prevQsoWnd); }));
+    for (int id : {IDC_SETUP_EADX100, IDC_SETUP_CALL_AREA, IDC_SETUP_PROVINCE, IDC_SETUP_PREV_QSO,
+                   IDC_SETUP_OLD_STYLE})
+        EXPECT_TRUE(Checked(id)) << id;
+    EXPECT_FALSE(Checked(IDC_SETUP_ON_TOP));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_SETUP_OLD_STYLE)));
     HWND province = r.g_provinceWnd;
     EXPECT_TRUE(IsWindowVisible(province));
     // The title follows the showing.
@@ -235,6 +376,10 @@ TEST_F(WindowThreadTest, WindowOnTopReopensTheWindowsTopmostAndStartsClearNextTi
     EXPECT_NE(GetWindowLongA(r.g_provinceWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(settings.ReadText("setup_window_on_top", "?"), "1");
     EXPECT_TRUE(Checked(IDC_SETUP_ON_TOP));
+    // A window opened from its box now is topmost too.
+    Click(IDC_SETUP_EADX100);
+    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_multiplierWnd); }));
+    EXPECT_NE(GetWindowLongA(r.g_multiplierWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     windows.CloseAllWindows(false);
     StartSetup();
     EXPECT_FALSE(Checked(IDC_SETUP_ON_TOP));
@@ -296,12 +441,17 @@ TEST_F(WindowThreadTest, AStoredPlaceOnNoScreenOpensAtTheDefaultAndItsKeysWaitFo
     EXPECT_EQ(PlaceOf(StartSetup()), std::make_pair(300L, 400L));
 }
 
-TEST_F(WindowThreadTest, EscapeHidesAMapWindowThatStaysRegisteredAndEnterDoesNothing) {
+TEST_F(WindowThreadTest, EnterDoesNothingAndEscapeHidesAMapWindowThatStaysRegistered) {
     settings.WriteFlag("Call_Area", true);
-    StartSetup();
+    HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
     ASSERT_TRUE(WaitFor([&] { return Shown(r.g_callAreaWnd); }));
     HWND area = r.g_callAreaWnd;
+    SendMessageA(setup, WM_COMMAND, IDOK, 0);
+    PostMessageA(setup, WM_NULL, 0, 0);  // the loop looks at its end after a message
+    EXPECT_FALSE(WaitFor([&] { return !windows.SetupRunning(); }, 500)) << "Enter ended Setup";
+    EXPECT_TRUE(IsWindowVisible(setup));
+    EXPECT_TRUE(IsWindowVisible(area));
     SendMessageA(area, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(IsWindowVisible(area));
     SendMessageA(area, WM_COMMAND, IDCANCEL, 0);

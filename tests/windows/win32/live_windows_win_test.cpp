@@ -9,14 +9,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "controls/wide_text.h"
 #include "resources/resource.h"
 #include "tests/plugin/win32/host_calls_win.h"
-#include "tests/support/dib_canvas_win.h"
 #include "tests/support/live_host_win.h"
+#include "tests/support/screen_shot_win.h"
 #include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
 #include "tools/message_pump.h"
@@ -29,67 +30,17 @@ const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kYellow = RGB(255, 255, 0);  // a worked cell's caption
 
-bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; }
-
 // The window thread's calls to the host arrive as messages: waits pump them.
 using live_host::PumpUntil;
 using live_host::VisibleWindowTitled;
 
-// What a window shows on the screen now.
-struct Shot {
-    explicit Shot(HWND window) : canvas(Size(window).cx, Size(window).cy) {
-        RECT place;
-        GetWindowRect(window, &place);
-        origin = {place.left, place.top};
-        HDC screen = GetDC(nullptr);
-        BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, origin.x, origin.y,
-               SRCCOPY);
-        ReleaseDC(nullptr, screen);
-    }
-    static SIZE Size(HWND window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        return {r.right - r.left, r.bottom - r.top};
-    }
-    // The colour that most pixels of the middle row of a child control have
-    // among green and magenta.
-    COLORREF CellFace(HWND cell) const {
-        RECT r;
-        GetWindowRect(cell, &r);
-        const int y = (r.top + r.bottom) / 2 - origin.y;
-        const RECT row{r.left - origin.x, y, r.right - origin.x, y + 1};
-        const int green = canvas.Count(kGreen, row), magenta = canvas.Count(kMagenta, row);
-        if (green == 0 && magenta == 0) return RGB(0, 0, 0);
-        return magenta > green ? kMagenta : kGreen;
-    }
-    COLORREF At(HWND child, int x, int y) const {
-        POINT p{x, y};
-        ClientToScreen(child, &p);
-        return canvas.At(p.x - origin.x, p.y - origin.y);
-    }
-    // Pixels of `color` on a child control.
-    int Count(COLORREF color, HWND child) const {
-        RECT r;
-        GetWindowRect(child, &r);
-        OffsetRect(&r, -origin.x, -origin.y);
-        return canvas.Count(color, r);
-    }
-    // Text pixels within `area` of a child's client area.
-    int Ink(HWND child, const RECT& area) const {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) n += IsDark(At(child, x, y)) ? 1 : 0;
-        return n;
-    }
-    DibCanvas canvas;
-    POINT origin;
-};
+HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
 
 // Ids of the cells that should be magenta with a yellow caption; every
 // other cell must be green with none.
 void ExpectWorked(HWND map, int firstId, int lastId, const std::vector<int>& worked) {
     ASSERT_NE(map, nullptr);
-    Shot shot(map);
+    ScreenShot shot(map);
     for (int id = firstId; id <= lastId; ++id) {
         HWND cell = GetDlgItem(map, id);
         if (cell == nullptr) continue;
@@ -109,7 +60,7 @@ std::vector<int> ListInk(int cells) {
     HWND window = VisibleWindowTitled(L"KOLVEX-2017 EA100DX");
     HWND list = window != nullptr ? GetDlgItem(window, IDC_MULT_LIST) : nullptr;
     if (list == nullptr) return {};
-    Shot shot(window);
+    ScreenShot shot(window);
     std::vector<int> ink;
     for (int i = 0; i < cells; ++i)
         ink.push_back(shot.Ink(list, RECT{5 + 40 * i, 0, 45 + 40 * i, 15}));
@@ -130,8 +81,113 @@ int TableLineInk(HWND prev, int line) {
     RECT client;
     GetClientRect(table, &client);
     const int h = client.bottom / 7;
-    return Shot(prev).Ink(table, RECT{90, line * h + 10, client.right, (line + 1) * h});
+    return ScreenShot(prev).Ink(table, RECT{90, line * h + 10, client.right, (line + 1) * h});
 }
+
+// A map cell as the operator reads it: the multiplier it stands for, taken
+// from what the window shows.
+struct ShownCell {
+    HWND cell;
+    std::string code;
+};
+struct ShownMap {
+    HWND window;
+    bool province;
+    std::vector<ShownCell> cells;
+};
+
+std::string TextOf(HWND window) {
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// A window's child controls of a class ("Button", "Static"), in z-order,
+// which is the template's order.
+std::vector<HWND> Children(HWND window, const char* className) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, className) == 0) found.push_back(child);
+    }
+    return found;
+}
+
+LONG TopOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.top;
+}
+
+// The province cells show their codes, but the HQ station's cell shows its
+// call; a call-area cell shows its digit below the label of its country's
+// group ("USA" for K).
+std::vector<ShownCell> ProvinceCellsShown(HWND map) {
+    std::vector<ShownCell> cells;
+    for (HWND cell : Children(map, "Button")) {
+        const std::string caption = TextOf(cell);
+        cells.push_back({cell, caption == "EA4URE" ? "HQ" : caption});
+    }
+    return cells;
+}
+std::vector<ShownCell> CallAreaCellsShown(HWND map) {
+    const std::vector<HWND> labels = Children(map, "Static");
+    std::vector<ShownCell> cells;
+    for (HWND cell : Children(map, "Button")) {
+        HWND group = nullptr;
+        for (HWND label : labels)
+            if (TopOf(label) <= TopOf(cell) && (group == nullptr || TopOf(label) > TopOf(group)))
+                group = label;
+        const std::string country = group == nullptr ? "?" : TextOf(group);
+        cells.push_back({cell, (country == "USA" ? "K" : country) + TextOf(cell)});
+    }
+    return cells;
+}
+std::vector<ShownMap> ShownMaps() {
+    HWND province = VisibleWindowTitled(L"EA Prov");
+    HWND area = VisibleWindowTitled(L" Call_Area");
+    if (province == nullptr || area == nullptr) return {};
+    return {{province, true, ProvinceCellsShown(province)},
+            {area, false, CallAreaCellsShown(area)}};
+}
+
+// The map's cells whose look differs from `worked`: " SS dark SO lit".
+std::string Mismatches(const ShownMap& map, const std::set<std::string>& worked) {
+    ScreenShot shot(map.window);
+    std::string wrong;
+    for (const ShownCell& c : map.cells) {
+        const bool lit = shot.CellFace(c.cell) == kMagenta;
+        if (lit != (worked.count(c.code) != 0)) wrong += " " + c.code + (lit ? " lit" : " dark");
+    }
+    return wrong;
+}
+
+// A 10 m QSO that works the multiplier `code`: a Spanish station sending
+// the province, or a station of the call area.
+class MultiplierQso {
+  public:
+    MultiplierQso(const std::string& code, bool province)
+        : m_call(province ? (code == "HQ" ? "EA4URE" : "EA1Z" + code) : code + "ZZ"),
+          m_country(province ? "EA" : code.substr(0, code.size() - 1)),
+          m_prefix(province ? "EA1" : code),
+          m_exchange(province ? code : "17") {}
+    Qso Get() const {
+        Qso q;
+        q.call = m_call.c_str();
+        q.country = m_country.c_str();
+        q.callPrefix = m_prefix.c_str();
+        q.exchReceived = m_exchange.c_str();
+        q.band = "10m";
+        q.freqHz = 28085000;
+        q.time = &g_time;
+        return q;
+    }
+
+  private:
+    std::string m_call, m_country, m_prefix, m_exchange;
+};
 
 // While a COM call is under way, Windows' wait dispatches what is posted to
 // the calling thread; Wine's dispatches only sent and paint messages, so
@@ -172,8 +228,6 @@ class PostedDispatch {
     HHOOK m_hook;
     HWND m_window;
 };
-
-HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
 
 class LiveWindows : public testing::Test {
   protected:
@@ -225,6 +279,44 @@ TEST_F(LiveWindows, ResetStartsTheSetupWindowWhichConnectsAndOpensTheStoredWindo
     for (const wchar_t* title : {L"EA Prov - worked on 20m 0 of 52", L" Call_Area 20m",
                                  L"KOLVEX-2017 EA100DX worked on 20m"})
         EXPECT_TRUE(PumpUntil([&] { return VisibleWindowTitled(title) != nullptr; })) << title;
+}
+
+// The cells are ellipses: each corner of a cell shows the window's cream
+// around the shape, the face shows just inside its ring, left of the
+// caption.  The call-area map's labels sit on the darker shade of the
+// controls' text.
+TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
+    const COLORREF cream = RGB(255, 250, 198), labelShade = RGB(255, 240, 198);
+    const std::vector<ShownMap> maps = ShownMaps();
+    ASSERT_EQ(maps.size(), 2u);
+    // What differs from that look, " SS corner 0,0 SS face VE label"; the
+    // windows may still be painting, so it is read until nothing differs.
+    auto wrongLook = [&] {
+        std::string wrong;
+        for (const ShownMap& map : maps) {
+            const ScreenShot shot(map.window);
+            for (const ShownCell& c : map.cells) {
+                RECT r;
+                GetClientRect(c.cell, &r);
+                for (const POINT p : {POINT{0, 0}, POINT{r.right - 1, 0}, POINT{0, r.bottom - 1},
+                                      POINT{r.right - 1, r.bottom - 1}}) {
+                    if (shot.At(c.cell, p.x, p.y) != cream)
+                        wrong += " " + c.code + " corner " + std::to_string(p.x) + "," +
+                                 std::to_string(p.y);
+                }
+                // Not worked yet: green just inside the ring, left of the caption.
+                if (shot.At(c.cell, 4, r.bottom / 2) != kGreen) wrong += " " + c.code + " face";
+            }
+            for (HWND label : Children(map.window, "Static"))
+                if (shot.Count(labelShade, label) == 0) wrong += " " + TextOf(label) + " label";
+        }
+        return wrong;
+    };
+    EXPECT_EQ(maps[0].cells.size(), 53u);
+    EXPECT_EQ(Children(maps[1].window, "Static").size(), 4u);
+    std::string wrong;
+    PumpUntil([&] { return (wrong = wrongLook()).empty(); }, 3000);
+    EXPECT_EQ(wrong, "");
 }
 
 TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
@@ -338,7 +430,7 @@ TEST_F(LiveWindows, TypingACallRefreshesOncePerPassAndShowsItsEarlierQsos) {
     RECT client;
     GetClientRect(table, &client);
     const int h = client.bottom / 7;
-    Shot shot(prev);
+    ScreenShot shot(prev);
     EXPECT_EQ(shot.At(table, 2, 4 * h + 12), RGB(198, 255, 255));
     EXPECT_EQ(shot.At(table, 2, 5 * h + 12), RGB(255, 255, 198));
     // The multiplier window keeps the band of the last pass with no call.
@@ -469,6 +561,70 @@ TEST_F(LiveWindows, TheWorkedWithTitleShowsATypedCallOfTheHostsCodePage) {
     EXPECT_TRUE(PumpUntil([&] { return WindowTextWide(prev) == title; }));
     for (wchar_t c : WindowTextWide(prev))
         if (c > 0x7F) std::printf("title holds U+%04X\n", static_cast<unsigned>(c));
+}
+
+// On 10 m, where nothing is worked yet, the cells of both maps are worked
+// one at a time, each map's next cell in the same step.  After each step
+// the cells lit are exactly those whose shown code has been worked: a cell
+// that answers to another code than the one it shows fails at once.
+TEST_F(LiveWindows, EachMapCellLightsForTheCodeItShowsAndNoOther) {
+    Host().SetDialHz(28085000.0);
+    Type("");
+    Settle();
+    const std::vector<ShownMap> maps = ShownMaps();
+    ASSERT_EQ(maps.size(), 2u);
+    ASSERT_EQ(maps[0].cells.size(), 53u);
+    ASSERT_EQ(maps[1].cells.size(), 40u);
+    std::set<std::string> worked;
+    int out = 0;
+    for (size_t step = 0; step < maps[0].cells.size(); ++step) {
+        std::string added;
+        for (const ShownMap& map : maps) {
+            if (step >= map.cells.size()) continue;
+            const std::string& code = map.cells[step].code;
+            EXPECT_EQ(Add(MultiplierQso(code, map.province).Get()), 1) << code;
+            worked.insert(code);
+            added += " " + code;
+        }
+        StatsDll::Get().GetResult0(&out);
+        Type("");
+        std::string wrong;
+        PumpUntil(
+            [&] {
+                wrong = Mismatches(maps[0], worked) + Mismatches(maps[1], worked);
+                return wrong.empty();
+            },
+            3000);
+        ASSERT_EQ(wrong, "") << "after working" << added;
+    }
+}
+
+// Every cell of both maps is lit (the last case).  A removal resets the map
+// of its station at once.  The refresh it also asks for finds a call of two
+// letters being typed and marks nothing, so the maps show the reset alone.
+TEST_F(LiveWindows, ARemovalResetsTheMapOfItsStationAndLeavesTheOther) {
+    const std::vector<ShownMap> maps = ShownMaps();
+    ASSERT_EQ(maps.size(), 2u);
+    std::set<std::string> all;
+    for (const ShownMap& map : maps)
+        for (const ShownCell& c : map.cells) all.insert(c.code);
+    auto allLit = [&] { return Mismatches(maps[0], all) + Mismatches(maps[1], all); };
+    int out = 0;
+    for (size_t reset = 0; reset < maps.size(); ++reset) {
+        const ShownMap& kept = maps[1 - reset];
+        ASSERT_TRUE(PumpUntil([&] { return allLit().empty(); })) << allLit();
+        const MultiplierQso removed(maps[reset].cells.front().code, maps[reset].province);
+        Host().SetTypedCall("EA");
+        EXPECT_EQ(Remove(removed.Get()), 1);
+        EXPECT_TRUE(PumpUntil([&] { return Mismatches(maps[reset], {}).empty(); }))
+            << Mismatches(maps[reset], {});
+        Settle();
+        EXPECT_EQ(Mismatches(kept, all), "") << "after removing " << removed.Get().call;
+        EXPECT_EQ(Add(removed.Get()), 1);
+        StatsDll::Get().GetResult0(&out);
+        Type("");
+    }
+    EXPECT_TRUE(PumpUntil([&] { return allLit().empty(); })) << allLit();
 }
 
 TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {
