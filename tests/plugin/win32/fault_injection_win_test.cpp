@@ -530,7 +530,7 @@ TEST_F(FaultInjection, AppendCutShortByAFullDiskLeavesNoHalfLine) {
     EXPECT_EQ(Add(ua), 1) << "a dupe whose lines cannot be written still enters";
     const std::string after = TempFolder::Read(kBadFile);
     EXPECT_EQ(after.compare(0, before.size(), before), 0) << "the earlier bytes changed";
-    EXPECT_EQ(after.size(), before.size()) << "a half line of " << after.size() - before.size()
-                                           << " bytes added";
+    EXPECT_EQ(after.size(), before.size())
+        << "a half line of " << after.size() - before.size() << " bytes added";
     EXPECT_EQ(Dupes(), "Dupe\t 2");
 }

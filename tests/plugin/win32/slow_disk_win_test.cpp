@@ -51,7 +51,9 @@ class SlowWrites {
 
     bool Installed() const { return m_hook.Original() != nullptr; }
     void Arm(bool armed) { m_armed = armed; }
-    bool WaitForStart(DWORD ms) const { return WaitForSingleObject(m_started, ms) == WAIT_OBJECT_0; }
+    bool WaitForStart(DWORD ms) const {
+        return WaitForSingleObject(m_started, ms) == WAIT_OBJECT_0;
+    }
     bool UnderWay() const { return m_underWay; }
 
   private:
