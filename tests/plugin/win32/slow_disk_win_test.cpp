@@ -123,37 +123,29 @@ std::vector<HWND> WindowThreadWindows(HWND table) {
 
 HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
 
-class SlowDisk : public testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        s_folder = new TempFolder;
-        live_host::WriteFiveWindowSettings();
-        s_service = new host::AutomationService;
-        s_service->Start(host::AutomationQuirk::none);
-        s_service->Object()->SetDialHz(14085000.0);
-    }
-    static void TearDownTestSuite() {
+Reset ContestReset() {
+    Reset reset;
+    reset.start = &g_start;
+    reset.end = &g_end;
+    return reset;
+}
+
+// Unloads the plug-in, with its windows, while the host still serves.
+struct UnloadAtEnd {
+    ~UnloadAtEnd() {
         FreeLibrary(StatsDll::Get().module);
         host::PumpMessagesFor(200);
-        delete s_service;
-        delete s_folder;
     }
-    static Reset ContestReset() {
-        Reset reset;
-        reset.start = &g_start;
-        reset.end = &g_end;
-        return reset;
-    }
-
-    static TempFolder* s_folder;
-    static host::AutomationService* s_service;
 };
-TempFolder* SlowDisk::s_folder = nullptr;
-host::AutomationService* SlowDisk::s_service = nullptr;
 
-TEST_F(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
+TEST(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
     ASSERT_NE(StatsDll::Get().module, nullptr);
-    ASSERT_NE(s_service->Object(), nullptr);
+    const TempFolder folder;
+    live_host::WriteFiveWindowSettings();
+    host::AutomationService service;
+    ASSERT_TRUE(service.Start(host::AutomationQuirk::none));
+    service.Object()->SetDialHz(14085000.0);
+    const UnloadAtEnd unload;
     DoReset(ContestReset());
     ASSERT_TRUE(live_host::PumpUntil(
         [] { return live_host::PluginWindowsWith(IDC_PREV_TABLE).size() == 1; }, 30000));
