@@ -24,7 +24,8 @@ int OpenForWriting(const std::string& fileName, int flags) {
 
 // No buffer of ours stands between `text` and the file: the one write call
 // hands all of it to the system or reports what it could not, a full disk
-// included.  Windows' C library answers -1 also when part of it went in.
+// included.  A short write, answered with a smaller count or with -1, may
+// have left part of `text` in the file all the same.
 bool WriteWhole(int file, const std::string& text) {
     const auto written = write(file, text.data(), text.size());
     return written >= 0 && static_cast<size_t>(written) == text.size();

@@ -41,10 +41,9 @@ struct Station {
     const char* exchange;
 };
 const Station kStations[] = {
-    {"DL1ABC", "DL1", "DL", "123"}, {"JA1XYZ", "JA1", "JA", "45"},
-    {"EA1QQA", "EA1", "EA", "M"},   {"EA5QQB", "EA5", "EA", "XX"},  // not a province
-    {"K1QQC", "K1", "K", "7"},      {"UA3AAA", "UA3", "UA", "88"},
-    {"F5QQD", "F5", "F", "9"},
+    {"DL1ABC", "DL1", "DL", "123"}, {"JA1XYZ", "JA1", "JA", "45"}, {"EA1QQA", "EA1", "EA", "M"},
+    {"EA5QQB", "EA5", "EA", "XX"},  // not a province
+    {"K1QQC", "K1", "K", "7"},      {"UA3AAA", "UA3", "UA", "88"}, {"F5QQD", "F5", "F", "9"},
 };
 
 // The session's QSOs: the n-th at minute n of 16 April, now and then on
@@ -181,7 +180,8 @@ void ExpectWholeFiles(const std::string& folder, const FileStates& states) {
         const std::string bad = TempFolder::Read(folder + kBadFile);
         EXPECT_FALSE(bad.empty()) << "an empty bad-QSO file";
         for (const std::string& line : LinesOf(bad))
-            EXPECT_EQ(states.badLines.count(line), 1u) << "a line the plug-in never wrote: " << line;
+            EXPECT_EQ(states.badLines.count(line), 1u)
+                << "a line the plug-in never wrote: " << line;
     }
     if (TempFolder::Exists(folder + kCabrilloFile)) {
         const std::string cabrillo = TempFolder::Read(folder + kCabrilloFile);
@@ -238,9 +238,11 @@ TEST(HostKilled, EveryFileAKillLeavesIsWhole) {
 
     ASSERT_EQ(RunHostProcess(killed, -1), 0u);
     EXPECT_EQ(TempFolder::Read(killed + kBadFile), TempFolder::Read(reference + kBadFile));
-    EXPECT_EQ(TempFolder::Read(killed + kCabrilloFile), TempFolder::Read(reference + kCabrilloFile));
+    EXPECT_EQ(TempFolder::Read(killed + kCabrilloFile),
+              TempFolder::Read(reference + kCabrilloFile));
     for (const char* name : kTempFiles)
-        EXPECT_FALSE(TempFolder::Exists(killed + name)) << name << " not replaced by the next write";
+        EXPECT_FALSE(TempFolder::Exists(killed + name))
+            << name << " not replaced by the next write";
 }
 
 }  // namespace
