@@ -73,7 +73,7 @@ endforeach()
 
 # Programs that are the host themselves: they serve the automation object
 # and load and unload the plug-in.
-foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test)
+foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test slow_disk_win_test)
   if(TARGET ${name})
     target_sources(${name} PRIVATE tests/support/live_host_win.cpp
       tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp

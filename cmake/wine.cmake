@@ -42,12 +42,12 @@ add_test(NAME stats_dll_xp_imports
 # windows); the sessions run side by side under ctest -j3.  The Wine tests
 # mostly wait (for windows, timers, the host's pace), so three fit on two
 # cores.  The long runs are spread by their measured times, so that each
-# session takes about two minutes: the second has the unloads, the live run
-# and two short programs; the third the stress run, the automation test and
-# one short program; the first the rest, with the bad-answers test and the
-# load run.
+# session takes about two minutes: the second has the unloads, the live run,
+# the killed hosts and two short programs; the third the stress run, the
+# automation test and one short program; the first the rest, with the
+# bad-answers test and the load run.
 set(WINE_SESSION_TESTS_2 unload_cycles_wine_test stand_in_host_live_wine_test
-  live_windows_win_test advanced_button_win_test)
+  host_killed_win_test live_windows_win_test advanced_button_win_test)
 set(WINE_SESSION_TESTS_3 stress_win_test stand_in_host_automation_wine_test
   window_thread_win_test)
 foreach(session wine wine-2 wine-3)

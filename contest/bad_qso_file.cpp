@@ -60,7 +60,9 @@ bool Append(const std::string& fileName, const std::vector<std::string>& lines) 
 
 bool Rewrite(const std::string& fileName, const std::string& header,
              const std::vector<std::string>& lines) {
-    return ReplaceInOneStep(fileName, TextOf(lines, header + "\r\n"));
+    // Not forced to the disk: every reset rebuilds the file from the log,
+    // and a flush would cost about 4 ms a removal on an ordinary disk.
+    return ReplaceInOneStep(fileName, TextOf(lines, header + "\r\n"), Flush::kNo);
 }
 
 // stat rather than std::filesystem: the DLL links its C++ runtime

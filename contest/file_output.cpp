@@ -24,26 +24,34 @@ int OpenForWriting(const std::string& fileName, int flags) {
 
 // No buffer of ours stands between `text` and the file: the one write call
 // hands all of it to the system or reports what it could not, a full disk
-// included.
-bool WriteAndClose(int file, const std::string& text) {
+// included.  A short write, answered with a smaller count or with -1, may
+// have left part of `text` in the file all the same.
+bool WriteWhole(int file, const std::string& text) {
     const auto written = write(file, text.data(), text.size());
-    const bool whole = written >= 0 && static_cast<size_t>(written) == text.size();
-    return close(file) == 0 && whole;
+    return written >= 0 && static_cast<size_t>(written) == text.size();
 }
 
 }  // namespace
 
 bool AppendInOneWrite(const std::string& fileName, const std::string& text) {
     const int file = OpenForWriting(fileName, O_APPEND);
-    return file >= 0 && WriteAndClose(file, text);
+    if (file < 0) return false;
+    // -1 for a length beyond the C library's offsets (2 GB on Windows): such
+    // a file keeps what a short write left.
+    const auto before = lseek(file, 0, SEEK_END);
+    const bool whole = WriteWhole(file, text);
+    if (!whole && before >= 0) (void)ftruncate(file, before);
+    return close(file) == 0 && whole;
 }
 
-bool ReplaceInOneStep(const std::string& fileName, const std::string& text) {
+bool ReplaceInOneStep(const std::string& fileName, const std::string& text, Flush flush) {
     if (fileName.empty()) return false;
     const std::string newFile = fileName + ".tmp";
     const int file = OpenForWriting(newFile, O_TRUNC);
     if (file < 0) return false;  // nothing made, nothing to remove
-    if (WriteAndClose(file, text) && MoveIntoPlace(newFile, fileName)) return true;
+    bool whole = WriteWhole(file, text);
+    if (whole && flush == Flush::kBeforeMove) whole = FlushToDisk(file);
+    if (close(file) == 0 && whole && MoveIntoPlace(newFile, fileName)) return true;
     std::remove(newFile.c_str());
     return false;
 }

@@ -59,26 +59,26 @@ void ApplyProvinceRule(CInfo& info, const QsoArgs& qso, std::vector<std::string>
     }
 }
 
-bool Refuse(const ContestData& data, const QsoArgs& qso, const char* message) {
-    BadQso::Append(data.g_badQsoFile, {BadQso::LineWithMode(FieldsOf(qso), message)});
-    return false;
+Entry Refuse(const QsoArgs& qso, const char* message) {
+    return Entry{false, {BadQso::LineWithMode(FieldsOf(qso), message)}};
 }
 
 }  // namespace
 
 // The texts of the bad-QSO lines are made only for a QSO that gets a line:
 // most QSOs get none.
-bool AddQso(ContestData& data, const QsoArgs& qso) {
-    if (!ValidBands().Contains(qso.band)) return Refuse(data, qso, BadQso::kWrongBand);
+Entry AddQso(ContestData& data, const QsoArgs& qso) {
+    if (!ValidBands().Contains(qso.band)) return Refuse(qso, BadQso::kWrongBand);
     std::vector<std::string>& bands = data.g_workedBands;
     if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
-    if (!ValidModes().Contains(qso.mode)) return Refuse(data, qso, BadQso::kWrongMode);
+    if (!ValidModes().Contains(qso.mode)) return Refuse(qso, BadQso::kWrongMode);
     if (qso.exchReceived.empty() || qso.exchSent.empty()) {
-        return Refuse(data, qso, BadQso::kNoRxNumber);
+        return Refuse(qso, BadQso::kNoRxNumber);
     }
 
     CInfo info = RecordOf(qso);
-    std::vector<std::string> lines;
+    Entry entry{true, {}};
+    std::vector<std::string>& lines = entry.badLines;
     if (IsSpanishCountry(qso.country)) {
         ApplyProvinceRule(info, qso, lines);
     } else {
@@ -91,8 +91,7 @@ bool AddQso(ContestData& data, const QsoArgs& qso) {
                      BadQso::LineWithMode(FieldsOf(qso), BadQso::kDupe));
     }
     data.g_log.Add(std::move(info));
-    BadQso::Append(data.g_badQsoFile, lines);
-    return true;
+    return entry;
 }
 
 Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
@@ -105,10 +104,13 @@ Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
         removal.spanishStation = IsSpanishCountry(qso.country);
         data.g_log.RemoveAt(found);
     }
-    BadQso::DropReports(data.g_badQsoFile, qso.call, " " + qso.time.Format("%H%M") + " ");
     if (data.g_log.IsEmpty()) {
         data.g_workedBands.clear();
         data.EmptyAll();
     }
     return removal;
+}
+
+void DropBadLines(const std::string& badQsoFile, const QsoArgs& qso) {
+    BadQso::DropReports(badQsoFile, qso.call, " " + qso.time.Format("%H%M") + " ");
 }

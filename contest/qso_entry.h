@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "contest/bad_qso_file.h"
 #include "contest/contest_data.h"
@@ -28,8 +29,15 @@ BadQsoFields FieldsOf(const QsoArgs& qso);
 // The record of the QSO before any rule is applied.
 CInfo RecordOf(const QsoArgs& qso);
 
-// Whether the QSO entered the log (flagged or not); false when refused.
-bool AddQso(ContestData& data, const QsoArgs& qso);
+// What an add did: whether the QSO entered the log (flagged or not; false
+// when refused), and the lines it adds to the bad-QSO file.  The caller
+// appends them once it no longer holds the lock on the log: a slow disk
+// must not hold up the windows.
+struct Entry {
+    bool entered = false;
+    std::vector<std::string> badLines;
+};
+Entry AddQso(ContestData& data, const QsoArgs& qso);
 // What a removal touched, so that the windows showing it can be reset.
 struct Removal {
     bool removed = false;          // a record left the log
@@ -38,5 +46,8 @@ struct Removal {
     bool spanishStation = false;   // a station whose QSO may have marked a province
 };
 
-// Takes out the first record of this QSO and its lines in the bad-QSO file.
+// Takes out the first record of this QSO.
 Removal RemoveQso(ContestData& data, const QsoArgs& qso);
+// The removal's part on the disk, done after RemoveQso and, like the add's
+// lines, without the lock: takes the QSO's lines out of the bad-QSO file.
+void DropBadLines(const std::string& badQsoFile, const QsoArgs& qso);

@@ -1,12 +1,32 @@
 #include "plugin/stats_plugin.h"
 
-bool StatsPlugin::AddData(const QsoArgs& args) { return AddQso(*m_shared.Lock(), args); }
+#include "contest/bad_qso_file.h"
+
+// The bad-QSO file is written once the lock is released: the window thread
+// needs the lock to paint, and a slow disk must not hold it up.  The host
+// thread is the only writer, so the writes keep their order.
+bool StatsPlugin::AddData(const QsoArgs& args) {
+    Entry entry;
+    std::string badQsoFile;
+    {
+        const SharedState::Locked s = m_shared.Lock();
+        entry = AddQso(*s, args);
+        if (!entry.badLines.empty()) badQsoFile = s->g_badQsoFile;
+    }
+    BadQso::Append(badQsoFile, entry.badLines);
+    return entry.entered;
+}
 
 void StatsPlugin::RemoveData(const QsoArgs& args) {
-    const SharedState::Locked s = m_shared.Lock();
-    ResetMapsAfter(RemoveQso(*s, args), *s);
-    s->g_refreshPending = 1;
-    if (m_env.SetupWindowRunning()) m_env.PostRefresh();
+    std::string badQsoFile;
+    {
+        const SharedState::Locked s = m_shared.Lock();
+        ResetMapsAfter(RemoveQso(*s, args), *s);
+        s->g_refreshPending = 1;
+        if (m_env.SetupWindowRunning()) m_env.PostRefresh();
+        badQsoFile = s->g_badQsoFile;
+    }
+    DropBadLines(badQsoFile, args);
 }
 
 CallVerdict StatsPlugin::CheckCall(const CheckArgs& args) {

@@ -57,11 +57,11 @@ void FindHostVersion(Environment& env, const std::string& hostDirectory, std::st
 
 // The state as a new contest starts it: the period, the host, the own
 // station, an empty log and empty lists.
-void StartContest(PluginState& s, Environment& env, const ResetArgs& args) {
+void StartContest(PluginState& s, const ResetArgs& args, std::string hostVersion) {
     s.g_periodStart = args.start.Format("%d.%m");
     s.g_contestYear = args.start.Format("%Y");
     s.g_periodEnd = args.end.Format("%d.%m.%Y");
-    FindHostVersion(env, args.hostDirectory, s.g_hostVersion);
+    s.g_hostVersion = std::move(hostVersion);
     s.g_log.RemoveAll();
     s.g_workedBands.clear();
     // The windows show these lists; the old log's multipliers must not stay
@@ -78,11 +78,14 @@ void StartContest(PluginState& s, Environment& env, const ResetArgs& args) {
 
 }  // namespace
 
+// The disk is read and written without the lock: the window thread needs it
+// to paint, and a slow disk must not hold it up.
 void StatsPlugin::ResetStats(const ResetArgs& args) {
+    std::string hostVersion = m_shared.Lock()->g_hostVersion;  // kept when not found
+    FindHostVersion(m_env, args.hostDirectory, hostVersion);
     SharedState::Locked locked = m_shared.Lock();
     PluginState& s = *locked;
-    StartContest(s, m_env, args);
-    const std::string hostVersion = s.g_hostVersion;
+    StartContest(s, args, hostVersion);
     CCabrilloLog cabrillo = s.g_cabrilloLog;
     locked.Unlock();
 
@@ -102,5 +105,7 @@ void StatsPlugin::ResetStats(const ResetArgs& args) {
     locked.Relock();
     s.g_cabrilloLog = std::move(cabrillo);
     s.g_badQsoFile = "BadQSO_StatsKOLVEX_" + args.end.Format("%d_%m_%Y") + ".txt";
-    BadQso::Create(s.g_badQsoFile, BadQso::kCreatedHeader);
+    const std::string badQsoFile = s.g_badQsoFile;
+    locked.Unlock();
+    BadQso::Create(badQsoFile, BadQso::kCreatedHeader);
 }

@@ -1,4 +1,5 @@
 // The result of the contest so far, and the Cabrillo file of an export run.
+#include <optional>
 #include <utility>
 
 #include "contest/bad_qso_file.h"
@@ -11,14 +12,14 @@ namespace {
 std::string CabrilloMode(const std::string& mode) { return mode == "RTTY" ? "RY" : "??"; }
 
 // Every record, flagged or not, in log order.
-std::string ExportCabrillo(PluginState& s) {
+CabrilloFile ExportCabrillo(PluginState& s) {
     CCabrilloLog& cabrillo = s.g_cabrilloLog;
     cabrillo.ClearQsoLines();
     for (const CInfo& q : s.g_log) {
         cabrillo.AddQsoLine(q.m_call, q.m_freqKHz, CabrilloMode(q.m_mode), q.m_time, q.m_rstSent,
                             q.m_exchSent, q.m_rstReceived, q.m_exchReceived);
     }
-    return cabrillo.WriteLog(s.g_score, s.g_hostVersion);
+    return cabrillo.MakeFile(s.g_score, s.g_hostVersion);
 }
 
 // The windows show each reported band's multipliers as this result counted
@@ -30,24 +31,27 @@ void KeepBandLists(PluginState& s, ComputedResult& computed) {
 
 }  // namespace
 
+// The files are read and written without the lock, the Output box shown
+// without it: the window thread needs the lock to paint, and neither a slow
+// disk nor the operator must hold it up.
 const char* StatsPlugin::GetResult() {
+    const std::string badQsoFile = m_shared.Lock()->g_badQsoFile;
+    const int badLines = BadQso::CountLines(badQsoFile);
     SharedState::Locked locked = m_shared.Lock();
     PluginState& s = *locked;
     s.g_resultText.clear();
-    ComputedResult computed =
-        ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0, BadQso::CountLines(s.g_badQsoFile));
+    ComputedResult computed = ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0, badLines);
     KeepBandLists(s, computed);
     const ResultFigures& figures = computed.figures;
     const ResultTitle title{s.g_periodStart, s.g_periodEnd, s.g_ownCall};
     s.g_resultText = s.g_htmlResult ? ResultHtml(title, figures) : ResultText(title, figures);
     s.g_score = figures.score;
     const std::string claimed = std::to_string(s.g_score);
-    if (m_settings.ReadText("Claimed", "") != claimed) m_settings.WriteText("Claimed", claimed);
+    std::optional<CabrilloFile> cabrillo;
+    if (s.g_exportMode != 0) cabrillo = ExportCabrillo(s);
+    locked.Unlock();
 
-    if (s.g_exportMode != 0) {
-        const std::string confirmation = ExportCabrillo(s);
-        locked.Unlock();  // the message box is modal: keep the window thread free
-        m_env.ShowOutput(confirmation);
-    }
+    if (m_settings.ReadText("Claimed", "") != claimed) m_settings.WriteText("Claimed", claimed);
+    if (cabrillo) m_env.ShowOutput(WriteCabrilloFile(*cabrillo));
     return s.g_resultText.c_str();
 }

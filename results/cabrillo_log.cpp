@@ -1,5 +1,7 @@
 #include "results/cabrillo_log.h"
 
+#include <utility>
+
 #include "contest/file_output.h"
 #include "contest/text_util.h"
 
@@ -102,7 +104,7 @@ void CCabrilloLog::AddQsoLine(const std::string& call, int freqKHz, const std::s
                                 call.c_str(), rstReceived.c_str(), exchReceived.c_str()));
 }
 
-std::string CCabrilloLog::WriteLog(int claimedScore, const std::string& hostVersion) const {
+CabrilloFile CCabrilloLog::MakeFile(int claimedScore, const std::string& hostVersion) const {
     const CabrilloHeader& h = m_header;
     std::string text = "START-OF-LOG: 2.0\r\nARRL-SECTION: DX\r\n";
     text += "CALLSIGN: " + h.callsign + "\r\n";
@@ -118,7 +120,11 @@ std::string CCabrilloLog::WriteLog(int claimedScore, const std::string& hostVers
     text += "CREATED-BY: MixW " + hostVersion + "\r\n";
     for (const std::string& line : m_qsoLines) text += line;
     text += "END-OF-LOG:\r\n";
+    return CabrilloFile{FileName(), std::move(text)};
+}
 
-    const std::string name = FileName();
-    return ReplaceInOneStep(name, text) ? "File produced: " + name : "File not produced: " + name;
+std::string WriteCabrilloFile(const CabrilloFile& file) {
+    const std::string& name = file.name;
+    return ReplaceInOneStep(name, file.text, Flush::kBeforeMove) ? "File produced: " + name
+                                                                 : "File not produced: " + name;
 }

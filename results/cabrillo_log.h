@@ -49,6 +49,18 @@ class HeaderEditor {
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 
+// An export's file, made while the log is at hand and written once the lock
+// on it is released.
+struct CabrilloFile {
+    std::string name;
+    std::string text;
+};
+
+// Writes the file whole in place of an earlier one, forced to the disk
+// before it takes that one's place; the confirmation text, or a failure
+// text naming the file (the earlier file then stays).
+std::string WriteCabrilloFile(const CabrilloFile& file);
+
 class CCabrilloLog {
   public:
     static constexpr const char* kDefaultBaseName = "KOLVEX";
@@ -62,9 +74,12 @@ class CCabrilloLog {
                     const COleDateTime& time, const std::string& rstSent,
                     const std::string& exchSent, const std::string& rstReceived,
                     const std::string& exchReceived);
-    // Writes the file whole in place of an earlier one; the confirmation
-    // text, or a failure text naming the file (the earlier file then stays).
-    std::string WriteLog(int claimedScore, const std::string& hostVersion) const;
+    // The header, every QSO line and the end, under the file's name.
+    CabrilloFile MakeFile(int claimedScore, const std::string& hostVersion) const;
+    // Makes the file and writes it (WriteCabrilloFile).
+    std::string WriteLog(int claimedScore, const std::string& hostVersion) const {
+        return WriteCabrilloFile(MakeFile(claimedScore, hostVersion));
+    }
 
     std::string FileName() const { return m_baseName + ".cbr"; }
     const CabrilloHeader& Header() const { return m_header; }

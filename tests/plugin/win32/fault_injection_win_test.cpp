@@ -8,17 +8,23 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/plugin/win32/export_run_win.h"
 #include "tests/plugin/win32/host_calls_win.h"
+#include "tests/support/import_hook_win.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_driver_win.h"
 
 using namespace host_calls;
 
 namespace {
+
+const char* const kNoSmallDisk =
+    "no small file system mounted (mounting needs root outside a container)";
 
 // A null period end names the bad-QSO file with an empty date.
 const char* const kBadFile = "BadQSO_StatsKOLVEX_.txt";
@@ -94,24 +100,89 @@ class ReadOnly {
     HANDLE m_reader;
 };
 
-// An export run's reset: the header dialog is confirmed as it is.
-bool ExportReset() {
-    WindowDriver header("DARNOL Contest", [](HWND dialog) { Press(dialog, IDOK); });
-    Reset r;
-    r.exportRequest = 1;
-    return DoReset(r) == 1 && header.Found();
-}
+// The plug-in's file calls, as Stats.dll makes them through its imports,
+// each named with the file it concerns, while the object lives.  The flush
+// fails when asked to.
+class FileCalls {
+  public:
+    explicit FileCalls(bool failFlush = false)
+        : m_open("msvcrt.dll", "_open", reinterpret_cast<void*>(&Open), Dll()),
+          m_write("msvcrt.dll", "_write", reinterpret_cast<void*>(&Write), Dll()),
+          m_commit("msvcrt.dll", "_commit", reinterpret_cast<void*>(&Commit), Dll()),
+          m_close("msvcrt.dll", "_close", reinterpret_cast<void*>(&Close), Dll()),
+          m_move("kernel32.dll", "MoveFileExA", reinterpret_cast<void*>(&Move), Dll()) {
+        s_this = this;
+        m_failFlush = failFlush;
+    }
+    ~FileCalls() { s_this = nullptr; }
+    FileCalls(const FileCalls&) = delete;
+    FileCalls& operator=(const FileCalls&) = delete;
 
-// The result of an export run and the text of its "Output" box.
-std::string ExportResult(std::string* result) {
-    std::string confirmation = "(no Output box)";
-    WindowDriver output("Output", [&](HWND box) {
-        confirmation = ItemText(box, 0xFFFF);
-        Press(box, IDOK);
-    });
-    *result = Result();
-    output.Found();
-    return confirmation;
+    bool Installed() const {
+        for (const ImportHook* hook : {&m_open, &m_write, &m_commit, &m_close, &m_move})
+            if (hook->Original() == nullptr) return false;
+        return true;
+    }
+    // The calls since the last look.
+    std::vector<std::string> Take() { return std::move(m_calls); }
+
+  private:
+    static HMODULE Dll() { return StatsDll::Get().module; }
+    template <typename Function>
+    static Function Original(const ImportHook& hook) {
+        return reinterpret_cast<Function>(hook.Original());
+    }
+    void Note(const std::string& call) { m_calls.push_back(call); }
+    std::string NameOf(int file) { return m_names[file]; }
+
+    // _open takes a third argument only with _O_CREAT; passing on whatever
+    // the caller left there is harmless.
+    static int __cdecl Open(const char* name, int flags, int mode) {
+        const int file =
+            Original<int(__cdecl*)(const char*, int, int)>(s_this->m_open)(name, flags, mode);
+        s_this->m_names[file] = name;
+        s_this->Note(std::string("open ") + name);
+        return file;
+    }
+    static int __cdecl Write(int file, const void* data, unsigned size) {
+        s_this->Note("write " + s_this->NameOf(file));
+        return Original<int(__cdecl*)(int, const void*, unsigned)>(s_this->m_write)(file, data,
+                                                                                    size);
+    }
+    static int __cdecl Commit(int file) {
+        s_this->Note("flush " + s_this->NameOf(file));
+        if (s_this->m_failFlush) return -1;
+        return Original<int(__cdecl*)(int)>(s_this->m_commit)(file);
+    }
+    static int __cdecl Close(int file) {
+        s_this->Note("close " + s_this->NameOf(file));
+        return Original<int(__cdecl*)(int)>(s_this->m_close)(file);
+    }
+    static BOOL WINAPI Move(const char* from, const char* to, DWORD flags) {
+        s_this->Note(std::string("move ") + from + " to " + to);
+        return Original<BOOL(WINAPI*)(const char*, const char*, DWORD)>(s_this->m_move)(from, to,
+                                                                                        flags);
+    }
+
+    static FileCalls* s_this;
+    ImportHook m_open, m_write, m_commit, m_close, m_move;
+    bool m_failFlush = false;
+    std::map<int, std::string> m_names;
+    std::vector<std::string> m_calls;
+};
+FileCalls* FileCalls::s_this = nullptr;
+
+// Takes every byte left on the disk of the current folder.
+bool FillDisk() {
+    HANDLE filler = CreateFileA("filler", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (filler == INVALID_HANDLE_VALUE) return false;
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(filler, block.data(), 4096, &written, nullptr) && written == 4096) {
+    }
+    CloseHandle(filler);
+    return true;
 }
 
 class FaultInjection : public ::testing::Test {
@@ -121,8 +192,25 @@ class FaultInjection : public ::testing::Test {
     }
     void TearDown() override {
         DoReset(Reset{});  // no export run, no log for the next test
+        if (m_onSmallDisk) {
+            for (const char* name : {"filler", kBadFile, kBadTempFile, kCabrilloFile,
+                                     kCabrilloTempFile, kSettingsFile})
+                DeleteFileA(name);
+            RemoveDirectoryA("Plugins");
+            SetCurrentDirectoryA(m_folder.Path().c_str());
+        }
     }
+    // The test script mounts a small file system and names its folder in
+    // STATS_SMALL_DISK when the machine allows it (root, mount permitted);
+    // this makes it the current folder.
+    bool EnterSmallDisk() {
+        const char* small = std::getenv("STATS_SMALL_DISK");
+        m_onSmallDisk = small != nullptr && *small != '\0' && SetCurrentDirectoryA(small);
+        return m_onSmallDisk;
+    }
+
     TempFolder m_folder;
+    bool m_onSmallDisk = false;
 };
 
 }  // namespace
@@ -342,16 +430,51 @@ TEST_F(FaultInjection, CabrilloFileThatCannotBeReplacedIsReported) {
     }
 }
 
-// The test script mounts a small file system and names its folder in
-// STATS_SMALL_DISK when the machine allows it (root, mount permitted).  On
-// the full disk no file is written halfway: a Cabrillo export that has
+// The new Cabrillo file is forced to the disk before it takes the earlier
+// one's place, so that a power cut cannot keep the move and lose the bytes.
+// The bad-QSO file's rewrite is not: every reset rebuilds it.
+TEST_F(FaultInjection, CabrilloFileReachesTheDiskBeforeItReplacesTheEarlierOne) {
+    ASSERT_TRUE(ExportReset());
+    ASSERT_EQ(Add(Dl()), 1);
+    ASSERT_EQ(Add(Dl()), 1);  // a DUPE line
+    FileCalls calls;
+    ASSERT_TRUE(calls.Installed());
+    std::string result;
+    EXPECT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
+    EXPECT_EQ(calls.Take(),
+              (std::vector<std::string>{"open EA4XYZ.cbr.tmp", "write EA4XYZ.cbr.tmp",
+                                        "flush EA4XYZ.cbr.tmp", "close EA4XYZ.cbr.tmp",
+                                        "move EA4XYZ.cbr.tmp to EA4XYZ.cbr"}));
+    EXPECT_EQ(Remove(Dl()), 1);
+    EXPECT_EQ(calls.Take(),
+              (std::vector<std::string>{
+                  "open BadQSO_StatsKOLVEX_.txt.tmp", "write BadQSO_StatsKOLVEX_.txt.tmp",
+                  "close BadQSO_StatsKOLVEX_.txt.tmp",
+                  "move BadQSO_StatsKOLVEX_.txt.tmp to BadQSO_StatsKOLVEX_.txt"}));
+}
+
+TEST_F(FaultInjection, CabrilloFileThatCannotBeFlushedIsNotProduced) {
+    ASSERT_TRUE(ExportReset());
+    ASSERT_EQ(Add(Dl()), 1);
+    std::string result;
+    ASSERT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
+    const std::string earlier = TempFolder::Read(kCabrilloFile);
+    ASSERT_EQ(Add(Ja()), 1);
+    {
+        FileCalls failingFlush(true);
+        ASSERT_TRUE(failingFlush.Installed());
+        EXPECT_EQ(ExportResult(&result), "File not produced: EA4XYZ.cbr");
+    }
+    EXPECT_EQ(TempFolder::Read(kCabrilloFile), earlier);
+    EXPECT_FALSE(TempFolder::Exists(kCabrilloTempFile));
+    DeleteFileA(kCabrilloFile);
+}
+
+// On the full disk no file is written halfway: a Cabrillo export that has
 // grown beyond the room left, a removal and a reset each leave the earlier
 // file as it was, and no temporary file beside it.
 TEST_F(FaultInjection, FullDisk) {
-    const char* small = std::getenv("STATS_SMALL_DISK");
-    if (small == nullptr || *small == '\0')
-        GTEST_SKIP() << "no small file system mounted (mounting needs root outside a container)";
-    ASSERT_TRUE(SetCurrentDirectoryA(small)) << small;
+    if (!EnterSmallDisk()) GTEST_SKIP() << kNoSmallDisk;
     CreateDirectoryA("Plugins", nullptr);
     ASSERT_TRUE(ExportReset());
     ASSERT_EQ(Add(Dl()), 1);
@@ -362,16 +485,7 @@ TEST_F(FaultInjection, FullDisk) {
     ASSERT_EQ(ExportResult(&result), "File produced: EA4XYZ.cbr");
     const std::string earlierExport = TempFolder::Read(kCabrilloFile);
 
-    // Take every byte left.
-    HANDLE filler = CreateFileA("filler", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(filler, INVALID_HANDLE_VALUE);
-    const std::string block(4096, 'f');
-    DWORD written = 0;
-    while (WriteFile(filler, block.data(), 4096, &written, nullptr) && written == 4096) {
-    }
-    CloseHandle(filler);
-
+    ASSERT_TRUE(FillDisk());
     EXPECT_EQ(Add(Ua()), 1);
     EXPECT_EQ(Add(Dl()), 1);
     // Sixty more stations: the new export is longer than all the room that
@@ -396,10 +510,27 @@ TEST_F(FaultInjection, FullDisk) {
     EXPECT_EQ(DoReset(Reset{}), 1);
     EXPECT_EQ(TempFolder::Read(kBadFile), badLines) << "the reset's new file";
     EXPECT_FALSE(TempFolder::Exists(kBadTempFile)) << "the reset's new file";
+}
 
-    for (const char* name :
-         {"filler", kBadFile, kBadTempFile, kCabrilloFile, kCabrilloTempFile, kSettingsFile})
-        DeleteFileA(name);
-    RemoveDirectoryA("Plugins");
-    SetCurrentDirectoryA(m_folder.Path().c_str());
+// The disk takes only part of a QSO's lines: the room left in the last page
+// of the bad-QSO file, less than one of its lines.  The append is taken back,
+// so the file ends with a whole line, as it did before.
+TEST_F(FaultInjection, AppendCutShortByAFullDiskLeavesNoHalfLine) {
+    if (!EnterSmallDisk()) GTEST_SKIP() << kNoSmallDisk;
+    ASSERT_EQ(DoReset(Reset{}), 1);
+    const std::string longExchange(4200, '7');  // each line longer than a page
+    Qso ua = Ua();
+    ua.exchReceived = longExchange.c_str();
+    ASSERT_EQ(Add(ua), 1);
+    ASSERT_EQ(Add(ua), 1);  // one DUPE line
+    const std::string before = TempFolder::Read(kBadFile);
+    ASSERT_NE(before.size() % 4096, 0u) << "no room left in the file's last page";
+    ASSERT_TRUE(FillDisk());
+
+    EXPECT_EQ(Add(ua), 1) << "a dupe whose lines cannot be written still enters";
+    const std::string after = TempFolder::Read(kBadFile);
+    EXPECT_EQ(after.compare(0, before.size(), before), 0) << "the earlier bytes changed";
+    EXPECT_EQ(after.size(), before.size())
+        << "a half line of " << after.size() - before.size() << " bytes added";
+    EXPECT_EQ(Dupes(), "Dupe\t 2");
 }

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "contest/file_output.h"
@@ -7,3 +9,5 @@
 bool MoveIntoPlace(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
+
+bool FlushToDisk(int file) { return fsync(file) == 0; }

@@ -1,0 +1,196 @@
+// A slow disk under the real Stats.dll, with its five windows open: each
+// write of the plug-in takes half a second.  Meanwhile the window thread
+// answers at once what is sent to its windows, and paints the previous-QSO
+// table, for which it takes the plug-in's lock: the host thread writes only
+// once it has let the lock go.  This program is the host: it serves the
+// automation object from its main thread and calls the exports.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "resources/resource.h"
+#include "tests/plugin/win32/export_run_win.h"
+#include "tests/plugin/win32/host_calls_win.h"
+#include "tests/support/import_hook_win.h"
+#include "tests/support/live_host_win.h"
+#include "tests/support/temp_folder.h"
+#include "tools/automation_service.h"
+#include "tools/message_pump.h"
+
+namespace {
+
+using namespace host_calls;
+
+constexpr DWORD kWriteMs = 500;
+constexpr double kAnswerBoundMs = 50.0;
+// How long messages are sent to the windows while a write is under way.
+constexpr DWORD kWatchMs = 300;
+
+// Stats.dll's write call; while armed, every write waits kWriteMs first.
+class SlowWrites {
+  public:
+    SlowWrites()
+        : m_hook("msvcrt.dll", "_write", reinterpret_cast<void*>(&Write), StatsDll::Get().module),
+          m_started(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+        s_this = this;
+    }
+    ~SlowWrites() {
+        s_this = nullptr;
+        CloseHandle(m_started);
+    }
+    SlowWrites(const SlowWrites&) = delete;
+    SlowWrites& operator=(const SlowWrites&) = delete;
+
+    bool Installed() const { return m_hook.Original() != nullptr; }
+    void Arm(bool armed) { m_armed = armed; }
+    bool WaitForStart(DWORD ms) const {
+        return WaitForSingleObject(m_started, ms) == WAIT_OBJECT_0;
+    }
+    bool UnderWay() const { return m_underWay; }
+
+  private:
+    static int __cdecl Write(int file, const void* data, unsigned size) {
+        SlowWrites& self = *s_this;
+        if (self.m_armed) {
+            self.m_underWay = true;
+            SetEvent(self.m_started);
+            Sleep(kWriteMs);
+        }
+        const int written = reinterpret_cast<int(__cdecl*)(int, const void*, unsigned)>(
+            self.m_hook.Original())(file, data, size);
+        self.m_underWay = false;
+        return written;
+    }
+
+    static SlowWrites* s_this;
+    ImportHook m_hook;
+    HANDLE m_started;
+    std::atomic<bool> m_armed{false};
+    std::atomic<bool> m_underWay{false};
+};
+SlowWrites* SlowWrites::s_this = nullptr;
+
+// What the window thread did while a slow write was under way.
+struct Watch {
+    bool writeSeen = false;
+    double slowestAnswerMs = 0.0;
+    bool tablePainted = false;  // and its paint over before the write ended
+};
+
+// From a thread of its own: once a write starts, the table is to be
+// painted again, and every window is sent a message round after round.
+Watch WatchDuringWrite(const SlowWrites& writes, const std::vector<HWND>& windows, HWND table) {
+    using Clock = std::chrono::steady_clock;
+    Watch watch;
+    watch.writeSeen = writes.WaitForStart(20000);
+    if (!watch.writeSeen) return watch;
+    InvalidateRect(table, nullptr, TRUE);
+    const Clock::time_point start = Clock::now();
+    do {
+        for (HWND window : windows) {
+            const Clock::time_point sent = Clock::now();
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+            const std::chrono::duration<double, std::milli> took = Clock::now() - sent;
+            watch.slowestAnswerMs = std::max(watch.slowestAnswerMs, took.count());
+        }
+        Sleep(10);
+    } while (Clock::now() - start < std::chrono::milliseconds(kWatchMs));
+    // Nothing left to paint, and the thread back from the paint (a sent
+    // message is answered only between two messages), the write going on.
+    RECT update;
+    const bool nothingLeft = !GetUpdateRect(table, &update, FALSE);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(table, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    watch.tablePainted = nothingLeft && writes.UnderWay();
+    return watch;
+}
+
+// The windows of the plug-in's thread, the table among them.
+std::vector<HWND> WindowThreadWindows(HWND table) {
+    std::vector<HWND> windows = live_host::PluginWindows(true);
+    windows.push_back(table);
+    return windows;
+}
+
+HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
+
+Reset ContestReset() {
+    Reset reset;
+    reset.start = &g_start;
+    reset.end = &g_end;
+    return reset;
+}
+
+// Unloads the plug-in, with its windows, while the host still serves.
+struct UnloadAtEnd {
+    ~UnloadAtEnd() {
+        FreeLibrary(StatsDll::Get().module);
+        host::PumpMessagesFor(200);
+    }
+};
+
+TEST(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
+    ASSERT_NE(StatsDll::Get().module, nullptr);
+    const TempFolder folder;
+    live_host::WriteFiveWindowSettings();
+    host::AutomationService service;
+    ASSERT_TRUE(service.Start(host::AutomationQuirk::none));
+    service.Object()->SetDialHz(14085000.0);
+    const UnloadAtEnd unload;
+    DoReset(ContestReset());
+    ASSERT_TRUE(live_host::PumpUntil(
+        [] { return live_host::PluginWindowsWith(IDC_PREV_TABLE).size() == 1; }, 30000));
+    host::PumpMessagesFor(500);  // the first refresh and paints
+    HWND table = GetDlgItem(live_host::PluginWindowsWith(IDC_PREV_TABLE).front(), IDC_PREV_TABLE);
+    ASSERT_NE(table, nullptr);
+    const std::vector<HWND> windows = WindowThreadWindows(table);
+    ASSERT_EQ(windows.size(), 6u) << "five windows and the table";
+
+    Qso dupe;
+    dupe.time = &g_time;
+    std::string result;
+    struct Row {
+        const char* call;
+        std::function<void()> before;  // at full speed
+        std::function<void()> slowed;
+    };
+    const Row rows[] = {
+        {"AddData0 of a dupe", [&] { Add(dupe); }, [&] { Add(dupe); }},
+        {"RemoveData0", [] {}, [&] { Remove(dupe); }},
+        {"GetResult0 of an export run",
+         [&] {
+             ExportReset(ContestReset());
+             Add(dupe);
+         },
+         [&] { ExportResult(&result); }},
+    };
+    SlowWrites writes;
+    ASSERT_TRUE(writes.Installed());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.call);
+        row.before();
+        Watch watch;
+        std::thread watcher([&] { watch = WatchDuringWrite(writes, windows, table); });
+        writes.Arm(true);
+        row.slowed();
+        writes.Arm(false);
+        watcher.join();
+        std::printf("%s: slowest answer %.1f ms during the write\n", row.call,
+                    watch.slowestAnswerMs);
+        EXPECT_TRUE(watch.writeSeen);
+        EXPECT_LT(watch.slowestAnswerMs, kAnswerBoundMs);
+        EXPECT_TRUE(watch.tablePainted);
+        host::PumpMessagesFor(400);  // the refresh a removal asks for
+    }
+}
+
+}  // namespace
