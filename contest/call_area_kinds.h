@@ -29,20 +29,23 @@ inline constexpr CallAreaKind kCallAreaKind[] = {
 };
 constexpr int kCallAreaKinds = static_cast<int>(std::size(kCallAreaKind));
 
-// The rows of kCallAreaKind by map group; null where no row names the group.
-constexpr std::array<const CallAreaKind*, kCallAreaKinds> KindsByMapGroup() {
-    std::array<const CallAreaKind*, kCallAreaKinds> byGroup{};
-    for (const CallAreaKind& kind : kCallAreaKind) {
-        if (kind.mapGroup >= 0 && kind.mapGroup < kCallAreaKinds) byGroup[kind.mapGroup] = &kind;
+// The row of kCallAreaKind that each map group shows; -1 where no row names
+// the group.  (Indexes, not pointers: GCC's sanitizers make a compared
+// pointer no constant.)
+constexpr std::array<int, kCallAreaKinds> RowsByMapGroup() {
+    std::array<int, kCallAreaKinds> rows{};
+    for (int& row : rows) row = -1;
+    for (int row = 0; row < kCallAreaKinds; ++row) {
+        const int group = kCallAreaKind[row].mapGroup;
+        if (group >= 0 && group < kCallAreaKinds) rows[static_cast<size_t>(group)] = row;
     }
-    return byGroup;
+    return rows;
 }
 
 // Whether the groups are 0 .. n-1, each named by exactly one row.
 constexpr bool MapGroupsAreEachOnce() {
-    const std::array<const CallAreaKind*, kCallAreaKinds> byGroup = KindsByMapGroup();
-    for (const CallAreaKind* kind : byGroup) {
-        if (kind == nullptr) return false;
+    for (int row : RowsByMapGroup()) {
+        if (row < 0) return false;
     }
     return true;
 }
@@ -50,6 +53,6 @@ static_assert(MapGroupsAreEachOnce(), "the map groups must be 0 .. kCallAreaKind
 
 // The kind of the map's group `group`, 0 .. kCallAreaKinds - 1.
 inline const CallAreaKind& CallAreaKindOfMapGroup(int group) {
-    static constexpr std::array<const CallAreaKind*, kCallAreaKinds> kByGroup = KindsByMapGroup();
-    return *kByGroup.at(static_cast<size_t>(group));
+    static constexpr std::array<int, kCallAreaKinds> kRows = RowsByMapGroup();
+    return kCallAreaKind[kRows.at(static_cast<size_t>(group))];
 }
