@@ -6,6 +6,9 @@
 #   wine-session.sh stop STATE    stop the wineserver and Xvfb started here
 # With WINE_SESSION_DISPLAY set (for instance to "$DISPLAY") at start, no
 # Xvfb is started: the session's programs show on that X display instead.
+# Where a real Windows differs, set at start: WINE_SESSION_DPI (for
+# instance 120) for the screen's DPI, WINE_SESSION_DIALOG_FONT (a font
+# name) for the fonts that "MS Shell Dlg" and "MS Sans Serif" stand for.
 set -euo pipefail
 
 command=$1 state=$2
@@ -75,6 +78,16 @@ case $command in
         # would otherwise wait for one at every window shown or hidden.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
             >>"$state/wineboot.log" 2>&1 </dev/null
+        if [ -n "${WINE_SESSION_DPI:-}" ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+                /d "$WINE_SESSION_DPI" /f >>"$state/wineboot.log" 2>&1 </dev/null
+        fi
+        if [ -n "${WINE_SESSION_DIALOG_FONT:-}" ]; then
+            for face in "MS Shell Dlg" "MS Shell Dlg 2" "MS Sans Serif"; do
+                wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+                    /v "$face" /d "$WINE_SESSION_DIALOG_FONT" /f >>"$state/wineboot.log" 2>&1 </dev/null
+            done
+        fi
         # COM's running object table needs the RPC service; started on demand
         # it is not up in time for the first program of a fresh prefix.
         wine net start RpcSs >>"$state/wineboot.log" 2>&1 </dev/null || true

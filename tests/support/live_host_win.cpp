@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "controls/wide_text.h"
 #include "tests/support/live_objects_win.h"
@@ -133,13 +135,49 @@ void PrintThreadStacks() {
     std::fflush(stdout);
 }
 
-void WriteFiveWindowSettings() {
+POINT WriteFiveWindowSettings() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const POINT setup{work.left + (work.right - work.left) * 7 / 10,
+                      work.top + (work.bottom - work.top) * 3 / 4};
     CreateDirectoryA("Plugins", nullptr);
     TempFolder::Write("Plugins\\KOLVEX.ini",
                       "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                      "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
-                      "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
-                      "prev_x=600\r\nprev_y=320\r\n");
+                      "setup_view_prev_qso=1\r\nsetup_x=" +
+                          std::to_string(setup.x) + "\r\nsetup_y=" + std::to_string(setup.y) +
+                          "\r\nea_x=20\r\nea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\n"
+                          "dxcc_y=320\r\nprev_x=600\r\nprev_y=320\r\n");
+    return setup;
+}
+
+bool PlaceSideBySide() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    std::vector<std::pair<HWND, POINT>> places;
+    int x = work.left, y = work.top, rowHeight = 0;
+    for (HWND window : PluginWindows(true)) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        if (x > work.left && x + (r.right - r.left) > work.right) {
+            x = work.left;
+            y += rowHeight;
+            rowHeight = 0;
+        }
+        places.push_back({window, POINT{x, y}});
+        // Asynchronous: the window thread may be waiting for this one.
+        SetWindowPos(window, nullptr, x, y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+        x += r.right - r.left;
+        rowHeight = std::max(rowHeight, static_cast<int>(r.bottom - r.top));
+    }
+    return PumpUntil([&places] {
+        for (const auto& [window, place] : places) {
+            RECT r{};
+            GetWindowRect(window, &r);
+            if (r.left != place.x || r.top != place.y) return false;
+        }
+        return true;
+    });
 }
 
 HWND VisibleWindowTitled(const std::wstring& head) {
