@@ -146,13 +146,18 @@ add_kit_wine_test(selftest_kit
 set_tests_properties(win.selftest_kit PROPERTIES
   ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
 # The same kit where a real Windows differs from the fresh prefix: at 120
-# DPI, and with the dialog fonts replaced by a serif font.  Without the small
-# file system, so each also shows the full-disk case skipped.  Not run by
-# the test command (label selftest_proxy: ctest -L selftest_proxy).
+# DPI, with the dialog fonts replaced by a serif font, and with a window
+# manager that manages Wine's windows.  Without the small file system, so
+# each also shows the full-disk case skipped.  Not run by the test command
+# (label selftest_proxy: ctest -L selftest_proxy).
 add_kit_wine_test(selftest_kit_120dpi)
 add_kit_wine_test(selftest_kit_serif_font)
+add_kit_wine_test(selftest_kit_window_manager)
+set_tests_properties(win.selftest_kit_window_manager PROPERTIES LABELS selftest_proxy
+  ENVIRONMENT "WINE_SESSION_WINDOW_MANAGER=openbox;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/window_manager")
 set_tests_properties(win.selftest_kit_120dpi PROPERTIES LABELS selftest_proxy
   ENVIRONMENT "WINE_SESSION_DPI=120;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/120dpi")
 set_tests_properties(win.selftest_kit_serif_font PROPERTIES LABELS selftest_proxy
   ENVIRONMENT "WINE_SESSION_DIALOG_FONT=Liberation Serif;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/serif_font")
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots/120dpi ${CMAKE_BINARY_DIR}/screenshots/serif_font)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots/120dpi ${CMAKE_BINARY_DIR}/screenshots/serif_font
+  ${CMAKE_BINARY_DIR}/screenshots/window_manager)
