@@ -15,6 +15,7 @@
 #include "plugin/shared_state.h"
 #include "plugin/win32/window_thread.h"
 #include "resources/resource.h"
+#include "tests/support/requested_places_win.h"
 #include "tests/support/temp_folder.h"
 #include "windows/win32/profile_store_win32.h"
 
@@ -279,15 +280,23 @@ TEST_F(WindowThreadTest, AStoredPlaceOnNoScreenOpensAtTheDefaultAndItsKeysWaitFo
     settings.WriteInt("area_x", leftEdge.first);
     settings.WriteInt("area_y", leftEdge.second);
     for (const char* key : {"Province", "EA100DX", "Call_Area"}) settings.WriteFlag(key, true);
+    const RequestedPlaces asked;
+    ASSERT_TRUE(asked.Hooked());
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
     ASSERT_TRUE(WaitFor([&] {
         return Shown(r.g_provinceWnd) && Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd);
     }));
-    EXPECT_EQ(PlaceOf(setup), std::make_pair(10L, 400L));
-    EXPECT_EQ(PlaceOf(r.g_provinceWnd), std::make_pair(10L, 10L));
-    EXPECT_EQ(PlaceOf(r.g_multiplierWnd), partlyOff);
-    EXPECT_EQ(PlaceOf(r.g_callAreaWnd), leftEdge);
+    // Where each was put (a window manager may pull those partly off the
+    // screen onto it afterwards).
+    auto placeAsked = [&asked](HWND window) {
+        const POINT at = asked.Of(window).value_or(POINT{-1, -1});
+        return std::make_pair(at.x, at.y);
+    };
+    EXPECT_EQ(placeAsked(setup), std::make_pair(10L, 400L));
+    EXPECT_EQ(placeAsked(r.g_provinceWnd), std::make_pair(10L, 10L));
+    EXPECT_EQ(placeAsked(r.g_multiplierWnd), partlyOff);
+    EXPECT_EQ(placeAsked(r.g_callAreaWnd), leftEdge);
     // Where the mouse passes over an unmoved window, its keys stay.
     for (HWND window : {setup, r.g_provinceWnd.load()}) Hover(window);
     EXPECT_EQ(settings.ReadText("setup_x", "?"), "2147483000");
