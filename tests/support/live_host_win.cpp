@@ -113,6 +113,23 @@ void DeleteKeyPair(HKEY root, const wchar_t* path) {
     RegDeleteKeyW(root, key.c_str());
 }
 
+// Whether the program id names a class that a program serves (its CLSID
+// key exists), as MixW's own does where MixW is installed; the stand-in's
+// names a class that no key describes.
+bool NamesAServedClass(const wchar_t* programId) {
+    wchar_t clsid[64] = L"";
+    LONG bytes = sizeof clsid;
+    if (RegQueryValueW(HKEY_CLASSES_ROOT, (std::wstring(programId) + L"\\CLSID").c_str(), clsid,
+                       &bytes) != ERROR_SUCCESS)
+        return false;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (L"CLSID\\" + std::wstring(clsid)).c_str(), 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
 }  // namespace
 
 void PrintThreadStacks() {
@@ -236,7 +253,8 @@ std::string Describe(const ResourceLevel& level) {
 
 void ForgetProgramId() {
     DeleteKeyPair(HKEY_CURRENT_USER, L"Software\\Classes\\MixW2.Application");
-    DeleteKeyPair(HKEY_CLASSES_ROOT, L"MixW2.Application");
+    if (!NamesAServedClass(L"MixW2.Application"))
+        DeleteKeyPair(HKEY_CLASSES_ROOT, L"MixW2.Application");
 }
 
 }  // namespace live_host

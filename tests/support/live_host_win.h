@@ -85,7 +85,8 @@ ResourceLevel MeasureResources();
 std::string Describe(const ResourceLevel& level);
 
 // Removes the program id "MixW2.Application" from the registry, so that the
-// plug-in finds no host at all.
+// plug-in finds no host at all; from the machine's classes only where it is
+// not a served class's (MixW's own stays).
 void ForgetProgramId();
 
 }  // namespace live_host

@@ -4,7 +4,8 @@
 # and run-tests.cmd run by Wine's cmd in a fresh Wine session (a new prefix).
 # The kit must end with exit code 0 and the line "N passed, 0 failed, K
 # skipped", have run every program, and leave a report that holds what it
-# printed.  Without the small file system (no STATS_SMALL_DISK) the full-disk
+# printed, and the registry entry of an installed MixW as it found it.
+# Without the small file system (no STATS_SMALL_DISK) the full-disk
 # case must be skipped with its reason, and its program still pass.
 #   selftest_kit_wine_test.sh WINE_SESSION STATE ZIP
 # Runs in the current folder, which it empties first.  WINE_SESSION_DPI and
@@ -29,6 +30,11 @@ finish() {
 }
 trap finish EXIT
 bash "$session" start "$state" >session.txt 2>&1 || { cat session.txt; exit 1; }
+
+# The class entry of an installed MixW, which the kit must leave as it was.
+progid='HKCU\Software\Classes\MixW2.Application\CLSID'
+mixw_class='{0DDC0DE5-0000-4000-8000-00000000A11C}'
+bash "$session" run "$state" reg add "$progid" /ve /d "$mixw_class" /f >/dev/null 2>&1
 
 started=$(date +%s)
 (cd kit && bash "$session" run "$state" cmd /c run-tests.cmd) >output.txt 2>errors.txt
@@ -57,6 +63,8 @@ if [ -z "${STATS_SMALL_DISK:-}" ] && [ -f kit/fault_injection_win_test.exe ]; th
     check "and its program passed" grep -q '^fault_injection_win_test: passed: .* [1-9][0-9]* skipped' \
         printed.txt
 fi
+check "MixW's class entry as it was" \
+    grep -qF "$mixw_class" <(bash "$session" run "$state" reg query "$progid" /ve 2>/dev/null)
 check "nothing on the error output" test ! -s errors.txt || cat errors.txt
 
 echo "$passed passed, $failed failed"
