@@ -25,11 +25,15 @@ endforeach()
 list(SORT programs)
 list(APPEND programs stand_in_host)
 
+# strip stamps the PE header with the time, or with SOURCE_DATE_EPOCH where
+# set (but not with 0, which the linker wrote): one second after 1970 then,
+# the same at every build.
 set(strip_commands)
 set(members ${kit}/README-selftest.txt ${kit}/run-tests.cmd $<TARGET_FILE:Stats>)
 foreach(program ${programs})
   list(APPEND strip_commands
-    COMMAND ${CMAKE_STRIP} -o ${kit}/${program}.exe $<TARGET_FILE:${program}>)
+    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=1
+      ${CMAKE_STRIP} -o ${kit}/${program}.exe $<TARGET_FILE:${program}>)
   list(APPEND members ${kit}/${program}.exe)
 endforeach()
 set(samples kolvex_sample.adi edge_cases.adi cty.dat)
