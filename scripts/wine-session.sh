@@ -96,6 +96,10 @@ case $command in
         # or hidden.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
             >>"$state/wineboot.log" 2>&1 </dev/null
+        # A crash ends the program with its backtrace on the error output,
+        # not in a dialog that waits for a click.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >>"$state/wineboot.log" 2>&1 </dev/null
         if [ -n "${WINE_SESSION_DPI:-}" ]; then
             wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
                 /d "$WINE_SESSION_DPI" /f >>"$state/wineboot.log" 2>&1 </dev/null
