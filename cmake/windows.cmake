@@ -110,3 +110,6 @@ option(STATS_BUILD_HOST "Build the stand-in host" ON)
 if(STATS_BUILD_HOST AND EXISTS ${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
   include(${CMAKE_SOURCE_DIR}/cmake/tools.cmake)
 endif()
+
+# The self-test kit of those programs, for any Windows.
+include(${CMAKE_SOURCE_DIR}/cmake/selftest_kit.cmake)

@@ -37,19 +37,18 @@ add_test(NAME stats_dll_xp_imports
     ${MINGW_OBJDUMP} ${STATS_WIN32_BIN}/Stats.dll
     ${CMAKE_SOURCE_DIR}/tests/plugin/xp_imports.txt)
 
-# Three Wine sessions, each with its own prefix, X display and wineserver.
-# The tests of a session run one at a time (they share its screen and its
-# windows); the sessions run side by side under ctest -j3.  The Wine tests
-# mostly wait (for windows, timers, the host's pace), so three fit on two
-# cores.  The long runs are spread by their measured times, so that each
-# session takes about two minutes: the second has the unloads, the live run,
-# the killed hosts and two short programs; the third the stress run, the
-# automation test and one short program; the first the rest, with the
-# bad-answers test and the load run.
-set(WINE_SESSION_TESTS_2 unload_cycles_wine_test stand_in_host_live_wine_test
-  host_killed_win_test live_windows_win_test advanced_button_win_test)
-set(WINE_SESSION_TESTS_3 stress_win_test stand_in_host_automation_wine_test
-  window_thread_win_test)
+# Wine sessions, each with its own prefix, X display and wineserver.  The
+# tests of a session run one at a time (they share its screen and its
+# windows); the sessions run side by side under ctest -j.  The Wine tests
+# mostly wait (for windows, timers, the host's pace), so three sessions fit
+# on two cores.  The test command runs three: the self-test kit in a fresh
+# session of its own (every Windows test program, about three and a half
+# minutes), and the stand-in host's shell tests spread over two by their
+# measured times (the unloads and the live run in the second; the load run,
+# the automation test and the export run in the first).  The test programs
+# one by one (label wine_program, left out by the test command: the kit runs
+# them) share a third.
+set(WINE_SESSION_TESTS_2 unload_cycles_wine_test stand_in_host_live_wine_test)
 foreach(session wine wine-2 wine-3)
   add_test(NAME ${session}_session_start
     COMMAND bash ${WINE_SESSION} start ${CMAKE_BINARY_DIR}/${session})
@@ -58,14 +57,15 @@ foreach(session wine wine-2 wine-3)
   set_tests_properties(${session}_session_start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 600)
   set_tests_properties(${session}_session_stop PROPERTIES FIXTURES_CLEANUP ${session} TIMEOUT 60)
 endforeach()
+set_tests_properties(wine-3_session_start wine-3_session_stop PROPERTIES LABELS wine_program)
 
 # The session of the test NAME: its state folder and its fixture, which is
 # also the name of the lock on its display.
 function(wine_session_of name)
-  if(name IN_LIST WINE_SESSION_TESTS_2)
-    set(session wine-2)
-  elseif(name IN_LIST WINE_SESSION_TESTS_3)
+  if(name MATCHES "_win_test$")
     set(session wine-3)
+  elseif(name IN_LIST WINE_SESSION_TESTS_2)
+    set(session wine-2)
   else()
     set(session wine)
   endif()
@@ -95,6 +95,7 @@ foreach(source ${STATS_WIN_TESTS})
     FIXTURES_REQUIRED ${session}
     RESOURCE_LOCK ${session}_display
     TIMEOUT 300
+    LABELS wine_program
     ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
 endforeach()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
@@ -126,3 +127,37 @@ add_host_wine_test(stand_in_host_automation_wine_test)
 add_host_wine_test(stand_in_host_live_wine_test ${CMAKE_SOURCE_DIR}/samples)
 # 100 unloads with the window thread and all its windows open.
 add_host_wine_test(unload_cycles_wine_test 100)
+
+# The self-test kit (cmake/selftest_kit.cmake) unpacked and run as on
+# Windows, in a fresh session: the same programs as the tests above, with
+# the small file system of the full-disk case and the screenshot folder.
+set(STATS_KIT_ZIP ${STATS_WIN32_DIR}/release/${PROJECT_NAME}-${PROJECT_VERSION}-selftest.zip)
+function(add_kit_wine_test name)
+  set(workdir ${CMAKE_BINARY_DIR}/${name})
+  file(MAKE_DIRECTORY ${workdir})
+  add_test(NAME win.${name}
+    COMMAND ${ARGN} bash ${CMAKE_SOURCE_DIR}/tests/tools/selftest_kit_wine_test.sh
+      ${WINE_SESSION} ${CMAKE_BINARY_DIR}/${name}-session ${STATS_KIT_ZIP}
+    WORKING_DIRECTORY ${workdir})
+  set_tests_properties(win.${name} PROPERTIES TIMEOUT 900)
+endfunction()
+add_kit_wine_test(selftest_kit
+  bash ${CMAKE_SOURCE_DIR}/tests/plugin/with_small_disk.sh ${CMAKE_BINARY_DIR}/selftest_kit.disk)
+set_tests_properties(win.selftest_kit PROPERTIES
+  ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
+# The same kit where a real Windows differs from the fresh prefix: at 120
+# DPI, with the dialog fonts replaced by a serif font, and with a window
+# manager that manages Wine's windows.  Without the small file system, so
+# each also shows the full-disk case skipped.  Not run by the test command
+# (label selftest_proxy: ctest -L selftest_proxy).
+add_kit_wine_test(selftest_kit_120dpi)
+add_kit_wine_test(selftest_kit_serif_font)
+add_kit_wine_test(selftest_kit_window_manager)
+set_tests_properties(win.selftest_kit_window_manager PROPERTIES LABELS selftest_proxy
+  ENVIRONMENT "WINE_SESSION_WINDOW_MANAGER=openbox;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/window_manager")
+set_tests_properties(win.selftest_kit_120dpi PROPERTIES LABELS selftest_proxy
+  ENVIRONMENT "WINE_SESSION_DPI=120;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/120dpi")
+set_tests_properties(win.selftest_kit_serif_font PROPERTIES LABELS selftest_proxy
+  ENVIRONMENT "WINE_SESSION_DIALOG_FONT=Liberation Serif;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/serif_font")
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots/120dpi ${CMAKE_BINARY_DIR}/screenshots/serif_font
+  ${CMAKE_BINARY_DIR}/screenshots/window_manager)

@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     llvm-14
     wine wine32:i386
-    xvfb xauth imagemagick x11-utils
+    xvfb xauth imagemagick x11-utils unzip fonts-liberation openbox
     chromium
 )
 

@@ -6,6 +6,11 @@
 #   wine-session.sh stop STATE    stop the wineserver and Xvfb started here
 # With WINE_SESSION_DISPLAY set (for instance to "$DISPLAY") at start, no
 # Xvfb is started: the session's programs show on that X display instead.
+# Where a real Windows differs, set at start: WINE_SESSION_DPI (for
+# instance 120) for the screen's DPI, WINE_SESSION_DIALOG_FONT (a font
+# name) for the fonts that "MS Shell Dlg" and "MS Sans Serif" stand for,
+# WINE_SESSION_WINDOW_MANAGER (a program, for instance openbox) for a window
+# manager on the session's Xvfb display, which then manages Wine's windows.
 set -euo pipefail
 
 command=$1 state=$2
@@ -27,6 +32,12 @@ stop_pid_file() {
         for _ in $(seq 50); do [ -d "/proc/$pid" ] || break; sleep 0.1; done
     fi
     rm -f "$file"
+}
+
+stop_window_manager() {
+    [ -f "$state/wm.name" ] || return 0
+    stop_pid_file "$state/wm.pid" "$(cat "$state/wm.name")"
+    rm -f "$state/wm.name"
 }
 
 start_xvfb() {
@@ -65,16 +76,40 @@ case $command in
             start_xvfb
         fi
         use_display
+        stop_window_manager
+        managed=N
+        if [ -n "${WINE_SESSION_WINDOW_MANAGER:-}" ]; then
+            setsid "$WINE_SESSION_WINDOW_MANAGER" >"$state/wm.log" 2>&1 </dev/null &
+            echo $! >"$state/wm.pid"
+            echo "$WINE_SESSION_WINDOW_MANAGER" >"$state/wm.name"
+            managed=Y
+            sleep 1
+        fi
         mkdir -p "$prefix"
         # A persistent server saves the start-up of one per test program.
         wineserver -p >"$state/wineserver.log" 2>&1 </dev/null
         # --update, not --init: it also stamps the prefix as up to date, so
         # the next program does not boot it a second time beside the first.
         wine wineboot --update >"$state/wineboot.log" 2>&1 </dev/null
-        # Unmanaged windows: with no window manager on the display, Wine
-        # would otherwise wait for one at every window shown or hidden.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+        # Unmanaged windows unless a window manager runs: with none on the
+        # display, Wine would otherwise wait for one at every window shown
+        # or hidden.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
             >>"$state/wineboot.log" 2>&1 </dev/null
+        # A crash ends the program with its backtrace on the error output,
+        # not in a dialog that waits for a click.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >>"$state/wineboot.log" 2>&1 </dev/null
+        if [ -n "${WINE_SESSION_DPI:-}" ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+                /d "$WINE_SESSION_DPI" /f >>"$state/wineboot.log" 2>&1 </dev/null
+        fi
+        if [ -n "${WINE_SESSION_DIALOG_FONT:-}" ]; then
+            for face in "MS Shell Dlg" "MS Shell Dlg 2" "MS Sans Serif"; do
+                wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+                    /v "$face" /d "$WINE_SESSION_DIALOG_FONT" /f >>"$state/wineboot.log" 2>&1 </dev/null
+            done
+        fi
         # COM's running object table needs the RPC service; started on demand
         # it is not up in time for the first program of a fresh prefix.
         wine net start RpcSs >>"$state/wineboot.log" 2>&1 </dev/null || true
@@ -90,6 +125,7 @@ case $command in
         ;;
     stop)
         [ -d "$prefix" ] && wineserver -k 2>/dev/null || true
+        stop_window_manager
         stop_pid_file "$state/xvfb.pid" Xvfb
         echo "Wine session stopped"
         ;;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "controls/wide_text.h"
 #include "tests/support/live_objects_win.h"
@@ -111,6 +113,23 @@ void DeleteKeyPair(HKEY root, const wchar_t* path) {
     RegDeleteKeyW(root, key.c_str());
 }
 
+// Whether the program id names a class that a program serves (its CLSID
+// key exists), as MixW's own does where MixW is installed; the stand-in's
+// names a class that no key describes.
+bool NamesAServedClass(const wchar_t* programId) {
+    wchar_t clsid[64] = L"";
+    LONG bytes = sizeof clsid;
+    if (RegQueryValueW(HKEY_CLASSES_ROOT, (std::wstring(programId) + L"\\CLSID").c_str(), clsid,
+                       &bytes) != ERROR_SUCCESS)
+        return false;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (L"CLSID\\" + std::wstring(clsid)).c_str(), 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
 }  // namespace
 
 void PrintThreadStacks() {
@@ -133,13 +152,49 @@ void PrintThreadStacks() {
     std::fflush(stdout);
 }
 
-void WriteFiveWindowSettings() {
+POINT WriteFiveWindowSettings() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const POINT setup{work.left + (work.right - work.left) * 7 / 10,
+                      work.top + (work.bottom - work.top) * 3 / 4};
     CreateDirectoryA("Plugins", nullptr);
     TempFolder::Write("Plugins\\KOLVEX.ini",
                       "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                      "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\nea_x=20\r\n"
-                      "ea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\ndxcc_y=320\r\n"
-                      "prev_x=600\r\nprev_y=320\r\n");
+                      "setup_view_prev_qso=1\r\nsetup_x=" +
+                          std::to_string(setup.x) + "\r\nsetup_y=" + std::to_string(setup.y) +
+                          "\r\nea_x=20\r\nea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\n"
+                          "dxcc_y=320\r\nprev_x=600\r\nprev_y=320\r\n");
+    return setup;
+}
+
+bool PlaceSideBySide() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    std::vector<std::pair<HWND, POINT>> places;
+    int x = work.left, y = work.top, rowHeight = 0;
+    for (HWND window : PluginWindows(true)) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        if (x > work.left && x + (r.right - r.left) > work.right) {
+            x = work.left;
+            y += rowHeight;
+            rowHeight = 0;
+        }
+        places.push_back({window, POINT{x, y}});
+        // Asynchronous: the window thread may be waiting for this one.
+        SetWindowPos(window, nullptr, x, y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+        x += r.right - r.left;
+        rowHeight = std::max(rowHeight, static_cast<int>(r.bottom - r.top));
+    }
+    return PumpUntil([&places] {
+        for (const auto& [window, place] : places) {
+            RECT r{};
+            GetWindowRect(window, &r);
+            if (r.left != place.x || r.top != place.y) return false;
+        }
+        return true;
+    });
 }
 
 HWND VisibleWindowTitled(const std::wstring& head) {
@@ -198,7 +253,8 @@ std::string Describe(const ResourceLevel& level) {
 
 void ForgetProgramId() {
     DeleteKeyPair(HKEY_CURRENT_USER, L"Software\\Classes\\MixW2.Application");
-    DeleteKeyPair(HKEY_CLASSES_ROOT, L"MixW2.Application");
+    if (!NamesAServedClass(L"MixW2.Application"))
+        DeleteKeyPair(HKEY_CLASSES_ROOT, L"MixW2.Application");
 }
 
 }  // namespace live_host

@@ -54,9 +54,14 @@ void PrintThreadStacks();
 
 // This process's visible top-level window whose title starts with `head`.
 HWND VisibleWindowTitled(const std::wstring& head);
-// A settings file that opens all five windows, each in a place of its own
-// on a 1280x1024 screen, so that none covers another.
-void WriteFiveWindowSettings();
+// A settings file that opens all five windows, the Setup window low on the
+// right of the work area, the other four in the top left.  Returns where it
+// puts the Setup window.
+POINT WriteFiveWindowSettings();
+// Moves the plug-in's visible windows side by side in rows from the top
+// left of the work area, each at its own size, so that none covers another
+// whatever size the fonts and the DPI gave them; true once all are there.
+bool PlaceSideBySide();
 // Top-level windows of this process that belong to other threads than the
 // calling one: the plug-in's windows, seen from its host.
 std::vector<HWND> PluginWindows(bool visibleOnly);
@@ -80,7 +85,8 @@ ResourceLevel MeasureResources();
 std::string Describe(const ResourceLevel& level);
 
 // Removes the program id "MixW2.Application" from the registry, so that the
-// plug-in finds no host at all.
+// plug-in finds no host at all; from the machine's classes only where it is
+// not a served class's (MixW's own stays).
 void ForgetProgramId();
 
 }  // namespace live_host

@@ -15,6 +15,7 @@
 #include "plugin/shared_state.h"
 #include "plugin/win32/window_thread.h"
 #include "resources/resource.h"
+#include "tests/support/requested_places_win.h"
 #include "tests/support/screen_shot_win.h"
 #include "tests/support/temp_folder.h"
 #include "windows/win32/profile_store_win32.h"
@@ -406,32 +407,46 @@ TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
 }
 
 TEST_F(WindowThreadTest, AStoredPlaceOnNoScreenOpensAtTheDefaultAndItsKeysWaitForAMove) {
-    // The screen is 1280x1024.  Left of it: a monitor that is gone.
-    settings.WriteInt("ea_x", -1280);
+    // Places from this machine's screens.  Left of all of them: a monitor
+    // that is gone.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const LONG gone = GetSystemMetrics(SM_XVIRTUALSCREEN) - 4000;
+    settings.WriteInt("ea_x", gone);
     settings.WriteInt("ea_y", 300);
     // Corrupt keys, far beyond any screen.
     settings.WriteInt("setup_x", 2147483000);
     settings.WriteInt("setup_y", -2147483000);
     // On the screen, even partly off its right and bottom edges: as stored.
-    settings.WriteInt("dxcc_x", 1200);
-    settings.WriteInt("dxcc_y", 1000);
-    settings.WriteInt("area_x", -100);
-    settings.WriteInt("area_y", 500);
+    const std::pair<LONG, LONG> partlyOff{work.right - 80, work.bottom - 10};
+    const std::pair<LONG, LONG> leftEdge{work.left - 100, work.top + 300};
+    settings.WriteInt("dxcc_x", partlyOff.first);
+    settings.WriteInt("dxcc_y", partlyOff.second);
+    settings.WriteInt("area_x", leftEdge.first);
+    settings.WriteInt("area_y", leftEdge.second);
     for (const char* key : {"Province", "EA100DX", "Call_Area"}) settings.WriteFlag(key, true);
+    const RequestedPlaces asked;
+    ASSERT_TRUE(asked.Hooked());
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
     ASSERT_TRUE(WaitFor([&] {
         return Shown(r.g_provinceWnd) && Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd);
     }));
-    EXPECT_EQ(PlaceOf(setup), std::make_pair(10L, 400L));
-    EXPECT_EQ(PlaceOf(r.g_provinceWnd), std::make_pair(10L, 10L));
-    EXPECT_EQ(PlaceOf(r.g_multiplierWnd), std::make_pair(1200L, 1000L));
-    EXPECT_EQ(PlaceOf(r.g_callAreaWnd), std::make_pair(-100L, 500L));
+    // Where each was put (a window manager may pull those partly off the
+    // screen onto it afterwards).
+    auto placeAsked = [&asked](HWND window) {
+        const POINT at = asked.Of(window).value_or(POINT{-1, -1});
+        return std::make_pair(at.x, at.y);
+    };
+    EXPECT_EQ(placeAsked(setup), std::make_pair(10L, 400L));
+    EXPECT_EQ(placeAsked(r.g_provinceWnd), std::make_pair(10L, 10L));
+    EXPECT_EQ(placeAsked(r.g_multiplierWnd), partlyOff);
+    EXPECT_EQ(placeAsked(r.g_callAreaWnd), leftEdge);
     // Where the mouse passes over an unmoved window, its keys stay.
     for (HWND window : {setup, r.g_provinceWnd.load()}) Hover(window);
     EXPECT_EQ(settings.ReadText("setup_x", "?"), "2147483000");
     EXPECT_EQ(settings.ReadText("setup_y", "?"), "-2147483000");
-    EXPECT_EQ(settings.ReadText("ea_x", "?"), "-1280");
+    EXPECT_EQ(settings.ReadText("ea_x", "?"), std::to_string(gone));
     // Moved sideways only, the Setup window keeps both coordinates: the
     // next one opens where this one was left.
     MoveThenHover(setup, 300, 400);
