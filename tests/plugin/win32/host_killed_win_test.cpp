@@ -191,16 +191,17 @@ void ExpectWholeFiles(const std::string& folder, const FileStates& states) {
     }
 }
 
-unsigned Seed() {
-    const char* given = std::getenv("STATS_KILL_SEED");
+// The number the kill moments are drawn from: given, or from the clock.
+unsigned KillPlan() {
+    const char* given = std::getenv("STATS_KILL_PLAN");
     return given != nullptr ? static_cast<unsigned>(std::strtoul(given, nullptr, 10))
                             : GetTickCount();
 }
 
 TEST(HostKilled, EveryFileAKillLeavesIsWhole) {
     ASSERT_NE(StatsDll::Get().module, nullptr);
-    const unsigned seed = Seed();
-    std::printf("seed %u (STATS_KILL_SEED=%u repeats the kill moments)\n", seed, seed);
+    const unsigned plan = KillPlan();
+    std::printf("kill plan %u (STATS_KILL_PLAN=%u repeats the kill moments)\n", plan, plan);
     TempFolder root;
     const std::string reference = root.Path() + "reference\\", killed = root.Path() + "killed\\";
     for (const std::string& folder : {reference, killed}) {
@@ -223,7 +224,7 @@ TEST(HostKilled, EveryFileAKillLeavesIsWhole) {
     std::printf("session: %d ms, %zu bad-QSO lines, %zu exports\n", static_cast<int>(sessionMs),
                 states.badLines.size(), states.exports.size());
 
-    std::mt19937 random(seed);
+    std::mt19937 random(plan);
     std::uniform_int_distribution<int> moment(0, static_cast<int>(sessionMs));
     int tempFilesLeft = 0;
     for (int kill = 1; kill <= kKills; ++kill) {
