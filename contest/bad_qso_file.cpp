@@ -9,6 +9,7 @@
 
 #include "contest/c_file.h"
 #include "contest/file_output.h"
+#include "contest/lock_rule.h"
 #include "contest/text_util.h"
 
 namespace {
@@ -68,6 +69,7 @@ bool Rewrite(const std::string& fileName, const std::string& header,
 // stat rather than std::filesystem: the DLL links its C++ runtime
 // statically, and the filesystem library alone brings in half a megabyte.
 bool Exists(const std::string& fileName) {
+    LockRule::ExpectNoLock("BadQso::Exists");
     struct stat info;
     return !fileName.empty() && stat(fileName.c_str(), &info) == 0;
 }

@@ -1,7 +1,9 @@
 // The bad-QSO file: a header line, then one line per refused, bad or
 // duplicate QSO.  Lines end in CR LF on every platform.  The file is opened
-// only while lines are written, and closed at once so that they reach the
-// disk: a QSO's lines in one write, a new or rewritten file whole in one step.
+// only while lines are written and closed at once: a QSO's lines go in one
+// write, a new or rewritten file whole in one step.  Nothing here forces them
+// to the disk (every reset rebuilds the file from the log); only the Cabrillo
+// file is flushed.
 #pragma once
 
 #include <string>

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "contest/lock_rule.h"
+
 struct CFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -14,6 +16,7 @@ using CFile = std::unique_ptr<std::FILE, CFileCloser>;
 
 // Null when the name is empty or the file cannot be opened.
 inline CFile OpenCFile(const std::string& name, const char* mode) {
+    LockRule::ExpectNoLock("OpenCFile");
     if (name.empty()) return nullptr;
     return CFile(std::fopen(name.c_str(), mode));
 }

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "contest/lock_rule.h"
+
 namespace {
 
 // Windows' C library translates line ends unless a file is opened as binary;
@@ -34,6 +36,7 @@ bool WriteWhole(int file, const std::string& text) {
 }  // namespace
 
 bool AppendInOneWrite(const std::string& fileName, const std::string& text) {
+    LockRule::ExpectNoLock("AppendInOneWrite");
     const int file = OpenForWriting(fileName, O_APPEND);
     if (file < 0) return false;
     // -1 for a length beyond the C library's offsets (2 GB on Windows): such
@@ -45,6 +48,7 @@ bool AppendInOneWrite(const std::string& fileName, const std::string& text) {
 }
 
 bool ReplaceInOneStep(const std::string& fileName, const std::string& text, Flush flush) {
+    LockRule::ExpectNoLock("ReplaceInOneStep");
     if (fileName.empty()) return false;
     const std::string newFile = fileName + ".tmp";
     const int file = OpenForWriting(newFile, O_TRUNC);

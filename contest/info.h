@@ -3,18 +3,14 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "contest/ole_date_time.h"
 
+// A plain value: no virtual member, so no hidden pointer in each of the
+// weekend's records, and the log moves records without throwing.
 class CInfo {
   public:
-    CInfo() = default;
-    CInfo(const CInfo&) = default;
-    CInfo(CInfo&&) = default;  // the log moves records, it does not copy them
-    CInfo& operator=(const CInfo&) = default;
-    CInfo& operator=(CInfo&&) = default;
-    virtual ~CInfo() = default;
-
     std::string m_call;
     std::string m_country;
     std::string m_band;
@@ -34,6 +30,9 @@ class CInfo {
     std::int32_t m_dupe = 0;
     COleDateTime m_time;
 };
+static_assert(!std::is_polymorphic_v<CInfo>, "a record carries no hidden pointer");
+static_assert(std::is_nothrow_move_constructible_v<CInfo>,
+              "the log moves records without throwing");
 
 // Stores the last decimal digit of the call prefix as the call area of a
 // K, VE, VK or JA station; any other country leaves the record alone.

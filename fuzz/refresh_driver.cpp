@@ -14,17 +14,17 @@ class ScriptedHost : public HostLink {
         : m_script(script), m_calls(calls) {}
 
     bool Connected() const override { return m_script.connected; }
-    std::optional<std::string> TypedCall() override {
+    std::optional<std::string> DoTypedCall() override {
         m_calls.push_back("call");
         if (m_script.callAnswer == Answer::kFails) return std::nullopt;
         return m_script.callAnswer == Answer::kOk ? m_script.call : "";
     }
-    std::optional<double> DialHz() override {
+    std::optional<double> DoDialHz() override {
         m_calls.push_back("dial");
         if (m_script.dialAnswer != Answer::kOk) return std::nullopt;
         return m_script.hz;
     }
-    bool SendMacro(const std::string& text) override {
+    bool DoSendMacro(const std::string& text) override {
         m_calls.push_back("macro " + text);
         return m_script.macroOk;
     }

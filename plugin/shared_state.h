@@ -6,26 +6,46 @@
 #pragma once
 
 #include <mutex>
-#include <utility>
 
+#include "contest/lock_rule.h"
 #include "plugin/plugin_state.h"
 #include "windows/shared_view.h"
 
+// The state's lock, counted for the lock rule (contest/lock_rule.h).  It is
+// not recursive: taking it again on the same thread is a broken rule too.
+class CountedLock {
+  public:
+    explicit CountedLock(std::mutex& lock) : m_lock(lock) {
+        LockRule::ExpectNoLock("the shared state's lock");
+        m_lock.lock();
+        LockRule::Taken();
+    }
+    ~CountedLock() {
+        LockRule::Released();
+        m_lock.unlock();
+    }
+    CountedLock(const CountedLock&) = delete;
+    CountedLock& operator=(const CountedLock&) = delete;
+
+  private:
+    std::mutex& m_lock;
+};
+
 class SharedState : public SharedView {
   public:
-    // The state and the lock held on it; movable, released at the end.
+    // The lock held on the state for one scope: the only way to the state.
+    // Whatever the disk, a dialog or the host needs is copied out before
+    // the scope ends, so no reference into the state outlives its lock.
     class Locked {
       public:
-        Locked(std::mutex& lock, PluginState& state) : m_guard(lock), m_state(state) {}
+        Locked(std::mutex& lock, PluginState& state) : m_hold(lock), m_state(state) {}
+        Locked(const Locked&) = delete;
+        Locked& operator=(const Locked&) = delete;
         PluginState* operator->() const { return &m_state; }
         PluginState& operator*() const { return m_state; }
-        // For a wait that must not hold the lock (a modal window, the
-        // window thread's start).
-        void Unlock() { m_guard.unlock(); }
-        void Relock() { m_guard.lock(); }
 
       private:
-        std::unique_lock<std::mutex> m_guard;
+        CountedLock m_hold;
         PluginState& m_state;
     };
 
@@ -44,7 +64,7 @@ class SharedState : public SharedView {
     void RearmRefresh() override;
 
   private:
-    using Guard = std::lock_guard<std::mutex>;
+    using Guard = CountedLock;
     Captions CaptionsLocked() const;
 
     std::mutex m_lock;

@@ -4,16 +4,29 @@
 
 // The bad-QSO file is written once the lock is released: the window thread
 // needs the lock to paint, and a slow disk must not hold it up.  The host
-// thread is the only writer, so the writes keep their order.
+// thread is the only writer, so the writes keep their order.  The windows
+// learn of the new QSO when the host next asks: its GetResult0 refills the
+// band lists, and its next CheckCall0 posts the refresh that shows them.
 bool StatsPlugin::AddData(const QsoArgs& args) {
     Entry entry;
     std::string badQsoFile;
     {
         const SharedState::Locked s = m_shared.Lock();
-        entry = AddQso(*s, args);
+        const int before = s->g_log.GetCount();
+        try {
+            entry = AddQso(*s, args);
+        } catch (...) {
+            // Out of memory half way: the log decides, so that the host's
+            // view and ours stay the same.
+            return s->g_log.GetCount() > before;
+        }
         if (!entry.badLines.empty()) badQsoFile = s->g_badQsoFile;
     }
-    BadQso::Append(badQsoFile, entry.badLines);
+    try {
+        BadQso::Append(badQsoFile, entry.badLines);
+    } catch (...) {
+        // The lines are lost, as on a full disk; the record is in the log.
+    }
     return entry.entered;
 }
 
@@ -23,7 +36,7 @@ void StatsPlugin::RemoveData(const QsoArgs& args) {
         const SharedState::Locked s = m_shared.Lock();
         ResetMapsAfter(RemoveQso(*s, args), *s);
         s->g_refreshPending = 1;
-        if (m_env.SetupWindowRunning()) m_env.PostRefresh();
+        if (m_posts.SetupWindowRunning()) m_posts.PostRefresh();
         badQsoFile = s->g_badQsoFile;
     }
     DropBadLines(badQsoFile, args);
@@ -32,9 +45,9 @@ void StatsPlugin::RemoveData(const QsoArgs& args) {
 CallVerdict StatsPlugin::CheckCall(const CheckArgs& args) {
     const SharedState::Locked s = m_shared.Lock();
     // Ask the windows for one refresh; the refresh re-arms the flag when done.
-    if (m_env.SetupWindowRunning() && s->g_refreshPending != 0) {
+    if (m_posts.SetupWindowRunning() && s->g_refreshPending != 0) {
         s->g_refreshPending = 0;
-        m_env.PostRefresh();
+        m_posts.PostRefresh();
     }
     return JudgeCall(s->g_log, s->g_hostVersion, args);
 }
@@ -46,13 +59,11 @@ bool StatsPlugin::IsValidExchg(const std::string& exchange, const std::string& c
 
 void StatsPlugin::SetVersion() { m_shared.Lock()->g_htmlResult = 1; }
 
-int StatsPlugin::LogCount() { return m_shared.Lock()->g_log.GetCount(); }
-
 // The map windows of the removed station's kind go back to unworked; the
 // next refresh marks what is still worked.  The call-area map also takes
 // its band's map lists with it, when it is open.
 void StatsPlugin::ResetMapsAfter(const Removal& removal, PluginState& state) {
     if (!removal.removed) return;
-    if (removal.callAreaStation && m_env.ResetCallAreaCells()) state.EmptyMapRow(removal.row);
-    if (removal.spanishStation) m_env.ResetProvinceCells();
+    if (removal.callAreaStation && m_posts.ResetCallAreaCells()) state.EmptyMapRow(removal.row);
+    if (removal.spanishStation) m_posts.ResetProvinceCells();
 }

@@ -24,10 +24,11 @@ struct ResetArgs {
 
 class StatsPlugin {
   public:
-    StatsPlugin(Environment& env, ProfileStore& profile) : m_env(env), m_settings(profile) {}
+    StatsPlugin(Environment& env, ProfileStore& profile)
+        : m_posts(env), m_blocking(env), m_settings(profile) {}
 
     void ResetStats(const ResetArgs& args);
-    // Whether the QSO entered the log.
+    // Whether the QSO entered the log, also when a step after it failed.
     bool AddData(const QsoArgs& args);
     void RemoveData(const QsoArgs& args);
     CallVerdict CheckCall(const CheckArgs& args);
@@ -39,16 +40,20 @@ class StatsPlugin {
     // The window thread's door to the state.
     SharedState& Shared() { return m_shared; }
     Settings& GetSettings() { return m_settings; }
-    // The number of records in the log, read under the lock.
-    int LogCount();
     // The state without the lock: only for a caller that knows no window
     // thread runs (tests, benchmarks).
     PluginState& State() { return m_state; }
 
   private:
     void ResetMapsAfter(const Removal& removal, PluginState& state);
+    // The reset's steps that may wait: the header dialog of an export, the
+    // "Start" toggle and the window thread's start.
+    void EditHeaderAndStartWindows(const ResetArgs& args, const std::string& hostVersion,
+                                   CCabrilloLog& cabrillo);
 
-    Environment& m_env;
+    // Under the lock only the posts; the blocking calls only outside it.
+    WindowPosts& m_posts;
+    BlockingCalls& m_blocking;
     Settings m_settings;
     PluginState m_state;
     SharedState m_shared{m_state};

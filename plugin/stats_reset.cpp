@@ -45,7 +45,7 @@ bool ReadVersionLine(const std::string& path, std::string& version) {
 
 // The host's version from its "MixW2.ini", found by listing the host folder.
 // The file is opened in that folder, not in the current one.
-void FindHostVersion(Environment& env, const std::string& hostDirectory, std::string& version) {
+void FindHostVersion(BlockingCalls& env, const std::string& hostDirectory, std::string& version) {
     const std::string pattern = hostDirectory + "*.ini";
     for (const std::string& name : env.FindFiles(pattern)) {
         if (name.find("MixW2.ini") == std::string::npos) continue;
@@ -78,34 +78,39 @@ void StartContest(PluginState& s, const ResetArgs& args, std::string hostVersion
 
 }  // namespace
 
-// The disk is read and written without the lock: the window thread needs it
-// to paint, and a slow disk must not hold it up.
+// The disk, the settings file, the header dialog and the window thread's
+// start all run without the lock: the window thread needs it to paint, and
+// neither a slow disk nor the operator must hold it up.
 void StatsPlugin::ResetStats(const ResetArgs& args) {
     std::string hostVersion = m_shared.Lock()->g_hostVersion;  // kept when not found
-    FindHostVersion(m_env, args.hostDirectory, hostVersion);
-    SharedState::Locked locked = m_shared.Lock();
-    PluginState& s = *locked;
-    StartContest(s, args, hostVersion);
-    CCabrilloLog cabrillo = s.g_cabrilloLog;
-    locked.Unlock();
+    FindHostVersion(m_blocking, args.hostDirectory, hostVersion);
+    CCabrilloLog cabrillo;
+    {
+        const SharedState::Locked s = m_shared.Lock();
+        StartContest(*s, args, hostVersion);
+        cabrillo = s->g_cabrilloLog;
+    }
+    EditHeaderAndStartWindows(args, hostVersion, cabrillo);
+    std::string badQsoFile;
+    {
+        const SharedState::Locked s = m_shared.Lock();
+        s->g_cabrilloLog = std::move(cabrillo);
+        s->g_badQsoFile = "BadQSO_StatsKOLVEX_" + args.end.Format("%d_%m_%Y") + ".txt";
+        badQsoFile = s->g_badQsoFile;
+    }
+    BadQso::Create(badQsoFile, BadQso::kCreatedHeader);
+}
 
-    // The header dialog and the window thread's start run without the lock:
-    // the window thread may need it meanwhile.
+void StatsPlugin::EditHeaderAndStartWindows(const ResetArgs& args, const std::string& hostVersion,
+                                            CCabrilloLog& cabrillo) {
     if (args.exportRequest != 0) {
-        EditStoredHeader(m_settings, cabrillo, m_env, args.ownCall, args.start, args.end);
+        EditStoredHeader(m_settings, cabrillo, m_blocking, args.ownCall, args.start, args.end);
         m_settings.WriteFlag("Start", true);
     }
     if (m_settings.ReadInt("Start") != 0) {
         m_settings.WriteFlag("Start", false);
-    } else if (!m_env.SetupWindowRunning()) {
-        if (!TraitsOfHost(hostVersion).noWindows) m_env.StartUiThread();
+    } else if (!m_posts.SetupWindowRunning()) {
+        if (!TraitsOfHost(hostVersion).noWindows) m_blocking.StartUiThread();
         m_settings.WriteFlag("Start", true);
     }
-
-    locked.Relock();
-    s.g_cabrilloLog = std::move(cabrillo);
-    s.g_badQsoFile = "BadQSO_StatsKOLVEX_" + args.end.Format("%d_%m_%Y") + ".txt";
-    const std::string badQsoFile = s.g_badQsoFile;
-    locked.Unlock();
-    BadQso::Create(badQsoFile, BadQso::kCreatedHeader);
 }

@@ -29,6 +29,29 @@ void KeepBandLists(PluginState& s, ComputedResult& computed) {
     for (int row : computed.rows) s.TakeRow(row, computed.lists);
 }
 
+// What the result leaves for the work outside the lock.
+struct ResultMade {
+    const char* text;
+    std::string claimed;
+    std::optional<CabrilloFile> cabrillo;
+};
+
+// Makes the result text and, in an export run, the Cabrillo file's text.
+// The result text stays in the state: the host reads it after the export
+// returns, and only this thread ever writes it.
+ResultMade MakeResult(PluginState& s, int badLines) {
+    s.g_resultText.clear();
+    ComputedResult computed = ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0, badLines);
+    KeepBandLists(s, computed);
+    const ResultFigures& figures = computed.figures;
+    const ResultTitle title{s.g_periodStart, s.g_periodEnd, s.g_ownCall};
+    s.g_resultText = s.g_htmlResult ? ResultHtml(title, figures) : ResultText(title, figures);
+    s.g_score = figures.score;
+    ResultMade made{s.g_resultText.c_str(), std::to_string(s.g_score), std::nullopt};
+    if (s.g_exportMode != 0) made.cabrillo = ExportCabrillo(s);
+    return made;
+}
+
 }  // namespace
 
 // The files are read and written without the lock, the Output box shown
@@ -37,21 +60,10 @@ void KeepBandLists(PluginState& s, ComputedResult& computed) {
 const char* StatsPlugin::GetResult() {
     const std::string badQsoFile = m_shared.Lock()->g_badQsoFile;
     const int badLines = BadQso::CountLines(badQsoFile);
-    SharedState::Locked locked = m_shared.Lock();
-    PluginState& s = *locked;
-    s.g_resultText.clear();
-    ComputedResult computed = ComputeResult(s, s.g_ownCountry, s.g_exportMode != 0, badLines);
-    KeepBandLists(s, computed);
-    const ResultFigures& figures = computed.figures;
-    const ResultTitle title{s.g_periodStart, s.g_periodEnd, s.g_ownCall};
-    s.g_resultText = s.g_htmlResult ? ResultHtml(title, figures) : ResultText(title, figures);
-    s.g_score = figures.score;
-    const std::string claimed = std::to_string(s.g_score);
-    std::optional<CabrilloFile> cabrillo;
-    if (s.g_exportMode != 0) cabrillo = ExportCabrillo(s);
-    locked.Unlock();
-
-    if (m_settings.ReadText("Claimed", "") != claimed) m_settings.WriteText("Claimed", claimed);
-    if (cabrillo) m_env.ShowOutput(WriteCabrilloFile(*cabrillo));
-    return s.g_resultText.c_str();
+    const ResultMade made = MakeResult(*m_shared.Lock(), badLines);
+    if (m_settings.ReadText("Claimed", "") != made.claimed) {
+        m_settings.WriteText("Claimed", made.claimed);
+    }
+    if (made.cabrillo) m_blocking.ShowOutput(WriteCabrilloFile(*made.cabrillo));
+    return made.text;
 }

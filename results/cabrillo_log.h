@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "contest/lock_rule.h"
 #include "contest/ole_date_time.h"
 
 // The fields shown in the header dialog.
@@ -41,10 +42,17 @@ struct StoredHeader {
 };
 
 // Shows the header dialog; true when the operator confirmed it.
+// A modal dialog: never shown under the shared state's lock.
 class HeaderEditor {
   public:
     virtual ~HeaderEditor() = default;
-    virtual bool Edit(CabrilloHeader& header) = 0;
+    bool Edit(CabrilloHeader& header) {
+        LockRule::ExpectNoLock("the header dialog");
+        return DoEdit(header);
+    }
+
+  protected:
+    virtual bool DoEdit(CabrilloHeader& header) = 0;
 };
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "contest/lock_rule.h"
 #include "windows/refresh_views.h"
 #include "windows/shared_view.h"
 #include "windows/window_titles.h"
@@ -24,12 +25,28 @@ class HostLink {
     virtual ~HostLink() = default;
     virtual bool Connected() const = 0;
     // Each answer is empty (SendMacro: false) when the call to the host failed.
-    virtual std::optional<std::string> TypedCall() = 0;   // dispatch id 8 with 5
-    virtual std::optional<double> DialHz() = 0;           // dispatch id 2
-    virtual bool SendMacro(const std::string& text) = 0;  // dispatch id 16
+    // Each call reaches the host's thread, which may be waiting for the
+    // shared state's lock inside an export: never made under it.
+    std::optional<std::string> TypedCall() {  // dispatch id 8 with 5
+        LockRule::ExpectNoLock("the host's typed call");
+        return DoTypedCall();
+    }
+    std::optional<double> DialHz() {  // dispatch id 2
+        LockRule::ExpectNoLock("the host's dial");
+        return DoDialHz();
+    }
+    bool SendMacro(const std::string& text) {  // dispatch id 16
+        LockRule::ExpectNoLock("the host's macro");
+        return DoSendMacro(text);
+    }
     // A typed call (in the host's code page, as TypedCall gives it) as the
     // window titles take their texts: UTF-8.
     virtual std::string TitleTextOf(const std::string& call) const { return call; }
+
+  protected:
+    virtual std::optional<std::string> DoTypedCall() = 0;
+    virtual std::optional<double> DoDialHz() = 0;
+    virtual bool DoSendMacro(const std::string& text) = 0;
 };
 
 // shownBand before the maps mark any band: a value no band index takes.

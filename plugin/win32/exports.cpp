@@ -107,18 +107,13 @@ int ResetStats0(T hostDir, int exportRequest, T ownCall, D start, D end, T, T, T
 int AddData0(T ownCall, T call, D time, D, D, D, unsigned int, unsigned int freqHz, T mode,
              T rstSent, T rstReceived, T exchSent, T exchReceived, T, T, T, T, T, T, T, T,
              T callPrefix, T country, int, int, int, double, double, T, T, T, T band, T) {
-    // Only this thread writes the log, so its size tells whether the QSO
-    // went in before a failure.
-    const int before = ThePlugin().LogCount();
     try {
         const bool entered =
             ThePlugin().AddData(MakeQsoArgs(ownCall, call, time, freqHz, mode, rstSent, rstReceived,
                                             exchSent, exchReceived, callPrefix, country, band));
         return entered ? 1 : 0;
     } catch (...) {
-        // Tell the host what the log holds: "entered" only if the record is
-        // there, so that the host's view and ours stay the same.
-        return ThePlugin().LogCount() > before ? 1 : 0;
+        return 0;  // failed before the log was reached: AddData answers for the rest
     }
 }
 

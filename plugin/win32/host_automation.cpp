@@ -43,7 +43,7 @@ HRESULT HostAutomation::Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCou
                           exception.Get(), &badArgument);
 }
 
-std::optional<std::string> HostAutomation::TypedCall() {
+std::optional<std::string> HostAutomation::DoTypedCall() {
     VARIANT field;
     VariantInit(&field);
     field.vt = VT_I4;
@@ -56,7 +56,7 @@ std::optional<std::string> HostAutomation::TypedCall() {
     return AnsiFromWide(value->bstrVal, SysStringLen(value->bstrVal));
 }
 
-std::optional<double> HostAutomation::DialHz() {
+std::optional<double> HostAutomation::DoDialHz() {
     Variant result;
     if (FAILED(Invoke(kDialId, DISPATCH_PROPERTYGET, nullptr, 0, result.Get())))
         return std::nullopt;
@@ -79,7 +79,7 @@ std::optional<double> HostAutomation::DialHz() {
     return result.Get()->dblVal;
 }
 
-bool HostAutomation::SendMacro(const std::string& text) {
+bool HostAutomation::DoSendMacro(const std::string& text) {
     Variant argument;  // frees the text
     argument.Get()->bstrVal = SysAllocString(WideFromUtf8(text).c_str());
     if (argument.Get()->bstrVal == nullptr) return false;

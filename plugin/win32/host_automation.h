@@ -26,10 +26,12 @@ class HostAutomation : public HostLink {
     void Disconnect(bool release);
 
     bool Connected() const override { return static_cast<bool>(m_host); }
-    std::optional<std::string> TypedCall() override;
-    std::optional<double> DialHz() override;
-    bool SendMacro(const std::string& text) override;
     std::string TitleTextOf(const std::string& call) const override { return Utf8FromAnsi(call); }
+
+  protected:
+    std::optional<std::string> DoTypedCall() override;
+    std::optional<double> DoDialHz() override;
+    bool DoSendMacro(const std::string& text) override;
 
   private:
     // One Invoke; a failed call is an answer, not an exception.

@@ -7,7 +7,7 @@
 #include "plugin/win32/window_thread.h"
 #include "results/win32/cabrillo_dialog.h"
 
-std::vector<std::string> Win32Environment::FindFiles(const std::string& pattern) {
+std::vector<std::string> Win32Environment::DoFindFiles(const std::string& pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     FindHandle search(FindFirstFileA(pattern.c_str(), &found));
@@ -18,7 +18,7 @@ std::vector<std::string> Win32Environment::FindFiles(const std::string& pattern)
     return names;
 }
 
-void Win32Environment::ShowOutput(const std::string& text) {
+void Win32Environment::DoShowOutput(const std::string& text) {
     MessageBoxA(OwnerForCallingThread(), text.c_str(), "Output", MB_ICONINFORMATION | MB_OK);
 }
 
@@ -26,7 +26,7 @@ bool Win32Environment::SetupWindowRunning() {
     return m_windows != nullptr && m_windows->SetupRunning();
 }
 
-void Win32Environment::StartUiThread() {
+void Win32Environment::DoStartUiThread() {
     if (m_windows != nullptr) m_windows->StartUiThread();
 }
 
@@ -43,6 +43,6 @@ bool Win32Environment::ResetCallAreaCells() {
     return m_windows != nullptr && m_windows->PostMapReset(kCallAreaMap);
 }
 
-bool Win32Environment::Edit(CabrilloHeader& header) {
+bool Win32Environment::DoEdit(CabrilloHeader& header) {
     return Cabrillo::Edit(header, OwnerForCallingThread());
 }

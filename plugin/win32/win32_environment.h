@@ -14,16 +14,16 @@ class Win32Environment : public Environment {
     // The window thread that the reset starts; without one no window runs.
     void AttachWindowThread(WindowThread& windows) { m_windows = &windows; }
 
-    std::vector<std::string> FindFiles(const std::string& pattern) override;
-    void ShowOutput(const std::string& text) override;
-
     bool SetupWindowRunning() override;
-    void StartUiThread() override;
     void PostRefresh() override;
     bool ResetProvinceCells() override;
     bool ResetCallAreaCells() override;
 
-    bool Edit(CabrilloHeader& header) override;
+  protected:
+    std::vector<std::string> DoFindFiles(const std::string& pattern) override;
+    void DoShowOutput(const std::string& text) override;
+    void DoStartUiThread() override;
+    bool DoEdit(CabrilloHeader& header) override;
 
   private:
     WindowThread* m_windows = nullptr;

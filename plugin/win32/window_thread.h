@@ -1,5 +1,6 @@
-// The plug-in's own window thread: its whole life is one modal run of the
-// Setup window, whose message loop also serves the information windows.
+// The plug-in's own window thread: its whole life is one run of the
+// modeless Setup window, whose message loop also serves the information
+// windows.
 // One object owns the thread's handle and the window registry through
 // which the host thread finds the windows.
 #pragma once

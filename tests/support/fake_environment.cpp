@@ -3,7 +3,7 @@
 #include <dirent.h>
 #include <fnmatch.h>
 
-std::vector<std::string> FakeEnvironment::FindFiles(const std::string& pattern) {
+std::vector<std::string> FakeEnvironment::DoFindFiles(const std::string& pattern) {
     patterns.push_back(pattern);
     const size_t slash = pattern.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
@@ -18,7 +18,7 @@ std::vector<std::string> FakeEnvironment::FindFiles(const std::string& pattern) 
     return names;
 }
 
-bool FakeEnvironment::Edit(CabrilloHeader& header) {
+bool FakeEnvironment::DoEdit(CabrilloHeader& header) {
     shownHeaders.push_back(header);
     return dialog(header);
 }

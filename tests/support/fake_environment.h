@@ -12,11 +12,11 @@
 
 class FakeEnvironment : public Environment {
   public:
-    std::vector<std::string> FindFiles(const std::string& pattern) override;
-    void ShowOutput(const std::string& text) override { outputs.push_back(text); }
-    bool Edit(CabrilloHeader& header) override;
+    std::vector<std::string> DoFindFiles(const std::string& pattern) override;
+    void DoShowOutput(const std::string& text) override { outputs.push_back(text); }
+    bool DoEdit(CabrilloHeader& header) override;
     bool SetupWindowRunning() override { return setupRunning; }
-    void StartUiThread() override { ++threadsStarted; }
+    void DoStartUiThread() override { ++threadsStarted; }
     void PostRefresh() override { ++refreshesPosted; }
     bool ResetProvinceCells() override;
     bool ResetCallAreaCells() override;

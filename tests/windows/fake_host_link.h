@@ -21,17 +21,17 @@ class FakeHostLink : public HostLink {
     int dialReads = 0;
 
     bool Connected() const override { return connected; }
-    std::optional<std::string> TypedCall() override {
+    std::optional<std::string> DoTypedCall() override {
         ++callReads;
         if (fail == Fail::kCall) return std::nullopt;
         return call;
     }
-    std::optional<double> DialHz() override {
+    std::optional<double> DoDialHz() override {
         ++dialReads;
         if (fail == Fail::kDial) return std::nullopt;
         return dialHz;
     }
-    bool SendMacro(const std::string& text) override {
+    bool DoSendMacro(const std::string& text) override {
         if (fail == Fail::kMacro) return false;
         macros.push_back(text);
         return true;

@@ -9,7 +9,6 @@ Setup::Setup(WindowRegistry& registry, SharedView& shared, RefreshState& refresh
              Settings& settings, HostLink& host)
     : PluginWindow(IDD_SETUP, settings, PositionKeys{"setup_x", "setup_y", 10, 400},
                    registry.g_setupWnd, WindowLook::kControlTextBackground),
-      m_registry(registry),
       m_shared(shared),
       m_settings(settings),
       m_host(host),

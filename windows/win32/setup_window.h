@@ -45,7 +45,6 @@ class Setup : public PluginWindow {
     void ToggleOnTop();
     void Refresh();
 
-    WindowRegistry& m_registry;
     SharedView& m_shared;
     Settings& m_settings;
     HostLink& m_host;
