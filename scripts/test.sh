@@ -10,9 +10,9 @@
 #     session (the Windows test programs, each once), the stand-in host's
 #     shell tests in two more sessions beside it, and the native checks.
 #     The native unit tests ran in step 1, so this build leaves them out;
-#     the test programs one by one (label wine_program) and the kit at 120
-#     DPI and with another dialog font (label selftest_proxy) are left to a
-#     ctest by hand.
+#     the test programs one by one (label wine_program) and the three more
+#     runs of the kit, at 120 DPI, with another dialog font and under a
+#     window manager (label selftest_proxy), are left to a ctest by hand.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
