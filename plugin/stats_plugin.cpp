@@ -53,6 +53,7 @@ int StatsPlugin::LogCount() { return m_shared.Lock()->g_log.GetCount(); }
 // its band's map lists with it, when it is open.
 void StatsPlugin::ResetMapsAfter(const Removal& removal, PluginState& state) {
     if (!removal.removed) return;
-    if (removal.callAreaStation && m_env.ResetCallAreaCells()) state.EmptyMapRow(removal.row);
+    if (removal.callAreaStation && m_env.ResetCallAreaCells())
+        state.bandLists.EmptyMapRow(removal.row);
     if (removal.spanishStation) m_env.ResetProvinceCells();
 }
