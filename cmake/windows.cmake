@@ -57,6 +57,7 @@ add_library(win_test_support STATIC
   tests/support/window_driver_win.cpp
   tests/support/own_windows_win.cpp
   tests/support/temp_folder.cpp
+  tools/stats_exports.cpp
 )
 target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(win_test_support PUBLIC gtest)
@@ -99,7 +100,7 @@ endif()
 add_executable(keystroke_bench_win bench/keystroke_bench_win.cpp
   tests/support/live_host_win.cpp tests/support/own_windows_win.cpp tests/support/temp_folder.cpp
   tools/automation_server.cpp tools/automation_service.cpp tools/message_pump.cpp
-  tools/host_options.cpp tools/ole_date.cpp tools/stats_plugin_api.cpp
+  tools/host_options.cpp tools/ole_date.cpp tools/stats_plugin_api.cpp tools/stats_exports.cpp
   tools/synthetic_log.cpp tools/heap_in_use.cpp)
 target_compile_options(keystroke_bench_win PRIVATE -O2)
 target_link_libraries(keystroke_bench_win PRIVATE stats_win ${STATS_STATIC_LINK})
