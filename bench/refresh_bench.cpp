@@ -134,7 +134,8 @@ void TakeViews(benchmark::State& state) {
         benchmark::DoNotOptimize(TakeTableView(s, refresh));
         benchmark::DoNotOptimize(TakeMultiplierView(s, refresh));
     }
-    state.counters["mults_20m"] = static_cast<double>(l.plugin.State().g_bandMults[3].size());
+    state.counters["mults_20m"] =
+        static_cast<double>(l.plugin.State().bandLists.g_bandMults[3].size());
 }
 
 void Sizes(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(10000)->Arg(100000); }

@@ -17,10 +17,7 @@ if(STATS_BENCH AND benchmark_FOUND)
     set(STATS_BENCH_CORE stats_core_bench)
   endif()
 
-  add_library(stats_reference STATIC
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp)
+  add_library(stats_reference STATIC ${STATS_REFERENCE_SOURCES})
   target_link_libraries(stats_reference PUBLIC ${STATS_BENCH_CORE})
   target_compile_options(stats_reference PRIVATE -O2)
 
@@ -30,8 +27,7 @@ if(STATS_BENCH AND benchmark_FOUND)
       ${CMAKE_SOURCE_DIR}/bench/${name}.cpp
       ${CMAKE_SOURCE_DIR}/bench/random_log.cpp
       ${CMAKE_SOURCE_DIR}/bench/ratio_reporter.cpp
-      ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-      ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+      ${STATS_FAKE_ENV_SOURCES})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
     target_compile_options(${name} PRIVATE -O2)
     target_link_libraries(${name} PRIVATE ${library} benchmark::benchmark pthread)

@@ -20,11 +20,8 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     ${CMAKE_SOURCE_DIR}/fuzz/refresh_inputs.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/refresh_model.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/result_parser.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+    ${STATS_REFERENCE_SOURCES}
+    ${STATS_FAKE_ENV_SOURCES})
   target_include_directories(host_calls_fuzzer PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(host_calls_fuzzer PRIVATE stats_core_fuzz)
   target_link_options(host_calls_fuzzer PRIVATE ${STATS_FUZZ_FLAGS} -fsanitize=fuzzer)

@@ -2,6 +2,17 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
+# The tests' support sources, each listed here once for the unit tests, the
+# fuzzer, the benchmarks and the thread test: the stand-in environment with
+# its scratch folders, and the plain-scan reference of the log and result.
+set(STATS_FAKE_ENV_SOURCES
+  ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+set(STATS_REFERENCE_SOURCES
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp)
+
 # The unit tests of the core and of the host's readers.  The test command
 # builds and runs them once, under the sanitizers (scripts/sanitize.sh), and
 # turns them off in its main build, which then builds only what it adds.
@@ -13,12 +24,8 @@ if(STATS_UNIT_TESTS)
     ${CMAKE_SOURCE_DIR}/tests/plugin/*_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)
   list(FILTER CORE_TEST_SOURCES EXCLUDE REGEX "_win_test\\.cpp$")
-  add_executable(core_tests ${CORE_TEST_SOURCES}
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  add_executable(core_tests ${CORE_TEST_SOURCES} ${STATS_REFERENCE_SOURCES}
+    ${STATS_FAKE_ENV_SOURCES})
   target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(core_tests PRIVATE stats_core GTest::gtest_main GTest::gmock pthread)
   # Names without the parameter dump: every parameterised case has a name.
@@ -30,8 +37,7 @@ include(cmake/fuzz.cmake OPTIONAL)
 
 # The HTML result as a real browser renders it.
 add_executable(html_page_writer ${CMAKE_SOURCE_DIR}/tests/results/html_page_writer.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+  ${STATS_FAKE_ENV_SOURCES})
 target_include_directories(html_page_writer PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(html_page_writer PRIVATE stats_core)
 find_program(CHROMIUM chromium)

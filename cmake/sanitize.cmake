@@ -16,12 +16,11 @@ endif()
 
 # Under ThreadSanitizer only the two-thread test of the shared state runs:
 # a program of its own, so that this build compiles no other test.  Added
-# once the top CMakeLists.txt has defined the core.
+# once the top CMakeLists.txt has defined the core and the tests' support
+# sources (cmake/native.cmake).
 function(stats_add_thread_test)
   add_executable(shared_state_thread_test
-    ${CMAKE_SOURCE_DIR}/tests/plugin/shared_state_thread_test.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/fake_environment.cpp
-    ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
+    ${CMAKE_SOURCE_DIR}/tests/plugin/shared_state_thread_test.cpp ${STATS_FAKE_ENV_SOURCES})
   target_include_directories(shared_state_thread_test PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(shared_state_thread_test PRIVATE stats_core GTest::gtest_main pthread)
 endfunction()

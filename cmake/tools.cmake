@@ -16,6 +16,7 @@ target_link_libraries(host_automation PUBLIC host_readers ole32 oleaut32 uuid)
 add_executable(stand_in_host
   ${STAND_IN_TOOLS}/stand_in_host.cpp
   ${STAND_IN_TOOLS}/stats_plugin_api.cpp
+  ${STAND_IN_TOOLS}/stats_exports.cpp
   ${STAND_IN_TOOLS}/window_watcher.cpp
   ${STAND_IN_TOOLS}/replay.cpp
   ${STAND_IN_TOOLS}/load_run.cpp

@@ -106,7 +106,7 @@ Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
     }
     if (data.g_log.IsEmpty()) {
         data.g_workedBands.clear();
-        data.EmptyAll();
+        data.bandLists.EmptyAll();
     }
     return removal;
 }

@@ -11,6 +11,7 @@
 #include "contest/bad_qso_file.h"
 #include "fuzz/model_rules.h"
 #include "fuzz/result_parser.h"
+#include "tests/support/band_row_lists.h"
 
 void FuzzFail(const char* what, const char* file, int line) {
     std::fprintf(stderr, "invariant broken at %s:%d: %s\n", file, line, what);
@@ -188,17 +189,12 @@ void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callArea
     FUZZ_CHECK(m_env.provinceResets == provinceResets + (found && spanish && m_env.provinceOpen));
     if (areaCountry && m_env.callAreaOpen) {
         const size_t row = static_cast<size_t>(std::max(BandRow(qso.band), 0));
-        for (const BandRowList* list : {&s.g_bandProvinces, &s.g_bandAreasJA, &s.g_bandAreasK,
-                                        &s.g_bandAreasVE, &s.g_bandAreasVK}) {
-            FUZZ_CHECK((*list)[row].empty());
+        for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
+            if (slot.kind != test_lists::Kind::kEntities)
+                FUZZ_CHECK((s.bandLists.*slot.list)[row].empty());
         }
     }
-    if (m_count == 0) {
-        for (const BandRowList* list : {&s.g_bandMults, &s.g_bandProvinces, &s.g_bandAreasJA,
-                                        &s.g_bandAreasK, &s.g_bandAreasVE, &s.g_bandAreasVK}) {
-            for (const auto& row : *list) FUZZ_CHECK(row.empty());
-        }
-    }
+    if (m_count == 0) FUZZ_CHECK(test_lists::FilledRows(s.bandLists) == 0);
 }
 
 void PluginChecker::Remove(const QsoArgs& qso) {
@@ -334,12 +330,8 @@ void PluginChecker::Result() {
         const int row = BandRow(got.bands[i].band);
         if (row < 0) continue;
         const size_t r = static_cast<size_t>(row);
-        FUZZ_CHECK(s.g_bandMults[r] == lists.g_bandMults[r]);
-        FUZZ_CHECK(s.g_bandProvinces[r] == lists.g_bandProvinces[r]);
-        FUZZ_CHECK(s.g_bandAreasJA[r] == lists.g_bandAreasJA[r]);
-        FUZZ_CHECK(s.g_bandAreasK[r] == lists.g_bandAreasK[r]);
-        FUZZ_CHECK(s.g_bandAreasVE[r] == lists.g_bandAreasVE[r]);
-        FUZZ_CHECK(s.g_bandAreasVK[r] == lists.g_bandAreasVK[r]);
+        for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)
+            FUZZ_CHECK((s.bandLists.*slot.list)[r] == (lists.*slot.list)[r]);
     }
     FUZZ_CHECK(s.g_score == got.score);
     FUZZ_CHECK(m_profile.values["Claimed"] == std::to_string(got.score));

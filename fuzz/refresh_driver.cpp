@@ -67,6 +67,6 @@ refmodel::Outcome RefreshDriver::Run(SharedState& shared, const refmodel::HostSc
 refmodel::StateInputs RefreshDriver::Inputs(SharedState& shared) {
     const SharedState::Locked locked = shared.Lock();
     const PluginState& state = *locked;
-    return refmodel::StateInputs{state.g_prevQsoRows, static_cast<const BandRowLists&>(state),
+    return refmodel::StateInputs{state.g_prevQsoRows, state.bandLists,
                                  Captions{state.g_contestYear, state.g_russianCaptions != 0}};
 }

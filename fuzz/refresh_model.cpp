@@ -4,6 +4,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "tests/support/band_row_lists.h"
+
 namespace refmodel {
 
 namespace {
@@ -51,9 +53,11 @@ void ShowBand(const StateInputs& state, int band, Memory& memory, Outcome& out) 
     out.provinces = lists.g_bandProvinces[row];
     out.provinceTitle = ProvinceTitle(state.captions, label, out.provinces.size());
     out.callAreaTitle = CallAreaTitle(label);
-    for (const BandRowList* areas :
-         {&lists.g_bandAreasK, &lists.g_bandAreasVE, &lists.g_bandAreasJA, &lists.g_bandAreasVK}) {
-        out.callAreas.insert(out.callAreas.end(), (*areas)[row].begin(), (*areas)[row].end());
+    // K, VE, JA, VK: the order of the map's groups.
+    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
+        if (slot.kind != test_lists::Kind::kCallAreas) continue;
+        const std::vector<std::string>& areas = (lists.*slot.list)[row];
+        out.callAreas.insert(out.callAreas.end(), areas.begin(), areas.end());
     }
     memory.currentBand = band;
     memory.shownBand = band;

@@ -33,14 +33,15 @@ MapLists SharedState::TakeBandLists(int band) {
     const Guard guard(m_lock);
     MapLists lists;
     lists.captions = CaptionsLocked();
-    lists.provinces = m_state.g_bandProvinces[row];
+    lists.provinces = m_state.bandLists.g_bandProvinces[row];
     // In the map's order of the countries.
     std::size_t count = 0;
-    for (const CallAreaKind& kind : kCallAreaKind) count += (m_state.*kind.bandRows)[row].size();
+    for (const CallAreaKind& kind : kCallAreaKind)
+        count += (m_state.bandLists.*kind.bandRows)[row].size();
     lists.callAreas.reserve(count);
     for (int group = 0; group < kCallAreaKinds; ++group) {
         const std::vector<std::string>& list =
-            (m_state.*CallAreaKindOfMapGroup(group).bandRows)[row];
+            (m_state.bandLists.*CallAreaKindOfMapGroup(group).bandRows)[row];
         lists.callAreas.insert(lists.callAreas.end(), list.begin(), list.end());
     }
     return lists;
@@ -48,7 +49,7 @@ MapLists SharedState::TakeBandLists(int band) {
 
 std::vector<std::string> SharedState::TakeMultipliers(int band) {
     const Guard guard(m_lock);
-    return m_state.g_bandMults[static_cast<std::size_t>(band)];
+    return m_state.bandLists.g_bandMults[static_cast<std::size_t>(band)];
 }
 
 void SharedState::RearmRefresh() {

@@ -64,6 +64,7 @@ void StatsPlugin::SetVersion() { m_shared.Lock()->g_htmlResult = 1; }
 // its band's map lists with it, when it is open.
 void StatsPlugin::ResetMapsAfter(const Removal& removal, PluginState& state) {
     if (!removal.removed) return;
-    if (removal.callAreaStation && m_posts.ResetCallAreaCells()) state.EmptyMapRow(removal.row);
+    if (removal.callAreaStation && m_posts.ResetCallAreaCells())
+        state.bandLists.EmptyMapRow(removal.row);
     if (removal.spanishStation) m_posts.ResetProvinceCells();
 }

@@ -66,7 +66,7 @@ void StartContest(PluginState& s, const ResetArgs& args, std::string hostVersion
     s.g_workedBands.clear();
     // The windows show these lists; the old log's multipliers must not stay
     // on the bands the new log has not reached yet.
-    s.EmptyAll();
+    s.bandLists.EmptyAll();
     s.g_ownCountry = args.ownCountry;
     s.g_ownCall = args.ownCall;
     if (IsRussianCaptionCountry(s.g_ownCountry)) s.g_russianCaptions = 1;

@@ -26,7 +26,7 @@ CabrilloFile ExportCabrillo(PluginState& s) {
 // them; the rows of bands no longer worked keep what they had.
 void KeepBandLists(PluginState& s, ComputedResult& computed) {
     s.g_workedBands = std::move(computed.workedBands);
-    for (int row : computed.rows) s.TakeRow(row, computed.lists);
+    for (int row : computed.rows) s.bandLists.TakeRow(row, computed.lists);
 }
 
 // What the result leaves for the work outside the lock.

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "plugin/win32/exports.h"
 #include "tools/host_qso.h"
+#include "tools/stats_exports.h"
 
 namespace host {
 
@@ -37,10 +37,10 @@ class StatsPluginApi {
     // FreeLibrary now rather than at destruction; the exports are gone after.
     void Unload();
 
-    int NumberOfSets() const { return m_getNumberOfSets(); }
-    const char* SetName(int index) const { return m_getSetName(index); }
-    unsigned long SetVersion(const char* version) const { return m_setVersion(version); }
-    void Setup() const { m_setupSet0(); }
+    int NumberOfSets() const { return m_dll.GetNumberOfSets(); }
+    const char* SetName(int index) const { return m_dll.GetSetName(index); }
+    unsigned long SetVersion(const char* version) const { return m_dll.setVersion(version); }
+    void Setup() const { m_dll.SetupSet0(); }
     int Reset(const ResetRequest& request) const;
     int Add(const Qso& qso, const std::string& ownCall) const;
     int Remove(const Qso& qso, const std::string& ownCall) const;
@@ -49,22 +49,11 @@ class StatsPluginApi {
     int Check(const CallCheck& check, bool* buffersTouched) const;
     int ValidExchange(const std::string& exchange, const std::string& call,
                       const std::string& country) const;
-    int ExchangeCount() const { return m_getExchgCount0(nullptr, nullptr, nullptr); }
-    const char* Result(int* out) const { return m_getResult0(out); }
+    int ExchangeCount() const { return m_dll.GetExchgCount0(nullptr, nullptr, nullptr); }
+    const char* Result(int* out) const { return m_dll.GetResult0(out); }
 
   private:
-    HMODULE m_module = nullptr;
-    decltype(&::GetNumberOfSets) m_getNumberOfSets = nullptr;
-    decltype(&::GetSetName) m_getSetName = nullptr;
-    decltype(&::setVersion) m_setVersion = nullptr;
-    decltype(&::SetupSet0) m_setupSet0 = nullptr;
-    decltype(&::ResetStats0) m_resetStats0 = nullptr;
-    decltype(&::AddData0) m_addData0 = nullptr;
-    decltype(&::RemoveData0) m_removeData0 = nullptr;
-    decltype(&::CheckCall0) m_checkCall0 = nullptr;
-    decltype(&::IsValidExchg0) m_isValidExchg0 = nullptr;
-    decltype(&::GetExchgCount0) m_getExchgCount0 = nullptr;
-    decltype(&::GetResult0) m_getResult0 = nullptr;
+    StatsExports m_dll;
 };
 
 }  // namespace host

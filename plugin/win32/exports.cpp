@@ -13,6 +13,9 @@
 #include "controls/resource_module.h"
 #include "plugin/win32/plugin_instance.h"
 
+using stats_abi::D;
+using stats_abi::T;
+
 namespace {
 std::string Text(T text) { return text != nullptr ? std::string(text) : std::string(); }
 

@@ -1,9 +1,12 @@
 // The functions Stats.dll exports, as the host declares them.  All use the
 // C calling convention; the .def file also exports each under the
-// Microsoft-decorated name of its C++ declaration.
+// Microsoft-decorated name of its C++ declaration.  The short argument
+// types stay in their namespace: only the functions reach the includer.
 #pragma once
 
 #include "plugin/host_date_time.h"
+
+namespace stats_abi {
 
 typedef const char* T;    // a text argument (may be null)
 typedef HostDateTime* D;  // a date-time argument (may be null)
@@ -28,3 +31,17 @@ int IsValidExchg0(T exchange, T call, T country, T, int, int, int);
 int GetExchgCount0(T, T, T);
 const char* GetResult0(int* out);
 }
+
+}  // namespace stats_abi
+
+using stats_abi::AddData0;
+using stats_abi::CheckCall0;
+using stats_abi::GetExchgCount0;
+using stats_abi::GetNumberOfSets;
+using stats_abi::GetResult0;
+using stats_abi::GetSetName;
+using stats_abi::IsValidExchg0;
+using stats_abi::RemoveData0;
+using stats_abi::ResetStats0;
+using stats_abi::SetupSet0;
+using stats_abi::setVersion;

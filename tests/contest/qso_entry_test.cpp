@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/band_row_lists.h"
 #include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
@@ -537,11 +538,9 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 // Fills row `row` of every band-row list with one entry.
-void FillRow(BandRowLists& lists, int row) {
-    for (BandRowList* list : {&lists.g_bandMults, &lists.g_bandAreasK, &lists.g_bandAreasVE,
-                              &lists.g_bandAreasJA, &lists.g_bandAreasVK, &lists.g_bandProvinces}) {
-        (*list)[static_cast<size_t>(row)] = {"X"};
-    }
+void FillRow(PluginState& s, int row) {
+    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)
+        (s.bandLists.*slot.list)[static_cast<size_t>(row)] = {"X"};
 }
 
 TEST(RemoveData, CallAreaResetEmptiesRowOfBandExceptMultipliers) {
@@ -554,12 +553,11 @@ TEST(RemoveData, CallAreaResetEmptiesRowOfBandExceptMultipliers) {
     FillRow(s, 3);
     FillRow(s, 2);
     rig.plugin.RemoveData(Qso("K4A").Country("K"));
-    for (const BandRowList* list : {&s.g_bandAreasK, &s.g_bandAreasVE, &s.g_bandAreasJA,
-                                    &s.g_bandAreasVK, &s.g_bandProvinces}) {
-        EXPECT_TRUE((*list)[3].empty());
-        EXPECT_EQ((*list)[2], std::vector<std::string>{"X"});
+    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
+        const bool mapList = slot.kind != test_lists::Kind::kEntities;
+        EXPECT_EQ((s.bandLists.*slot.list)[3].empty(), mapList);
+        EXPECT_EQ((s.bandLists.*slot.list)[2], std::vector<std::string>{"X"});
     }
-    EXPECT_EQ(s.g_bandMults[3], std::vector<std::string>{"X"});
 }
 
 TEST(RemoveData, BandWithoutRowEmptiesFirstRow) {
@@ -572,8 +570,8 @@ TEST(RemoveData, BandWithoutRowEmptiesFirstRow) {
     FillRow(s, 0);
     FillRow(s, 3);
     rig.plugin.RemoveData(Qso("K4A").Country("K").Band("20M"));
-    EXPECT_TRUE(s.g_bandAreasK[0].empty());
-    EXPECT_EQ(s.g_bandAreasK[3], std::vector<std::string>{"X"});
+    EXPECT_TRUE(s.bandLists.g_bandAreasK[0].empty());
+    EXPECT_EQ(s.bandLists.g_bandAreasK[3], std::vector<std::string>{"X"});
 }
 
 TEST(RemoveData, CallAreaWindowClosedKeepsRows) {
@@ -583,7 +581,7 @@ TEST(RemoveData, CallAreaWindowClosedKeepsRows) {
     rig.plugin.AddData(Qso("OTHER"));
     FillRow(rig.State(), 3);
     rig.plugin.RemoveData(Qso("K4A").Country("K"));
-    EXPECT_EQ(rig.State().g_bandAreasK[3], std::vector<std::string>{"X"});
+    EXPECT_EQ(rig.State().bandLists.g_bandAreasK[3], std::vector<std::string>{"X"});
 }
 
 TEST(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
@@ -591,13 +589,10 @@ TEST(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
     rig.Reset();
     rig.plugin.AddData(Qso("DL1A"));
     PluginState& s = rig.State();
-    for (int row = 0; row < kBandRows; ++row) FillRow(s, row);
+    test_lists::FillEveryRow(s.bandLists, "X");
     rig.plugin.RemoveData(Qso("DL1A"));
     EXPECT_TRUE(s.g_workedBands.empty());
-    for (const BandRowList* list : {&s.g_bandMults, &s.g_bandAreasK, &s.g_bandAreasVE,
-                                    &s.g_bandAreasJA, &s.g_bandAreasVK, &s.g_bandProvinces}) {
-        for (const auto& row : *list) EXPECT_TRUE(row.empty());
-    }
+    EXPECT_EQ(test_lists::FilledRows(s.bandLists), 0);
 }
 
 TEST(RemoveData, RemainingQsoKeepsWorkedBandsAndRows) {
@@ -608,7 +603,7 @@ TEST(RemoveData, RemainingQsoKeepsWorkedBandsAndRows) {
     FillRow(rig.State(), 2);
     rig.plugin.RemoveData(Qso("DL1A").Band("40m"));
     EXPECT_EQ(rig.State().g_workedBands, (std::vector<std::string>{"40m", "20m"}));
-    EXPECT_EQ(rig.State().g_bandMults[2], std::vector<std::string>{"X"});
+    EXPECT_EQ(rig.State().bandLists.g_bandMults[2], std::vector<std::string>{"X"});
     EXPECT_EQ(Calls(rig.State().g_log), std::vector<std::string>{"DL2B"});
 }
 

@@ -94,12 +94,12 @@ class WindowThread {
                                                              "-"};
         }
         const size_t row = static_cast<size_t>(1 + pass % 5);
-        shot.mults = s.g_bandMults[row];
-        shot.provinces = s.g_bandProvinces[row];
-        shot.areasK = s.g_bandAreasK[row];
-        shot.areasVE = s.g_bandAreasVE[row];
-        shot.areasJA = s.g_bandAreasJA[row];
-        shot.areasVK = s.g_bandAreasVK[row];
+        shot.mults = s.bandLists.g_bandMults[row];
+        shot.provinces = s.bandLists.g_bandProvinces[row];
+        shot.areasK = s.bandLists.g_bandAreasK[row];
+        shot.areasVE = s.bandLists.g_bandAreasVE[row];
+        shot.areasJA = s.bandLists.g_bandAreasJA[row];
+        shot.areasVK = s.bandLists.g_bandAreasVK[row];
         s.g_refreshPending = 1;  // the pass is over: the next check may ask again
         ++passes;
         return shot;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/band_row_lists.h"
 #include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
@@ -263,16 +264,12 @@ TEST_F(ResetWithHost, EmptiesLogWorkedBandsAndBandRows) {
     rig.plugin.AddData(Qso("DL2B").Band("40m").Mode("PSK"));
     rig.Result();
     PluginState& s = rig.State();
-    ASSERT_FALSE(s.g_bandMults[3].empty());
-    s.g_bandProvinces[2] = {"M"};
-    s.g_bandAreasK[1] = {"K1"};
+    ASSERT_FALSE(s.bandLists.g_bandMults[3].empty());
+    test_lists::FillEveryRow(s.bandLists, "OLD");
     rig.Reset();
     EXPECT_TRUE(s.g_log.IsEmpty());
     EXPECT_TRUE(s.g_workedBands.empty());
-    for (const BandRowList* list : {&s.g_bandMults, &s.g_bandAreasK, &s.g_bandAreasVE,
-                                    &s.g_bandAreasJA, &s.g_bandAreasVK, &s.g_bandProvinces}) {
-        for (const auto& row : *list) EXPECT_TRUE(row.empty());
-    }
+    EXPECT_EQ(test_lists::FilledRows(s.bandLists), 0);
     EXPECT_EQ(rig.Result().find("\r\n20m\t"), std::string::npos);
 }
 

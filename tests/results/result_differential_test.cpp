@@ -10,6 +10,7 @@
 
 #include "contest/contest_rules.h"
 #include "results/result_text.h"
+#include "tests/support/band_row_lists.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/reference_scan.h"
@@ -33,7 +34,7 @@ Reference ScanResult(const PluginState& s) {
     reference::Log log;
     for (const CInfo& record : s.g_log) log.push_back(record);
     Reference ref;
-    ref.lists = static_cast<const BandRowLists&>(s);
+    ref.lists = s.bandLists;
     const ResultFigures figures = reference::Result(log, s.g_workedBands, s.g_ownCountry, false,
                                                     FileLines(s.g_badQsoFile), ref.lists);
     ref.text = ResultText({s.g_periodStart, s.g_periodEnd, s.g_ownCall}, figures);
@@ -61,20 +62,11 @@ Qso RandomQso(std::mt19937& random) {
 void ExpectResultLikeScan(PluginRig& rig, int run, int phase) {
     // The lists of bands not reported keep what they held.
     PluginState& s = rig.State();
-    for (BandRowList* group : {&s.g_bandMults, &s.g_bandProvinces, &s.g_bandAreasJA,
-                               &s.g_bandAreasK, &s.g_bandAreasVE, &s.g_bandAreasVK}) {
-        for (std::vector<std::string>& row : *group) row = {"KEPT"};
-    }
+    test_lists::FillEveryRow(s.bandLists, "KEPT");
     const Reference ref = ScanResult(s);
     ASSERT_EQ(rig.Result(), ref.text) << "run " << run << " phase " << phase;
-    for (int row = 0; row < kBandRows; ++row) {
-        ASSERT_EQ(s.g_bandMults[row], ref.lists.g_bandMults[row]) << "run " << run;
-        ASSERT_EQ(s.g_bandProvinces[row], ref.lists.g_bandProvinces[row]) << "run " << run;
-        ASSERT_EQ(s.g_bandAreasJA[row], ref.lists.g_bandAreasJA[row]) << "run " << run;
-        ASSERT_EQ(s.g_bandAreasK[row], ref.lists.g_bandAreasK[row]) << "run " << run;
-        ASSERT_EQ(s.g_bandAreasVE[row], ref.lists.g_bandAreasVE[row]) << "run " << run;
-        ASSERT_EQ(s.g_bandAreasVK[row], ref.lists.g_bandAreasVK[row]) << "run " << run;
-    }
+    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)
+        ASSERT_EQ(s.bandLists.*slot.list, ref.lists.*slot.list) << "run " << run;
 }
 
 TEST(ResultDifferential, EqualsBandByBandScan) {

@@ -68,14 +68,14 @@ TEST(ResultText, SmallLogFillsBandRowLists) {
     rig.Result();
     const PluginState& s = rig.State();
     using List = std::vector<std::string>;
-    EXPECT_EQ(s.g_bandMults[3], (List{"EA", "K", "K4", "VE", "VE4", "DL"}));
-    EXPECT_EQ(s.g_bandAreasK[3], List{"K4"});
-    EXPECT_EQ(s.g_bandAreasVE[3], List{"VE4"});
-    EXPECT_EQ(s.g_bandProvinces[3], List{"M"});
-    EXPECT_EQ(s.g_bandMults[2], (List{"EA", "JA", "JA1"}));
-    EXPECT_EQ(s.g_bandAreasJA[2], List{"JA1"});
-    EXPECT_EQ(s.g_bandProvinces[2], List{"M"});
-    EXPECT_TRUE(s.g_bandMults[5].empty());
+    EXPECT_EQ(s.bandLists.g_bandMults[3], (List{"EA", "K", "K4", "VE", "VE4", "DL"}));
+    EXPECT_EQ(s.bandLists.g_bandAreasK[3], List{"K4"});
+    EXPECT_EQ(s.bandLists.g_bandAreasVE[3], List{"VE4"});
+    EXPECT_EQ(s.bandLists.g_bandProvinces[3], List{"M"});
+    EXPECT_EQ(s.bandLists.g_bandMults[2], (List{"EA", "JA", "JA1"}));
+    EXPECT_EQ(s.bandLists.g_bandAreasJA[2], List{"JA1"});
+    EXPECT_EQ(s.bandLists.g_bandProvinces[2], List{"M"});
+    EXPECT_TRUE(s.bandLists.g_bandMults[5].empty());
 }
 
 TEST(ResultText, KeepsScoreForExport) {
@@ -153,7 +153,8 @@ TEST(ResultText, SameDigitInUsaAndCanadaCountsInBothColumns) {
     rig.plugin.AddData(Qso("VE4A").Country("VE").Prefix("VE4"));
     rig.plugin.AddData(Qso("W4B").Country("K").Prefix("W4"));
     EXPECT_NE(rig.Result().find("20m\t 3\t  3\t   2\t  0\t0\t1\t1\t0\t  4\r\n"), std::string::npos);
-    EXPECT_EQ(rig.State().g_bandMults[3], (std::vector<std::string>{"K", "K4", "VE", "VE4"}));
+    EXPECT_EQ(rig.State().bandLists.g_bandMults[3],
+              (std::vector<std::string>{"K", "K4", "VE", "VE4"}));
 }
 
 TEST(ResultText, DupeAddsToDupeFigureOnly) {
@@ -289,16 +290,16 @@ TEST(ResultText, RefillsRowsOfReportedBandsOnly) {
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.AddData(Qso("DL2A").Band("20M"));
     PluginState& s = rig.State();
-    s.g_bandMults[3] = {"OLD"};
-    s.g_bandProvinces[3] = {"OLD"};
-    s.g_bandMults[1] = {"OLD80"};
-    s.g_bandMults[0] = {"OLD160"};
+    s.bandLists.g_bandMults[3] = {"OLD"};
+    s.bandLists.g_bandProvinces[3] = {"OLD"};
+    s.bandLists.g_bandMults[1] = {"OLD80"};
+    s.bandLists.g_bandMults[0] = {"OLD160"};
     rig.Result();
     rig.Result();
-    EXPECT_EQ(s.g_bandMults[3], std::vector<std::string>{"DL"});
-    EXPECT_TRUE(s.g_bandProvinces[3].empty());
-    EXPECT_EQ(s.g_bandMults[1], std::vector<std::string>{"OLD80"});
-    EXPECT_EQ(s.g_bandMults[0], std::vector<std::string>{"OLD160"});
+    EXPECT_EQ(s.bandLists.g_bandMults[3], std::vector<std::string>{"DL"});
+    EXPECT_TRUE(s.bandLists.g_bandProvinces[3].empty());
+    EXPECT_EQ(s.bandLists.g_bandMults[1], std::vector<std::string>{"OLD80"});
+    EXPECT_EQ(s.bandLists.g_bandMults[0], std::vector<std::string>{"OLD160"});
 }
 
 TEST(ResultText, WritesClaimedOnlyWhenScoreChanges) {

@@ -5,6 +5,7 @@
 
 #include "contest/contest_rules.h"
 #include "results/score.h"
+#include "tests/support/band_row_lists.h"
 #include "tests/support/reference_scan.h"
 
 namespace reference {
@@ -25,11 +26,12 @@ int Points(const std::string& ownCountry, const std::string& country) {
 struct BandScan {
     BandFigures f;
     std::vector<std::string> countries, ja, k, ve, vk, provinces;
-    std::vector<std::string>* rowOf[6] = {};  // mults, K, VE, JA, VK, provinces; null: no row
+    BandRowLists* lists = nullptr;  // null: the band has no row
+    size_t row = 0;
 };
 
-void Push(std::vector<std::string>* row, const std::string& text) {
-    if (row != nullptr) row->push_back(text);
+void Push(BandScan& s, BandRowList BandRowLists::*list, const std::string& text) {
+    if (s.lists != nullptr) (s.lists->*list)[s.row].push_back(text);
 }
 
 void CountArea(BandScan& s, const CInfo& q) {
@@ -37,20 +39,20 @@ void CountArea(BandScan& s, const CInfo& q) {
         std::int32_t area;
         const char* prefix;
         std::vector<std::string>& seen;
-        std::vector<std::string>* row;
+        BandRowList BandRowLists::*list;
         int& count;
     };
     // The result's columns: JA, W, VE, VK.
-    const Column columns[] = {{q.m_areaJA, "JA", s.ja, s.rowOf[3], s.f.areas[0]},
-                              {q.m_areaK, "K", s.k, s.rowOf[1], s.f.areas[1]},
-                              {q.m_areaVE, "VE", s.ve, s.rowOf[2], s.f.areas[2]},
-                              {q.m_areaVK, "VK", s.vk, s.rowOf[4], s.f.areas[3]}};
+    const Column columns[] = {{q.m_areaJA, "JA", s.ja, &BandRowLists::g_bandAreasJA, s.f.areas[0]},
+                              {q.m_areaK, "K", s.k, &BandRowLists::g_bandAreasK, s.f.areas[1]},
+                              {q.m_areaVE, "VE", s.ve, &BandRowLists::g_bandAreasVE, s.f.areas[2]},
+                              {q.m_areaVK, "VK", s.vk, &BandRowLists::g_bandAreasVK, s.f.areas[3]}};
     for (const Column& c : columns) {
         if (c.area == -1) continue;
         const std::string digit = std::to_string(c.area);
         if (AddNew(c.seen, digit)) {
-            Push(s.rowOf[0], c.prefix + digit);
-            Push(c.row, c.prefix + digit);
+            Push(s, &BandRowLists::g_bandMults, c.prefix + digit);
+            Push(s, c.list, c.prefix + digit);
             ++c.count;
             ++s.f.multipliers;
         }
@@ -60,13 +62,13 @@ void CountArea(BandScan& s, const CInfo& q) {
 
 void CountMultipliers(BandScan& s, const CInfo& q) {
     if (AddNew(s.countries, q.m_country)) {
-        Push(s.rowOf[0], q.m_country);
+        Push(s, &BandRowLists::g_bandMults, q.m_country);
         ++s.f.entities;
         ++s.f.multipliers;
     }
     CountArea(s, q);
     if (!q.m_province.empty() && AddNew(s.provinces, q.m_province)) {
-        Push(s.rowOf[5], q.m_province);
+        Push(s, &BandRowLists::g_bandProvinces, q.m_province);
         ++s.f.provinces;
         ++s.f.multipliers;
     }
@@ -77,12 +79,10 @@ BandScan StartBand(const std::string& band, BandRowLists& lists) {
     s.f.band = band;
     const int row = BandRow(band);
     if (row < 0) return s;
-    BandRowList* groups[6] = {&lists.g_bandMults,   &lists.g_bandAreasK,  &lists.g_bandAreasVE,
-                              &lists.g_bandAreasJA, &lists.g_bandAreasVK, &lists.g_bandProvinces};
-    for (int g = 0; g < 6; ++g) {
-        s.rowOf[g] = &(*groups[g])[static_cast<size_t>(row)];
-        s.rowOf[g]->clear();
-    }
+    s.lists = &lists;
+    s.row = static_cast<size_t>(row);
+    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)
+        (lists.*slot.list)[s.row].clear();
     return s;
 }
 

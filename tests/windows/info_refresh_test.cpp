@@ -294,8 +294,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BandView, ProvinceTitleCountsTheBandsList) {
     Rig rig;
-    rig.state.g_bandProvinces[3] = {"M", "B", "HQ"};
-    rig.state.g_bandProvinces[2] = {"Z"};
+    rig.state.bandLists.g_bandProvinces[3] = {"M", "B", "HQ"};
+    rig.state.bandLists.g_bandProvinces[2] = {"Z"};
     const RefreshView view = rig.Pass();
     EXPECT_EQ(view.provinceTitle, "EA Prov - worked on 20m 3 of 52");
     EXPECT_EQ(view.provinces, (Row{"M", "B", "HQ"}));
@@ -303,16 +303,17 @@ TEST(BandView, ProvinceTitleCountsTheBandsList) {
 
 TEST(BandView, AllProvincesAndHqCount53) {
     Rig rig;
-    for (int i = 0; i < 53; ++i) rig.state.g_bandProvinces[3].push_back("P" + std::to_string(i));
+    for (int i = 0; i < 53; ++i)
+        rig.state.bandLists.g_bandProvinces[3].push_back("P" + std::to_string(i));
     EXPECT_EQ(rig.Pass().provinceTitle, "EA Prov - worked on 20m 53 of 52");
 }
 
 TEST(BandView, CallAreasInTheOrderKVeJaVk) {
     Rig rig;
-    rig.state.g_bandAreasVK[3] = {"VK2"};
-    rig.state.g_bandAreasJA[3] = {"JA1", "JA0"};
-    rig.state.g_bandAreasVE[3] = {"VE3"};
-    rig.state.g_bandAreasK[3] = {"K7", "K1"};
+    rig.state.bandLists.g_bandAreasVK[3] = {"VK2"};
+    rig.state.bandLists.g_bandAreasJA[3] = {"JA1", "JA0"};
+    rig.state.bandLists.g_bandAreasVE[3] = {"VE3"};
+    rig.state.bandLists.g_bandAreasK[3] = {"K7", "K1"};
     const RefreshView view = rig.Pass();
     EXPECT_EQ(view.callAreas, (Row{"K7", "K1", "VE3", "JA1", "JA0", "VK2"}));
     EXPECT_EQ(view.callAreaTitle, " Call_Area 20m");
@@ -320,7 +321,7 @@ TEST(BandView, CallAreasInTheOrderKVeJaVk) {
 
 TEST(BandView, MapsResetOnlyWhenTheBandChanges) {
     Rig rig;
-    rig.state.g_bandProvinces[2] = {"Z"};
+    rig.state.bandLists.g_bandProvinces[2] = {"Z"};
     struct Step {
         double hz;
         bool bandKnown, resetMaps;
@@ -404,16 +405,16 @@ TEST(TakeViews, TableRowsHaveFourCellsBeforeAnyReset) {
 
 TEST(TakeViews, MultipliersSortedByUnsignedBytes) {
     Rig rig;
-    rig.state.g_bandMults[3] = {"K1", "\xC4X", "DL", "JA1", "9A", "EA8"};
+    rig.state.bandLists.g_bandMults[3] = {"K1", "\xC4X", "DL", "JA1", "9A", "EA8"};
     rig.refresh.currentBand = 3;
     const MultiplierView view = TakeMultiplierView(rig.shared, rig.refresh);
     EXPECT_EQ(view.entries, (Row{"9A", "DL", "EA8", "JA1", "K1", "\xC4X"}));
-    EXPECT_EQ(rig.state.g_bandMults[3][0], "K1");  // the shared list keeps its order
+    EXPECT_EQ(rig.state.bandLists.g_bandMults[3][0], "K1");  // the shared list keeps its order
 }
 
 TEST(TakeViews, MultipliersEmptyWithoutABand) {
     Rig rig;
-    for (Row& row : rig.state.g_bandMults) row = {"DL"};
+    for (Row& row : rig.state.bandLists.g_bandMults) row = {"DL"};
     for (int band : {-1, 6, 10}) {
         rig.refresh.currentBand = band;
         EXPECT_TRUE(TakeMultiplierView(rig.shared, rig.refresh).entries.empty()) << band;
