@@ -32,8 +32,8 @@ class HostLink {
     virtual std::string TitleTextOf(const std::string& call) const { return call; }
 };
 
-// shownBand before the maps mark any band: a value no band index takes.
-constexpr int kNoBandShown = 10;
+// shownBand before the maps mark any band: one past the last band index.
+constexpr int kNoBandShown = kWindowBands;
 
 // The window thread's own state between passes.
 struct RefreshState {
