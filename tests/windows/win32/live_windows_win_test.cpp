@@ -194,6 +194,19 @@ std::string Mismatches(const ShownMap& map, const std::set<std::string>& worked)
     }
     return wrong;
 }
+std::string Mismatches(const std::vector<ShownMap>& maps, const std::set<std::string>& worked) {
+    std::string wrong;
+    for (const ShownMap& map : maps) wrong += Mismatches(map, worked);
+    return wrong;
+}
+
+// The codes of all cells of `maps`.
+std::set<std::string> AllCodes(const std::vector<ShownMap>& maps) {
+    std::set<std::string> all;
+    for (const ShownMap& map : maps)
+        for (const ShownCell& c : map.cells) all.insert(c.code);
+    return all;
+}
 
 // A 10 m QSO that works the multiplier `code`: a Spanish station sending
 // the province, or a station of the call area.
@@ -624,7 +637,7 @@ TEST_F(LiveWindows, EachMapCellLightsForTheCodeItShowsAndNoOther) {
         std::string wrong;
         PumpUntil(
             [&] {
-                wrong = Mismatches(maps[0], worked) + Mismatches(maps[1], worked);
+                wrong = Mismatches(maps, worked);
                 return wrong.empty();
             },
             3000);
@@ -638,10 +651,8 @@ TEST_F(LiveWindows, EachMapCellLightsForTheCodeItShowsAndNoOther) {
 TEST_F(LiveWindows, ARemovalResetsTheMapOfItsStationAndLeavesTheOther) {
     const std::vector<ShownMap> maps = ShownMaps();
     ASSERT_EQ(maps.size(), 2u);
-    std::set<std::string> all;
-    for (const ShownMap& map : maps)
-        for (const ShownCell& c : map.cells) all.insert(c.code);
-    auto allLit = [&] { return Mismatches(maps[0], all) + Mismatches(maps[1], all); };
+    const std::set<std::string> all = AllCodes(maps);
+    auto allLit = [&] { return Mismatches(maps, all); };
     int out = 0;
     for (size_t reset = 0; reset < maps.size(); ++reset) {
         const ShownMap& kept = maps[1 - reset];
@@ -666,21 +677,20 @@ TEST_F(LiveWindows, ARemovalResetsTheMapOfItsStationAndLeavesTheOther) {
 TEST_F(LiveWindows, WindowsOpenedAsDueAreFilledThoughThePassAfterTheOpeningFails) {
     const std::vector<ShownMap> before = ShownMaps();
     ASSERT_EQ(before.size(), 2u);
-    std::set<std::string> all;
-    for (const ShownMap& map : before)
-        for (const ShownCell& c : map.cells) all.insert(c.code);
+    const std::set<std::string> all = AllCodes(before);
     HWND setup = VisibleWindowTitled(L"Setup KOLVEX-2017");
     ASSERT_NE(setup, nullptr);
     Settle();
     Host().FailNextAnswer();
     PostMessageW(GetDlgItem(setup, IDC_SETUP_ON_TOP), BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(before[1].window); }));
-    EXPECT_TRUE(PumpUntil([] { return VisibleWindowTitled(L" Call_Area 10m") != nullptr; }, 3000));
-    std::vector<ShownMap> maps;
-    EXPECT_TRUE(PumpUntil([&] {
-        maps = ShownMaps();
-        return maps.size() == 2 && (Mismatches(maps[0], all) + Mismatches(maps[1], all)).empty();
-    }));
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            const std::vector<ShownMap> maps = ShownMaps();
+            return maps.size() == 2 && VisibleWindowTitled(L" Call_Area 10m") != nullptr &&
+                   Mismatches(maps, all).empty();
+        },
+        3000));
 }
 
 TEST_F(LiveWindows, UnloadClosesEveryWindowWithinTheBound) {
