@@ -19,13 +19,14 @@ struct CallAreaKind {
     // id plus ten times the group).  Not its place on screen: the template
     // shows USA, JA, VE, VK from the top.
     int mapGroup;
+    const char* mapLabel;  // the label above its cells in the template
 };
 
 inline constexpr CallAreaKind kCallAreaKind[] = {
-    {"JA", &CInfo::m_areaJA, &BandRowLists::g_bandAreasJA, "JA", 2},
-    {"K", &CInfo::m_areaK, &BandRowLists::g_bandAreasK, "W", 0},
-    {"VE", &CInfo::m_areaVE, &BandRowLists::g_bandAreasVE, "VE", 1},
-    {"VK", &CInfo::m_areaVK, &BandRowLists::g_bandAreasVK, "VK", 3},
+    {"JA", &CInfo::m_areaJA, &BandRowLists::g_bandAreasJA, "JA", 2, "JA"},
+    {"K", &CInfo::m_areaK, &BandRowLists::g_bandAreasK, "W", 0, "USA"},
+    {"VE", &CInfo::m_areaVE, &BandRowLists::g_bandAreasVE, "VE", 1, "VE"},
+    {"VK", &CInfo::m_areaVK, &BandRowLists::g_bandAreasVK, "VK", 3, "VK"},
 };
 constexpr int kCallAreaKinds = static_cast<int>(std::size(kCallAreaKind));
 

@@ -38,7 +38,9 @@ bool CContestRules::Contains(const std::string& text) const {
 const CContestRules& ValidBands() {
     static const CContestRules bands = [] {
         std::vector<const char*> texts;
-        for (const BandSpec& band : kBands) texts.insert(texts.end(), band.validEntries, band.text);
+        for (const BandSpec& band : kBands) {
+            if (band.contest) texts.push_back(band.text);
+        }
         return CContestRules(texts.data(), static_cast<int>(texts.size()));
     }();
     return bands;

@@ -20,33 +20,23 @@ class CContestRules {
 };
 
 // The bands the plug-in knows, one row each; a band's row (in the per-band
-// lists and the windows) is its place here.
+// lists and the windows) is its place here, and its text labels its row of
+// the previous-QSO table.
 struct BandSpec {
     const char* text;  // the host's band text
     int wholeMHz;      // the dial's whole megahertz on the band
-    // How often the band stands in ValidBands(): 160 m is no contest band,
-    // and 80 m stands twice, in the place of 160 m too, so that the list
-    // still labels six previous-QSO rows.
-    int validEntries;
+    bool contest;      // counts in the contest: a QSO on it is taken, a call checked
 };
 // A new contest band also needs its line in the Cabrillo dialog's
 // CATEGORY-BAND list (resources/stats.rc): that list is Cabrillo's
 // category, not read from this table.
 inline constexpr BandSpec kBands[] = {
-    {"160m", 1, 0}, {"80m", 3, 2}, {"40m", 7, 1}, {"20m", 14, 1}, {"15m", 21, 1}, {"10m", 28, 1},
+    {"160m", 1, false}, {"80m", 3, true},  {"40m", 7, true},
+    {"20m", 14, true},  {"15m", 21, true}, {"10m", 28, true},
 };
 constexpr int kBandRows = static_cast<int>(std::size(kBands));
 
-// ValidBands() labels one previous-QSO row per band row, so its entries
-// must add up to the rows: a reset reads it row by row.
-constexpr int ValidBandEntries() {
-    int entries = 0;
-    for (const BandSpec& band : kBands) entries += band.validEntries;
-    return entries;
-}
-static_assert(ValidBandEntries() == kBandRows, "kBands' validEntries must add up to its rows");
-
-const CContestRules& ValidBands();  // "80m", "80m", "40m", "20m", "15m", "10m"
+const CContestRules& ValidBands();  // the contest bands: "80m", "40m", "20m", "15m", "10m"
 const CContestRules& ValidModes();  // "RTTY"
 
 extern const char* const kHqCall;      // "EA4URE"

@@ -88,10 +88,11 @@ bool ModalDialog::OnCommand(int id, int /*code*/, HWND /*control*/) {
 
 bool ModelessDialog::Create(HWND owner) {
     if (Window() != nullptr) return true;
-    HWND window =
-        CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(TemplateId()), owner, StaticProc,
-                           reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
-    return window != nullptr;
+    CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(TemplateId()), owner, StaticProc,
+                       reinterpret_cast<LPARAM>(static_cast<Dialog*>(this)));
+    // Not the handle it answers: a window destroyed during WM_INITDIALOG
+    // may still be returned, and its handle is cleared as it goes.
+    return Window() != nullptr;
 }
 
 bool ModelessDialog::Open() {

@@ -27,11 +27,11 @@ void PaintTitles(HDC dc, const std::string& call) {
     TextAt(dc, 245, 38, "Prov/NR");
 }
 
-// Lines 2 and on hold bands 1 and on.  Band 0 (160 m) would fall on line
-// 1, under the titles, so it is never shown.
+// Band row r on line r + 1, from the first painted row on.
 void PaintRows(HDC dc, int lineHeight, const TableView& view) {
-    for (int line = 2; line < kLines; ++line) {
-        const std::vector<std::string>& cells = view.rows[line - 1];
+    for (int row = kFirstPaintedRow; row < kWindowBands; ++row) {
+        const int line = row + 1;
+        const std::vector<std::string>& cells = view.rows[static_cast<size_t>(row)];
         const size_t shown = std::min(cells.size(), std::size(kCellX));
         for (size_t c = 0; c < shown; ++c) TextAt(dc, kCellX[c], line * lineHeight + 10, cells[c]);
     }

@@ -39,7 +39,7 @@ struct Memory {
     std::string call;
     double lastDialHz = 0.0;
     int currentBand = -1;
-    int shownBand = 10;
+    int shownBand = kBandRows;  // no band shown yet
 };
 
 // Everything one pass leaves: its answer, the host calls it made, the rows

@@ -71,7 +71,7 @@ void StartContest(PluginState& s, const ResetArgs& args, std::string hostVersion
     s.g_ownCall = args.ownCall;
     if (IsRussianCaptionCountry(s.g_ownCountry)) s.g_russianCaptions = 1;
     for (int i = 0; i < kBandRows; ++i) {
-        s.g_prevQsoRows[static_cast<size_t>(i)] = {ValidBands().GetAt(i), "-", "-", "-", "-"};
+        s.g_prevQsoRows[static_cast<size_t>(i)] = {kBands[i].text, "-", "-", "-", "-"};
     }
     s.g_exportMode = args.exportRequest;
 }

@@ -48,11 +48,8 @@
 #define IDC_PROVINCE_LAST 1067
 #define IDC_PROVINCE_HQ 1072
 
-// Call-area window: ten cells a country, digits 1..9 then 0.
+// Call-area window: ten cells a country, digits 1..9 then 0, the countries
+// in the order of their map groups (contest/call_area_kinds.h).
 #define IDD_CALL_AREA 111
 #define IDC_AREA_FIRST 1015
-#define IDC_AREA_K_FIRST 1015
-#define IDC_AREA_VE_FIRST 1025
-#define IDC_AREA_JA_FIRST 1035
-#define IDC_AREA_VK_FIRST 1045
 #define IDC_AREA_LAST 1054

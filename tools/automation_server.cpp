@@ -134,7 +134,7 @@ HRESULT STDMETHODCALLTYPE HostAutomation::GetIDsOfNames(REFIID, LPOLESTR*, UINT 
 HRESULT STDMETHODCALLTYPE HostAutomation::Invoke(DISPID id, REFIID iid, LCID, WORD flags,
                                                  DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                                                  UINT* argError) {
-    if (m_quirk == AutomationQuirk::fail) return E_FAIL;
+    if (m_quirk == AutomationQuirk::fail || m_failNext.exchange(false)) return E_FAIL;
     if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     if (id != kDispDialHz && id != kDispLogField && id != kDispRunMacro)
         return DISP_E_MEMBERNOTFOUND;

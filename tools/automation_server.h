@@ -49,6 +49,8 @@ class HostAutomation final : public IDispatch {
     // Runs `act` once, on the serving thread, when the dial is next asked
     // for and before it is answered: a host busy while the plug-in waits.
     void BeforeNextDialAnswer(std::function<void()> act);
+    // The next call, whichever it is, answers E_FAIL; the ones after as usual.
+    void FailNextAnswer() { m_failNext = true; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -71,6 +73,7 @@ class HostAutomation final : public IDispatch {
 
     const AutomationQuirk m_quirk;
     mutable std::atomic<int> m_typedCallReads{0};
+    std::atomic<bool> m_failNext{false};
     LONG m_refs = 1;
     mutable std::mutex m_mutex;  // the state below
     double m_dialHz = 0.0;

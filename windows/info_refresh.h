@@ -49,8 +49,8 @@ class HostLink {
     virtual bool DoSendMacro(const std::string& text) = 0;
 };
 
-// shownBand before the maps mark any band: a value no band index takes.
-constexpr int kNoBandShown = 10;
+// shownBand before the maps mark any band: one past the last band index.
+constexpr int kNoBandShown = kWindowBands;
 
 // The window thread's own state between passes.
 struct RefreshState {

@@ -13,6 +13,19 @@
 // while no band is known.
 constexpr int kWindowBands = kBandRows;
 
+// The previous-QSO table paints the band rows from this one on: row 0
+// (160 m) would fall on the line of the column titles.
+constexpr int kFirstPaintedRow = 1;
+
+// Whether each band that counts in the contest has its painted line.
+constexpr bool EachContestBandIsPainted() {
+    for (int row = 0; row < kWindowBands; ++row) {
+        if (kBands[row].contest && row < kFirstPaintedRow) return false;
+    }
+    return true;
+}
+static_assert(EachContestBandIsPainted(), "a contest band's previous-QSO row must be painted");
+
 // The previous-QSO table: the typed call, the band the radio is on and six
 // rows (one per band index) of at least four cells each.
 struct TableView {

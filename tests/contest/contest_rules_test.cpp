@@ -17,9 +17,8 @@ std::vector<std::string> Entries(const CContestRules& rules) {
     return entries;
 }
 
-TEST(ContestRules, ValidBandsHoldEightyTwiceAndNo160) {
-    EXPECT_EQ(Entries(ValidBands()),
-              (std::vector<std::string>{"80m", "80m", "40m", "20m", "15m", "10m"}));
+TEST(ContestRules, ValidBandsHoldTheFiveContestBandsAndNo160) {
+    EXPECT_EQ(Entries(ValidBands()), (std::vector<std::string>{"80m", "40m", "20m", "15m", "10m"}));
 }
 
 TEST(ContestRules, ValidModesHoldRttyOnly) {

@@ -34,8 +34,7 @@ struct Rig {
     Rig() {
         state.g_contestYear = "2017";
         for (int i = 0; i < kBandRows; ++i) {
-            state.g_prevQsoRows[static_cast<std::size_t>(i)] = {ValidBands().GetAt(i), "-", "-",
-                                                                "-", "-"};
+            state.g_prevQsoRows[static_cast<std::size_t>(i)] = {kBands[i].text, "-", "-", "-", "-"};
         }
     }
     // One pass after the call check has taken the token.
@@ -77,7 +76,7 @@ TEST_P(RefreshPass, StopsWhereItMustAndAlwaysSetsTheToken) {
     EXPECT_EQ(rig.host.macros.size(), static_cast<std::size_t>(c.macros));
     EXPECT_EQ(rig.host.dialReads, c.dialReads);
     EXPECT_EQ(rig.refresh.currentBand, c.bandKnown ? 3 : -1);
-    EXPECT_EQ(rig.refresh.shownBand, c.bandKnown ? 3 : 10);
+    EXPECT_EQ(rig.refresh.shownBand, c.bandKnown ? 3 : kNoBandShown);
     EXPECT_EQ(!view.prevQsoTitle.empty(), c.rowsUpdated);
     EXPECT_EQ(!view.provinceTitle.empty(), c.bandKnown);
     EXPECT_EQ(rig.RowOf(3)[1], c.rowsUpdated ? kDash : "-");
@@ -154,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                             {Qso("DL1ABC").Band("160m").Record()},
                             "DL1ABC",
                             0,
-                            {"80m", "RTTY", "14:05", "012", kDash}},
+                            {"160m", "RTTY", "14:05", "012", kDash}},
                     RowCase{"SpanishShowsProvince",
                             {Qso("EA8ZZZ").Country("EA8").Exch("tf ").Record("TF")},
                             "EA8ZZZ",

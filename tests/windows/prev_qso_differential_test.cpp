@@ -27,8 +27,7 @@ const char* const kTexts[] = {"M", "TF", "012", "", "599"};
 // The rows as a reset leaves their labels, then filled by the plain scan.
 Rows ScanRows(const std::vector<CInfo>& log, const std::string& call) {
     Rows rows;
-    for (int r = 0; r < kWindowBands; ++r)
-        rows[static_cast<std::size_t>(r)] = {ValidBands().GetAt(r)};
+    for (int r = 0; r < kWindowBands; ++r) rows[static_cast<std::size_t>(r)] = {::kBands[r].text};
     reference::FillPrevQsoRows(log, call, rows);
     return rows;
 }
@@ -62,8 +61,8 @@ struct Mirror {
 
     Mirror() {
         for (int r = 0; r < kWindowBands; ++r) {
-            state.g_prevQsoRows[static_cast<std::size_t>(r)] = {ValidBands().GetAt(r), "-", "-",
-                                                                "-", "-"};
+            state.g_prevQsoRows[static_cast<std::size_t>(r)] = {::kBands[r].text, "-", "-", "-",
+                                                                "-"};
         }
     }
 

@@ -6,8 +6,9 @@
 MultiplierWindow::MultiplierWindow(const InfoSlot& slot, const InfoContext& context)
     : PaintedInfoWindow(slot, context, WindowLook::kSystem) {}
 
-void MultiplierWindow::OnOpen() {
+bool MultiplierWindow::OnOpen() {
     AttachControl(IDC_MULT_LIST, [this] { return TakeMultiplierView(m_shared, m_refresh); });
+    return true;
 }
 
 void MultiplierWindow::Show(const RefreshView& view) {
@@ -31,8 +32,9 @@ PrevQsoWindow::PrevQsoWindow(const InfoSlot& slot, const InfoContext& context)
       m_settings(context.settings),
       m_showKey(slot.showKey) {}
 
-void PrevQsoWindow::OnOpen() {
+bool PrevQsoWindow::OnOpen() {
     AttachControl(IDC_PREV_TABLE, [this] { return TakeTableView(m_shared, m_refresh); });
+    return true;
 }
 
 void PrevQsoWindow::Show(const RefreshView& view) {

@@ -41,7 +41,7 @@ class MultiplierWindow : public PaintedInfoWindow<CCqWwInfoButton> {
     void Show(const RefreshView& view) override;
 
   protected:
-    void OnOpen() override;
+    bool OnOpen() override;
     void OnSize() override;
 
   private:
@@ -59,7 +59,7 @@ class PrevQsoWindow : public PaintedInfoWindow<CqEA> {
     void OpenedAsDue() override;
 
   protected:
-    void OnOpen() override;
+    bool OnOpen() override;
 
   private:
     Settings& m_settings;

@@ -1,5 +1,7 @@
 #include "windows/win32/map_window.h"
 
+#include <iterator>
+
 #include "contest/call_area_kinds.h"
 #include "contest/contest_rules.h"
 #include "controls/data_exchange.h"
@@ -16,6 +18,10 @@ const COLORREF kWorkedCaption = RGB(255, 255, 0);
 
 }  // namespace
 
+// The provinces' ids run from the first to the last, one left out.
+static_assert(IDC_PROVINCE_LAST == IDC_PROVINCE_FIRST + static_cast<int>(std::size(kProvinceCodes)),
+              "the province map's ids hold one cell for each province code");
+
 std::vector<MapCell> ProvinceCells() {
     std::vector<MapCell> cells;
     int id = IDC_PROVINCE_FIRST;
@@ -27,15 +33,19 @@ std::vector<MapCell> ProvinceCells() {
     return cells;
 }
 
+// Identifiers run group by group, ten to a group, in caption order
+// "1" .. "9", "0".
+constexpr int kAreaCellsPerGroup = 10;
+static_assert(IDC_AREA_LAST == IDC_AREA_FIRST + kAreaCellsPerGroup * kCallAreaKinds - 1,
+              "the call-area map's ids end with the last country's ten cells");
+
 std::vector<MapCell> CallAreaCells() {
-    // Identifiers run group by group, ten to a group, in caption order
-    // "1" .. "9", "0".
     std::vector<MapCell> cells;
     for (int group = 0; group < kCallAreaKinds; ++group) {
         const std::string prefix = CallAreaKindOfMapGroup(group).country;
-        for (int i = 0; i < 10; ++i)
-            cells.push_back(
-                {IDC_AREA_FIRST + 10 * group + i, prefix + std::to_string((i + 1) % 10)});
+        for (int i = 0; i < kAreaCellsPerGroup; ++i)
+            cells.push_back({IDC_AREA_FIRST + kAreaCellsPerGroup * group + i,
+                             prefix + std::to_string((i + 1) % 10)});
     }
     return cells;
 }
@@ -52,15 +62,20 @@ MapWindow::MapWindow(const InfoSlot& slot, const InfoContext& context, std::vect
     }
 }
 
-void MapWindow::OnOpen() {
+// A code without its cell would score and never light, so the map does
+// not open without each of them; the debugger's output names the code.
+bool MapWindow::OnOpen() {
     for (size_t i = 0; i < m_cells.size(); ++i) {
         CAdvancedButton& cell = *m_cells[i];
         if (!cell.AttachToDlgItem(static_cast<unsigned>(m_cellSpecs[i].id), Window(), kFace,
-                                  kCaption, kDisabledCaption))
-            continue;
+                                  kCaption, kDisabledCaption)) {
+            OutputDebugStringA(("Stats: the map has no cell for " + m_cellSpecs[i].code).c_str());
+            return false;
+        }
         cell.m_shape = CAdvancedButton::kEllipse;
         cell.Redraw();
     }
+    return true;
 }
 
 void MapWindow::Show(const RefreshView& view) {

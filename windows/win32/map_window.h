@@ -37,7 +37,7 @@ class MapWindow : public InfoWindow {
     void ShowWorked(const std::vector<std::string>& codes, bool fromScratch);
 
   protected:
-    void OnOpen() override;
+    bool OnOpen() override;
 
   private:
     // Colours and check state of one cell; nothing when it shows `worked`.

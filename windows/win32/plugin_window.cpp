@@ -43,8 +43,9 @@ bool PluginWindow::OnInit() {
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon()));
     DisableCloseCommand(Window());
     if (m_look != WindowLook::kSystem) m_background.Reset(CreateSolidBrush(kWindowBackground));
-    OnOpen();
-    return true;
+    if (OnOpen()) return true;
+    DestroyWindow(Window());
+    return false;  // no focus for a window that is gone
 }
 
 void PluginWindow::OnSetCursor() { m_position.Save(Window()); }

@@ -29,7 +29,9 @@ class PluginWindow : public ModelessDialog {
     // The common opening, then the window's own part (OnOpen).
     bool OnInit() final;
     virtual bool OnTop() const = 0;
-    virtual void OnOpen() {}
+    // False when the window cannot show what it is for: it is destroyed
+    // again, and its opening fails.
+    virtual bool OnOpen() { return true; }
     void OnSetCursor() override;
     bool OnControlColor(HDC dc, INT_PTR& brush) override;
     void OnDestroyed() override;

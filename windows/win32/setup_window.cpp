@@ -26,13 +26,14 @@ bool Setup::IsOwnDialogMessage(MSG& msg) {
     return IsDialogMessageW(root, &msg) != FALSE;
 }
 
-void Setup::OnOpen() {
+bool Setup::OnOpen() {
     for (const InfoSlot& slot : kInfoSlots) m_show[slot.kind] = m_settings.ReadFlag(slot.showKey);
     m_oldStyle = m_settings.ReadFlag("style");
     ApplyCaptions();
     ExchangeBoxes(Exchange::ToControls);
     GreetHost();
     PostRefreshRequest(Window());
+    return true;
 }
 
 void Setup::ApplyCaptions() {

@@ -30,7 +30,7 @@ class Setup : public PluginWindow {
 
   protected:
     bool OnTop() const override { return true; }
-    void OnOpen() override;
+    bool OnOpen() override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnClose() override { End(); }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;

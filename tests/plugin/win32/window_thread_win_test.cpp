@@ -5,12 +5,9 @@
 
 #include <atomic>
 #include <functional>
-#include <iterator>
-#include <set>
 #include <string>
 #include <utility>
 
-#include "contest/contest_rules.h"
 #include "controls/wide_text.h"
 #include "plugin/shared_state.h"
 #include "plugin/win32/window_thread.h"
@@ -195,24 +192,6 @@ TEST_F(WindowThreadTest, TheMultiplierListFollowsItsWindowsSize) {
     EXPECT_EQ(list.top, 1);
     EXPECT_EQ(list.right, 297);
     EXPECT_EQ(list.bottom, 197);
-}
-
-// Every province code of the contest has its cell, and the HQ its own.
-TEST_F(WindowThreadTest, TheProvinceMapShowsACellForEachProvinceAndTheHq) {
-    StartSetup();
-    Click(IDC_SETUP_PROVINCE);
-    HWND map = windows.Registry().g_provinceWnd;
-    ASSERT_NE(map, nullptr);
-    std::multiset<std::wstring> captions;
-    for (int id = IDC_PROVINCE_FIRST; id <= IDC_PROVINCE_HQ; ++id) {
-        HWND cell = GetDlgItem(map, id);
-        if (cell != nullptr && (GetWindowLongA(cell, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
-            captions.insert(WindowTextWide(cell));
-    }
-    std::multiset<std::wstring> expected;
-    for (const char* code : kProvinceCodes) expected.insert(WideFromUtf8(code));
-    expected.insert(WideFromUtf8(kHqCall));
-    EXPECT_EQ(captions, expected);
 }
 
 // What the five windows share: the plug-in's icon (the task switcher shows
