@@ -1,6 +1,7 @@
 #include "tools/automation_service.h"
 
 #include <oleauto.h>
+#include <winsvc.h>
 
 #include <cstdio>
 #include <string>
@@ -15,8 +16,10 @@ const wchar_t kProgramId[] = L"MixW2.Application";
 const CLSID kStandInClsid = {
     0x6a3e1c58, 0x92d4, 0x4b7f, {0xa1, 0xe0, 0x5c, 0x27, 0xd9, 0xb8, 0x4f, 0x13}};
 
-constexpr int kRegisterAttempts = 10;
-constexpr unsigned kRegisterRetryMs = 500;
+// How long the running object table may take to come up, and the pause
+// between tries meanwhile.
+constexpr DWORD kTableBoundMs = 30000;
+constexpr unsigned kRegisterRetryMs = 250;
 
 std::string ClsidText(const CLSID& clsid) {
     wchar_t wide[64] = L"";
@@ -57,16 +60,44 @@ const char* RegisterProgramId() {
     return nullptr;
 }
 
-// The table lives in a system service that starts on first use; in a
-// fresh Wine prefix the first calls can find it not yet listening.
-HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
-    HRESULT hr = E_FAIL;
-    for (int attempt = 0; attempt < kRegisterAttempts; ++attempt) {
-        if (attempt > 0) PumpMessagesFor(kRegisterRetryMs);
-        hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
-        if (hr != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)) break;
+// Asks for the RPC service, which serves the running object table.
+// Windows runs it from boot; a fresh Wine prefix has it stopped, and
+// entering an object does not start it.  The tries that follow tell
+// whether it came.
+void AskForRpcService() {
+    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (manager == nullptr) return;
+    SC_HANDLE service = OpenServiceW(manager, L"RpcSs", SERVICE_START);
+    if (service != nullptr) {
+        StartServiceW(service, 0, nullptr);
+        CloseServiceHandle(service);
     }
-    return hr;
+    CloseServiceHandle(manager);
+}
+
+// Tried again, the RPC service asked for, until the table answers or the
+// bound has passed: a service just started may not be listening yet.
+HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const HRESULT hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
+        if (hr != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
+            GetTickCount() - start >= kTableBoundMs)
+            return hr;
+        AskForRpcService();
+        PumpMessagesFor(kRegisterRetryMs);
+    }
+}
+
+// Without the table nothing that follows can work, and each test would
+// wait out its own time-out: the program ends now, saying why.
+[[noreturn]] void EndWithoutTable(HRESULT hr) {
+    std::printf(
+        "automation: the running object table did not answer within %lu s (0x%08lX: the RPC "
+        "service is not up); ending\n",
+        kTableBoundMs / 1000, hr);
+    std::fflush(stdout);
+    ExitProcess(3);
 }
 
 }  // namespace
@@ -86,6 +117,7 @@ bool AutomationService::Start(AutomationQuirk quirk) {
     m_object = ComPtr<HostAutomation>(new HostAutomation(quirk));
     if (quirk != AutomationQuirk::registeredOnly) {
         HRESULT hr = EnterRunningObjectTable(m_object.Get(), &m_cookie);
+        if (hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)) EndWithoutTable(hr);
         if (FAILED(hr)) {
             std::printf("automation: RegisterActiveObject failed (0x%08lX)\n", hr);
             return false;
