@@ -60,31 +60,56 @@ const char* RegisterProgramId() {
     return nullptr;
 }
 
-// Asks for the RPC service, which serves the running object table.
-// Windows runs it from boot; a fresh Wine prefix has it stopped, and
-// entering an object does not start it.  The tries that follow tell
-// whether it came.
-void AskForRpcService() {
+// The RPC service, which serves the running object table, said by the
+// service manager to be not running (yet); false where that cannot be read.
+bool RpcServiceStopped() {
     SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (manager == nullptr) return;
-    SC_HANDLE service = OpenServiceW(manager, L"RpcSs", SERVICE_START);
-    if (service != nullptr) {
-        StartServiceW(service, 0, nullptr);
-        CloseServiceHandle(service);
-    }
+    if (manager == nullptr) return false;
+    SC_HANDLE service = OpenServiceW(manager, L"RpcSs", SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status{};
+    const bool stopped = service != nullptr && QueryServiceStatus(service, &status) &&
+                         status.dwCurrentState != SERVICE_RUNNING;
+    if (service != nullptr) CloseServiceHandle(service);
     CloseServiceHandle(manager);
+    return stopped;
 }
 
-// Tried again, the RPC service asked for, until the table answers or the
-// bound has passed: a service just started may not be listening yet.
+// Asks the service manager to start the RPC service until it runs or the
+// bound has passed: in a fresh Wine prefix the first requests find the
+// manager busy with the other services, or time out before the service has
+// come up.
+DWORD WINAPI StartRpcService(void*) {
+    const DWORD start = GetTickCount();
+    while (RpcServiceStopped() && GetTickCount() - start < kTableBoundMs) {
+        SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
+        SC_HANDLE service =
+            manager != nullptr ? OpenServiceW(manager, L"RpcSs", SERVICE_START) : nullptr;
+        if (service != nullptr) StartServiceW(service, 0, nullptr);
+        if (service != nullptr) CloseServiceHandle(service);
+        if (manager != nullptr) CloseServiceHandle(manager);
+        Sleep(kRegisterRetryMs);
+    }
+    return 0;
+}
+
+// Each request waits for the service manager, so they are made by a
+// thread of their own while this one answers its messages.
+void AskForRpcService() {
+    HANDLE thread = CreateThread(nullptr, 0, &StartRpcService, nullptr, 0, nullptr);
+    if (thread != nullptr) CloseHandle(thread);
+}
+
+// Enters the object once the RPC service runs, waiting for it within the
+// bound (messages answered meanwhile); tried again while the table does not
+// listen yet.
 HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
     const DWORD start = GetTickCount();
+    const auto withinBound = [start] { return GetTickCount() - start < kTableBoundMs; };
+    if (RpcServiceStopped()) AskForRpcService();
+    while (RpcServiceStopped() && withinBound()) PumpMessagesFor(kRegisterRetryMs);
     for (;;) {
         const HRESULT hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
-        if (hr != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
-            GetTickCount() - start >= kTableBoundMs)
-            return hr;
-        AskForRpcService();
+        if (hr != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) || !withinBound()) return hr;
         PumpMessagesFor(kRegisterRetryMs);
     }
 }

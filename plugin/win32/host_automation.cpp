@@ -1,7 +1,6 @@
 #include "plugin/win32/host_automation.h"
 
 #include <oleauto.h>
-#include <winsvc.h>
 
 #include <cmath>
 
@@ -14,31 +13,13 @@ constexpr DISPID kTypedCallId = 8;
 constexpr DISPID kMacroId = 16;
 constexpr LONG kTypedCallField = 5;  // the log line's call field
 
-// The running object table is served by the RPC service.  Windows always
-// runs it; a Wine prefix starts it on first use, so a host that serves its
-// object has started it.  Not running, there is no host to reach, and
-// asking the table would start the service and wait for it while the host
-// thread waits for this one.  Where the state cannot be read, the table is
-// asked as before.
-bool RpcServiceDown() {
-    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (manager == nullptr) return false;
-    SC_HANDLE service = OpenServiceW(manager, L"RpcSs", SERVICE_QUERY_STATUS);
-    SERVICE_STATUS status{};
-    const bool down = service != nullptr && QueryServiceStatus(service, &status) &&
-                      status.dwCurrentState != SERVICE_RUNNING;
-    if (service != nullptr) CloseServiceHandle(service);
-    CloseServiceHandle(manager);
-    return down;
-}
-
 }  // namespace
 
 void HostAutomation::Connect() {
     m_host.Reset();
     if (m_closing) return;
     CLSID classId;
-    if (FAILED(CLSIDFromProgID(L"MixW2.Application", &classId)) || RpcServiceDown()) return;
+    if (FAILED(CLSIDFromProgID(L"MixW2.Application", &classId))) return;
     ComPtr<IUnknown> running;
     if (FAILED(GetActiveObject(classId, nullptr, running.Put())) || !running) return;
     running->QueryInterface(IID_IDispatch, m_host.PutVoid());
