@@ -18,8 +18,9 @@ const CLSID kStandInClsid = {
 
 // How long the running object table may take to come up, and the pause
 // between tries meanwhile.
-constexpr DWORD kTableBoundMs = 30000;
+constexpr DWORD kTableBoundMs = 60000;
 constexpr unsigned kRegisterRetryMs = 250;
+constexpr DWORD kAskAgainMs = 3000;
 
 std::string ClsidText(const CLSID& clsid) {
     wchar_t wide[64] = L"";
@@ -74,29 +75,33 @@ bool RpcServiceStopped() {
     return stopped;
 }
 
-// Asks the service manager to start the RPC service until it runs or the
-// bound has passed: in a fresh Wine prefix the first requests find the
-// manager busy with the other services, or time out before the service has
-// come up.
-DWORD WINAPI StartRpcService(void*) {
-    const DWORD start = GetTickCount();
-    while (RpcServiceStopped() && GetTickCount() - start < kTableBoundMs) {
-        SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
-        SC_HANDLE service =
-            manager != nullptr ? OpenServiceW(manager, L"RpcSs", SERVICE_START) : nullptr;
-        if (service != nullptr) StartServiceW(service, 0, nullptr);
-        if (service != nullptr) CloseServiceHandle(service);
-        if (manager != nullptr) CloseServiceHandle(manager);
-        Sleep(kRegisterRetryMs);
+// Asks for the RPC service through "net start RpcSs", a process of its own
+// whose output goes nowhere.  A fresh Wine prefix's service manager was
+// seen to bring the service up when another process asked for it, never
+// while the process waiting for it asked itself.  Windows runs the service
+// from boot, so this is never asked there.
+void AskForRpcService() {
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE nowhere = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 &inherited, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = nowhere;
+    PROCESS_INFORMATION process{};
+    wchar_t command[] = L"net.exe start RpcSs";
+    if (CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                       &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
-    return 0;
+    if (nowhere != INVALID_HANDLE_VALUE) CloseHandle(nowhere);
 }
 
-// Each request waits for the service manager, so they are made by a
-// thread of their own while this one answers its messages.
-void AskForRpcService() {
-    HANDLE thread = CreateThread(nullptr, 0, &StartRpcService, nullptr, 0, nullptr);
-    if (thread != nullptr) CloseHandle(thread);
+// The table's answers while the RPC service is not up, or starting again.
+bool RpcServiceDown(HRESULT hr) {
+    return hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
+           hr == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED_DNE);
 }
 
 // Enters the object once the RPC service runs, waiting for it within the
@@ -107,9 +112,16 @@ HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
     const auto withinBound = [start] { return GetTickCount() - start < kTableBoundMs; };
     if (RpcServiceStopped()) AskForRpcService();
     while (RpcServiceStopped() && withinBound()) PumpMessagesFor(kRegisterRetryMs);
+    DWORD asked = GetTickCount();
     for (;;) {
         const HRESULT hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
-        if (hr != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) || !withinBound()) return hr;
+        if (!RpcServiceDown(hr) || !withinBound()) return hr;
+        // A fresh Wine prefix's service manager may end the service once
+        // more, after its start took too long: asked again then.
+        if (GetTickCount() - asked >= kAskAgainMs) {
+            AskForRpcService();
+            asked = GetTickCount();
+        }
         PumpMessagesFor(kRegisterRetryMs);
     }
 }
@@ -142,7 +154,7 @@ bool AutomationService::Start(AutomationQuirk quirk) {
     m_object = ComPtr<HostAutomation>(new HostAutomation(quirk));
     if (quirk != AutomationQuirk::registeredOnly) {
         HRESULT hr = EnterRunningObjectTable(m_object.Get(), &m_cookie);
-        if (hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)) EndWithoutTable(hr);
+        if (RpcServiceDown(hr)) EndWithoutTable(hr);
         if (FAILED(hr)) {
             std::printf("automation: RegisterActiveObject failed (0x%08lX)\n", hr);
             return false;
