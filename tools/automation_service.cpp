@@ -1,7 +1,6 @@
 #include "tools/automation_service.h"
 
 #include <oleauto.h>
-#include <winsvc.h>
 
 #include <cstdio>
 #include <string>
@@ -18,9 +17,8 @@ const CLSID kStandInClsid = {
 
 // How long the running object table may take to come up, and the pause
 // between tries meanwhile.
-constexpr DWORD kTableBoundMs = 60000;
+constexpr DWORD kTableBoundMs = 10000;
 constexpr unsigned kRegisterRetryMs = 250;
-constexpr DWORD kAskAgainMs = 3000;
 
 std::string ClsidText(const CLSID& clsid) {
     wchar_t wide[64] = L"";
@@ -61,67 +59,21 @@ const char* RegisterProgramId() {
     return nullptr;
 }
 
-// The RPC service, which serves the running object table, said by the
-// service manager to be not running (yet); false where that cannot be read.
-bool RpcServiceStopped() {
-    SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (manager == nullptr) return false;
-    SC_HANDLE service = OpenServiceW(manager, L"RpcSs", SERVICE_QUERY_STATUS);
-    SERVICE_STATUS status{};
-    const bool stopped = service != nullptr && QueryServiceStatus(service, &status) &&
-                         status.dwCurrentState != SERVICE_RUNNING;
-    if (service != nullptr) CloseServiceHandle(service);
-    CloseServiceHandle(manager);
-    return stopped;
-}
-
-// Asks for the RPC service through "net start RpcSs", a process of its own
-// whose output goes nowhere.  A fresh Wine prefix's service manager was
-// seen to bring the service up when another process asked for it, never
-// while the process waiting for it asked itself.  Windows runs the service
-// from boot, so this is never asked there.
-void AskForRpcService() {
-    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE nowhere = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 &inherited, OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = nowhere;
-    PROCESS_INFORMATION process{};
-    wchar_t command[] = L"net.exe start RpcSs";
-    if (CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    if (nowhere != INVALID_HANDLE_VALUE) CloseHandle(nowhere);
-}
-
 // The table's answers while the RPC service is not up, or starting again.
 bool RpcServiceDown(HRESULT hr) {
     return hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
            hr == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED_DNE);
 }
 
-// Enters the object once the RPC service runs, waiting for it within the
-// bound (messages answered meanwhile); tried again while the table does not
-// listen yet.
+// The table lives in a system service that starts on first use; in a
+// fresh Wine prefix the first calls can find it not yet listening, or
+// going down once more while the service manager settles.  Tried again
+// until it answers or the bound has passed.
 HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
     const DWORD start = GetTickCount();
-    const auto withinBound = [start] { return GetTickCount() - start < kTableBoundMs; };
-    if (RpcServiceStopped()) AskForRpcService();
-    while (RpcServiceStopped() && withinBound()) PumpMessagesFor(kRegisterRetryMs);
-    DWORD asked = GetTickCount();
     for (;;) {
         const HRESULT hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
-        if (!RpcServiceDown(hr) || !withinBound()) return hr;
-        // A fresh Wine prefix's service manager may end the service once
-        // more, after its start took too long: asked again then.
-        if (GetTickCount() - asked >= kAskAgainMs) {
-            AskForRpcService();
-            asked = GetTickCount();
-        }
+        if (!RpcServiceDown(hr) || GetTickCount() - start >= kTableBoundMs) return hr;
         PumpMessagesFor(kRegisterRetryMs);
     }
 }
