@@ -131,18 +131,32 @@ add_host_wine_test(unload_cycles_wine_test 100)
 # The self-test kit (cmake/selftest_kit.cmake) unpacked and run as on
 # Windows, in a fresh session: the same programs as the tests above, with
 # the small file system of the full-disk case and the screenshot folder.
+# The test is told the programs the build made, not those the zip holds.
 set(STATS_KIT_ZIP ${STATS_WIN32_DIR}/release/${PROJECT_NAME}-${PROJECT_VERSION}-selftest.zip)
-function(add_kit_wine_test name)
+set(kit_programs)
+foreach(source ${STATS_WIN_TESTS})
+  get_filename_component(name ${source} NAME_WE)
+  list(APPEND kit_programs ${name})
+endforeach()
+list(SORT kit_programs)
+list(JOIN kit_programs " " kit_programs)
+# add_kit_wine_test(NAME SESSION [STAND_INS] [COMMAND PREFIX...])
+function(add_kit_wine_test name session)
+  cmake_parse_arguments(PARSE_ARGV 2 kit "STAND_INS" "" "COMMAND")
   set(workdir ${CMAKE_BINARY_DIR}/${name})
   file(MAKE_DIRECTORY ${workdir})
+  set(stand_ins)
+  if(kit_STAND_INS)
+    set(stand_ins ${STATS_WIN32_BIN})
+  endif()
   add_test(NAME win.${name}
-    COMMAND ${ARGN} bash ${CMAKE_SOURCE_DIR}/tests/tools/selftest_kit_wine_test.sh
-      ${WINE_SESSION} ${CMAKE_BINARY_DIR}/${name}-session ${STATS_KIT_ZIP}
+    COMMAND ${kit_COMMAND} bash ${CMAKE_SOURCE_DIR}/tests/tools/selftest_kit_wine_test.sh
+      ${session} ${CMAKE_BINARY_DIR}/${name}-session ${STATS_KIT_ZIP} "${kit_programs}" ${stand_ins}
     WORKING_DIRECTORY ${workdir})
   set_tests_properties(win.${name} PROPERTIES TIMEOUT 900)
 endfunction()
-add_kit_wine_test(selftest_kit
-  bash ${CMAKE_SOURCE_DIR}/tests/plugin/with_small_disk.sh ${CMAKE_BINARY_DIR}/selftest_kit.disk)
+add_kit_wine_test(selftest_kit ${WINE_SESSION}
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/plugin/with_small_disk.sh ${CMAKE_BINARY_DIR}/selftest_kit.disk)
 set_tests_properties(win.selftest_kit PROPERTIES
   ENVIRONMENT "STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots")
 # The same kit where a real Windows differs from the fresh prefix: at 120
@@ -150,9 +164,9 @@ set_tests_properties(win.selftest_kit PROPERTIES
 # manager that manages Wine's windows.  Without the small file system, so
 # each also shows the full-disk case skipped.  Not run by the test command
 # (label selftest_proxy: ctest -L selftest_proxy).
-add_kit_wine_test(selftest_kit_120dpi)
-add_kit_wine_test(selftest_kit_serif_font)
-add_kit_wine_test(selftest_kit_window_manager)
+add_kit_wine_test(selftest_kit_120dpi ${WINE_SESSION})
+add_kit_wine_test(selftest_kit_serif_font ${WINE_SESSION})
+add_kit_wine_test(selftest_kit_window_manager ${WINE_SESSION})
 set_tests_properties(win.selftest_kit_window_manager PROPERTIES LABELS selftest_proxy
   ENVIRONMENT "WINE_SESSION_WINDOW_MANAGER=openbox;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/window_manager")
 set_tests_properties(win.selftest_kit_120dpi PROPERTIES LABELS selftest_proxy
@@ -161,3 +175,12 @@ set_tests_properties(win.selftest_kit_serif_font PROPERTIES LABELS selftest_prox
   ENVIRONMENT "WINE_SESSION_DIALOG_FONT=Liberation Serif;STATS_SCREENSHOT_DIR=${CMAKE_BINARY_DIR}/screenshots/serif_font")
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots/120dpi ${CMAKE_BINARY_DIR}/screenshots/serif_font
   ${CMAKE_BINARY_DIR}/screenshots/window_manager)
+
+# The kit's count: a copy of it with a failing, a crashing and a missing
+# program, the others replaced by stand-ins that pass (a minute or less).
+add_kit_wine_test(selftest_kit_count ${WINE_SESSION} STAND_INS)
+# The kit in a bare prefix, as a Linux user who runs MixW under Wine runs it:
+# `wineboot --init`, then run-tests.cmd, nothing set in between
+# (tests/tools/bare_wine_prefix.sh).  Beside the other proxy runs.
+add_kit_wine_test(selftest_kit_bare_prefix bare)
+set_tests_properties(win.selftest_kit_bare_prefix PROPERTIES LABELS selftest_proxy TIMEOUT 1200)

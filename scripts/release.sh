@@ -45,8 +45,13 @@ package() {
     name=$(cat "$release/version.txt")
     cp "$1/bin/Stats.dll" "$release/"
     (cd "$release" && sha256sum Stats.dll Stats-Guide.txt >SHA256SUMS)
-    python3 "$1/../scripts/pack-zip.py" "$release/$name.zip" "$commit_time" "$release/Stats.dll" \
-        "$release/Stats-Guide.txt" "$release/SHA256SUMS"
+    local members=("$release/Stats.dll" "$release/Stats-Guide.txt" "$release/SHA256SUMS")
+    python3 "$1/../scripts/pack-zip.py" "$release/$name.zip" "$commit_time" "${members[@]}"
+    # Both zips read back as Windows' own extractor reads them.
+    python3 "$1/../tests/tools/check_release_zip.py" "$release/$name.zip" "$commit_time" \
+        "${members[@]}"
+    python3 "$1/../tests/tools/check_release_zip.py" "$release/$name-selftest.zip" \
+        "$commit_time" "@$release/$name-selftest.zip.members"
 }
 
 echo "== Release build 1 of 2"

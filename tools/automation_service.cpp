@@ -15,8 +15,10 @@ const wchar_t kProgramId[] = L"MixW2.Application";
 const CLSID kStandInClsid = {
     0x6a3e1c58, 0x92d4, 0x4b7f, {0xa1, 0xe0, 0x5c, 0x27, 0xd9, 0xb8, 0x4f, 0x13}};
 
-constexpr int kRegisterAttempts = 10;
-constexpr unsigned kRegisterRetryMs = 500;
+// How long the running object table may take to come up, and the pause
+// between tries meanwhile.
+constexpr DWORD kTableBoundMs = 10000;
+constexpr unsigned kRegisterRetryMs = 250;
 
 std::string ClsidText(const CLSID& clsid) {
     wchar_t wide[64] = L"";
@@ -57,16 +59,34 @@ const char* RegisterProgramId() {
     return nullptr;
 }
 
+// The table's answers while the RPC service is not up, or starting again.
+bool RpcServiceDown(HRESULT hr) {
+    return hr == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) ||
+           hr == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED_DNE);
+}
+
 // The table lives in a system service that starts on first use; in a
-// fresh Wine prefix the first calls can find it not yet listening.
+// fresh Wine prefix the first calls can find it not yet listening, or
+// going down once more while the service manager settles.  Tried again
+// until it answers or the bound has passed.
 HRESULT EnterRunningObjectTable(IUnknown* object, DWORD* cookie) {
-    HRESULT hr = E_FAIL;
-    for (int attempt = 0; attempt < kRegisterAttempts; ++attempt) {
-        if (attempt > 0) PumpMessagesFor(kRegisterRetryMs);
-        hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
-        if (hr != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)) break;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const HRESULT hr = RegisterActiveObject(object, kStandInClsid, ACTIVEOBJECT_STRONG, cookie);
+        if (!RpcServiceDown(hr) || GetTickCount() - start >= kTableBoundMs) return hr;
+        PumpMessagesFor(kRegisterRetryMs);
     }
-    return hr;
+}
+
+// Without the table nothing that follows can work, and each test would
+// wait out its own time-out: the program ends now, saying why.
+[[noreturn]] void EndWithoutTable(HRESULT hr) {
+    std::printf(
+        "automation: the running object table did not answer within %lu s (0x%08lX: the RPC "
+        "service is not up); ending\n",
+        kTableBoundMs / 1000, hr);
+    std::fflush(stdout);
+    ExitProcess(3);
 }
 
 }  // namespace
@@ -86,6 +106,7 @@ bool AutomationService::Start(AutomationQuirk quirk) {
     m_object = ComPtr<HostAutomation>(new HostAutomation(quirk));
     if (quirk != AutomationQuirk::registeredOnly) {
         HRESULT hr = EnterRunningObjectTable(m_object.Get(), &m_cookie);
+        if (RpcServiceDown(hr)) EndWithoutTable(hr);
         if (FAILED(hr)) {
             std::printf("automation: RegisterActiveObject failed (0x%08lX)\n", hr);
             return false;

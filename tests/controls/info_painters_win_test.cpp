@@ -8,8 +8,10 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "controls/drawn_shapes.h"
 #include "controls/gdi.h"
 #include "controls/info_button.h"
 #include "controls/mem_dc.h"
@@ -164,6 +166,49 @@ const Painter kPainters[] = {
     },
     [](HDC dc, const RECT& r) { PaintQsoTable(dc, r, SampleTable(3, "EA8XYZ")); },
 };
+
+using NamedPainter = std::pair<std::string, Painter>;
+
+// The cell painters of one shape, each alone.
+void AddShapePainters(std::vector<NamedPainter>& painters, const std::string& name,
+                      const DrawnObject* shape) {
+    painters.insert(
+        painters.end(),
+        {{name + "::Draw",
+          [shape](HDC dc, const RECT& r) {
+              shape->Draw(dc, r, ODS_FOCUS | ODS_SELECTED, kHighlight);
+          }},
+         {name + "::DrawCaption",
+          [shape](HDC dc, const RECT& r) { shape->DrawCaption(dc, r, "EA8", 0); }},
+         {name + "::DrawFrame", [shape](HDC dc, const RECT& r) { shape->DrawFrame(dc, r, -2); }},
+         {name + "::Fill", [shape](HDC dc, const RECT& r) { shape->Fill(dc, r, kHighlight); }},
+         {name + "::DrawFocus",
+          [shape](HDC dc, const RECT& r) { shape->DrawFocus(dc, r, kHighlight); }}});
+}
+
+// Every painter leaves the context holding the pen, brush and font it found
+// there.  Windows does not delete an object still selected into a context:
+// a selection left behind would keep one GDI object per paint until the
+// host can no longer draw.  Wine deletes it all the same and shows nothing.
+TEST(Painters, LeaveTheContextWithThePenBrushAndFontItHeld) {
+    static const DrawnRect rect;
+    static const DrawnEllipse ellipse;
+    std::vector<NamedPainter> painters = {{"PaintMultiplierList", kPainters[0]},
+                                          {"PaintQsoTable", kPainters[1]}};
+    AddShapePainters(painters, "DrawnRect", &rect);
+    AddShapePainters(painters, "DrawnEllipse", &ellipse);
+    Canvas canvas(160, 120);
+    const HDC dc = canvas.Dc();
+    for (const auto& [name, paint] : painters) {
+        const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+        const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
+        const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+        paint(dc, canvas.Area());
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen) << name << " left its pen selected";
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush) << name << " left its brush selected";
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << name << " left its font selected";
+    }
+}
 
 // What DeleteObject found when it was handed the off-screen bitmap.
 struct BitmapWatch {

@@ -1,70 +1,134 @@
 #!/usr/bin/env bash
 # The self-test kit as an operator runs it: the zip unpacked into a folder of
 # its own, made read-only where the machine allows (a read-only bind mount),
-# and run-tests.cmd run by Wine's cmd in a fresh Wine session (a new prefix).
-# The kit must end with exit code 0 and the line "N passed, 0 failed, K
-# skipped", have run every program, and leave a report that holds what it
-# printed, and the registry entry of an installed MixW as it found it.
-# Without the small file system (no STATS_SMALL_DISK) the full-disk
-# case must be skipped with its reason, and its program still pass.
-#   selftest_kit_wine_test.sh WINE_SESSION STATE ZIP
-# Runs in the current folder, which it empties first.  WINE_SESSION_DPI and
-# WINE_SESSION_DIALOG_FONT reach the session's start (scripts/wine-session.sh).
+# and run-tests.cmd run by Wine's cmd in a fresh Wine prefix.
+#   selftest_kit_wine_test.sh WINE_SESSION STATE ZIP PROGRAMS [STAND_INS]
+# PROGRAMS names the kit's test programs as the build lists them.  The kit
+# must end with exit code 0 and the line "N passed, 0 failed, K skipped",
+# have run every one of them, and leave a report that holds what it printed,
+# and the registry entry of an installed MixW as it found it.  Without the
+# small file system (no STATS_SMALL_DISK) the full-disk case must be skipped
+# with its reason, and its program still pass.
+# With STAND_INS, the folder of the kit_stand_in_*.exe, the count is tried
+# instead: in the unpacked copy the first listed program is replaced by one
+# with two failed cases, the second by one that crashes, the third is
+# deleted and the others pass with one skipped case each; the run must end
+# with exactly those counts, each of the three failed, and exit code 1.
+# WINE_SESSION "bare" runs the kit as a Linux user runs it: a new prefix made
+# by `wineboot --init` alone, on an Xvfb display of its own, with no window
+# manager and nothing else set; otherwise it is scripts/wine-session.sh,
+# whose start WINE_SESSION_DPI and the like reach.
+# Runs in the current folder, which it empties first: only a folder that
+# is empty or that this script made (its mark inside).
 set -uo pipefail
-session=$1 state=$2 zip=$3
+session=$1 state=$2 zip=$3 programs=$4 stand_ins=${5:-}
 
 . "$(dirname "$0")/wine_test_lib.sh"
 
-rm -rf ./* 2>/dev/null
+mark=.made-by-selftest-kit-test
+if [ -n "$(ls -A)" ] && [ ! -f "$mark" ]; then
+    echo "refusing to empty $PWD: not a folder this test made" >&2
+    exit 1
+fi
+# The read-only mount of an interrupted run would keep its files.
+if grep -qs " $(readlink -f kit) " /proc/mounts; then umount kit || umount -l kit; fi
+rm -rf ./*
+touch "$mark"
 mkdir kit
 unzip -q "$zip" -d kit || exit 1
+
+# shellcheck disable=SC2086  # the list splits into the names
+set -- $programs
+count_run=no
+if [ -n "$stand_ins" ]; then
+    count_run=yes failing=$1 crashing=$2 missing=$3
+    cp "$stand_ins/kit_stand_in_fails.exe" "kit/$failing.exe"
+    cp "$stand_ins/kit_stand_in_crashes.exe" "kit/$crashing.exe"
+    rm "kit/$missing.exe"
+    for program in "${@:4}"; do cp "$stand_ins/kit_stand_in_passes.exe" "kit/$program.exe"; done
+fi
+
 read_only=no
 if mount --bind kit kit 2>/dev/null; then
     if mount -o remount,bind,ro kit 2>/dev/null; then read_only=yes; else umount kit; fi
 fi
-bash "$session" stop "$state" >/dev/null
+
+if [ "$session" = bare ]; then
+    . "$(dirname "$0")/bare_wine_prefix.sh"
+    start_wine() { start_bare_prefix "$state"; }
+    wine_run() { wine "$@" </dev/null; }
+    stop_wine() { stop_bare_prefix "$state"; }
+else
+    start_wine() { bash "$session" start "$state"; }
+    wine_run() { bash "$session" run "$state" "$@"; }
+    stop_wine() { bash "$session" stop "$state" >/dev/null; }
+fi
+stop_wine
 rm -rf "$state"
 finish() {
-    bash "$session" stop "$state" >/dev/null
+    stop_wine
     [ "$read_only" = no ] || umount kit || umount -l kit
 }
 trap finish EXIT
-bash "$session" start "$state" >session.txt 2>&1 || { cat session.txt; exit 1; }
+start_wine >session.txt 2>&1 || { cat session.txt; exit 1; }
 
 # The class entry of an installed MixW, which the kit must leave as it was.
 progid='HKCU\Software\Classes\MixW2.Application\CLSID'
 mixw_class='{0DDC0DE5-0000-4000-8000-00000000A11C}'
-bash "$session" run "$state" reg add "$progid" /ve /d "$mixw_class" /f >/dev/null 2>&1
+[ "$session" = bare ] || wine_run reg add "$progid" /ve /d "$mixw_class" /f >/dev/null 2>&1
 
 started=$(date +%s)
-(cd kit && bash "$session" run "$state" cmd /c run-tests.cmd) >output.txt 2>errors.txt
+(cd kit && wine_run cmd /c run-tests.cmd) >output.txt 2>errors.txt
 code=$?
 tr -d '\r' <output.txt >printed.txt
 cat printed.txt
 echo "kit folder read-only: $read_only; kit run: exit code $code after $(($(date +%s) - started)) s"
+closing=$(tail -n 1 printed.txt)
+
+if [ "$count_run" = yes ]; then
+    others=$(($# - 3))
+    check "exit code 1" test "$code" -eq 1
+    check "closing line counts them all: $closing" test "$closing" = \
+        "$((2 * others + 1 + 1)) passed, 4 failed, $others skipped"
+    check "$failing failed with its two cases" \
+        grep -qx "$failing: FAILED: 1 passed, 2 failed, 0 skipped, exit code 1" printed.txt
+    check "$crashing failed by its crash" \
+        grep -qE "^$crashing: FAILED: 0 passed, 1 failed, 0 skipped, exit code -?[1-9]" printed.txt
+    check "$missing failed as missing" \
+        grep -qx "$missing: FAILED: 0 passed, 1 failed, 0 skipped, exit code none" printed.txt
+    check "and said so" grep -q "^$missing.exe is missing from " printed.txt
+    for program in "${@:4}"; do
+        check "$program passed" \
+            grep -qx "$program: passed: 2 passed, 0 failed, 1 skipped, exit code 0" printed.txt
+    done
+    check "stand_in_host passed" grep -qE '^stand_in_host: passed: 1 passed, ' printed.txt
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit
+fi
 
 check "exit code 0" test "$code" -eq 0
-closing=$(tail -n 1 printed.txt)
 check "closing line says no failure: $closing" \
     grep -qxE '[0-9]+ passed, 0 failed, [0-9]+ skipped' <<<"$closing"
-programs=$(cd kit && ls -- *_win_test.exe | sed 's/\.exe$//')
-for program in $programs stand_in_host; do
+for program in "$@" stand_in_host; do
     check "$program ran and passed" grep -qE "^$program: passed: " printed.txt
 done
 report=$(sed -n 's/^Finished .*; report: //p' printed.txt)
 if [ "$read_only" = yes ]; then
     check "report in %TEMP% beside a read-only kit" grep -q '\\Temp\\selftest-report.txt$' <<<"$report"
 fi
-unix_report=$(bash "$session" run "$state" winepath -u "$report" 2>/dev/null)
+unix_report=$(wine_run winepath -u "$report" 2>/dev/null)
 check "report holds what the kit printed" cmp -s printed.txt <(tr -d '\r' <"$unix_report")
-if [ -z "${STATS_SMALL_DISK:-}" ] && [ -f kit/fault_injection_win_test.exe ]; then
+if [ -z "${STATS_SMALL_DISK:-}" ]; then
     check "full disk case skipped, with its reason" \
         grep -q 'small file system' <(grep -A1 'fault_injection_win_test.cpp:[0-9]*: Skipped' printed.txt)
     check "and its program passed" grep -q '^fault_injection_win_test: passed: .* [1-9][0-9]* skipped' \
         printed.txt
 fi
-check "MixW's class entry as it was" \
-    grep -qF "$mixw_class" <(bash "$session" run "$state" reg query "$progid" /ve 2>/dev/null)
+if [ "$session" != bare ]; then
+    check "MixW's class entry as it was" \
+        grep -qF "$mixw_class" <(wine_run reg query "$progid" /ve 2>/dev/null)
+fi
 check "nothing on the error output" test ! -s errors.txt || cat errors.txt
 
 echo "$passed passed, $failed failed"

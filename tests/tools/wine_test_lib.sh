@@ -1,5 +1,6 @@
 # Shared by the shell tests of the stand-in host under Wine (sourced).
-# check NAME COMMAND... counts a passed or failed check by COMMAND's status.
+# check NAME COMMAND... counts a passed or failed check by COMMAND's status,
+# and returns that status (so that `check ... || explain` explains).
 
 passed=0 failed=0
 check() {
@@ -10,6 +11,7 @@ check() {
     else
         failed=$((failed + 1))
         echo "FAILED: $name"
+        return 1
     fi
 }
 
