@@ -20,6 +20,11 @@ start_bare_prefix() {
     [ -s "$state/display" ] || { cat "$state/xvfb.log"; return 1; }
     export WINEPREFIX=$state/prefix DISPLAY=":$(head -n1 "$state/display")" WINEDEBUG=-all
     wine wineboot --init </dev/null
+    # wineboot returns while the session it started still boots.  A person
+    # who then types the next command finds that session ended; a program
+    # started at once would join it, where a second service manager beside
+    # the first keeps the RPC service from ever starting.
+    wineserver -w
 }
 
 stop_bare_prefix() {
