@@ -42,7 +42,7 @@ add_test(NAME stats_dll_xp_imports
 # windows); the sessions run side by side under ctest -j.  The Wine tests
 # mostly wait (for windows, timers, the host's pace), so three sessions fit
 # on two cores.  The test command runs three: the self-test kit in a fresh
-# session of its own (every Windows test program, about three and a half
+# session of its own (every Windows test program, about four and a half
 # minutes), and the stand-in host's shell tests spread over two by their
 # measured times (the unloads and the live run in the second; the load run,
 # the automation test and the export run in the first).  The test programs
