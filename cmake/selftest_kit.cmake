@@ -15,12 +15,7 @@ configure_file(${CMAKE_SOURCE_DIR}/tests/kit/README-selftest.txt.in ${kit}/READM
   @ONLY NEWLINE_STYLE CRLF)
 
 # The programs are the ones windows.cmake made from the glob of test sources.
-set(programs)
-foreach(source ${STATS_WIN_TESTS})
-  get_filename_component(name ${source} NAME_WE)
-  list(APPEND programs ${name})
-endforeach()
-list(SORT programs)
+set(programs ${STATS_WIN_TEST_PROGRAMS})
 # run-tests.cmd runs the programs of this list, not whatever it finds: one
 # that is missing from an unpacked kit is a failure.
 list(JOIN programs " " STATS_KIT_PROGRAMS)

@@ -62,8 +62,7 @@ add_library(win_test_support STATIC
 target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(win_test_support PUBLIC gtest)
 
-file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp
-  ${CMAKE_SOURCE_DIR}/tests/*/win32/*_win_test.cpp)
+include(cmake/win_test_programs.cmake)
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${STATS_RESOURCES})

@@ -76,8 +76,7 @@ endfunction()
 # One test per Windows test program (starting Wine costs about two seconds,
 # so the cases of one program run in one process).  Each runs in a folder of
 # its own because the plug-in writes files relative to the current one.
-file(GLOB STATS_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/*_win_test.cpp
-  ${CMAKE_SOURCE_DIR}/tests/*/win32/*_win_test.cpp)
+include(cmake/win_test_programs.cmake)
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   set(workdir ${WINE_STATE}/work/${name})
@@ -133,13 +132,7 @@ add_host_wine_test(unload_cycles_wine_test 100)
 # the small file system of the full-disk case and the screenshot folder.
 # The test is told the programs the build made, not those the zip holds.
 set(STATS_KIT_ZIP ${STATS_WIN32_DIR}/release/${PROJECT_NAME}-${PROJECT_VERSION}-selftest.zip)
-set(kit_programs)
-foreach(source ${STATS_WIN_TESTS})
-  get_filename_component(name ${source} NAME_WE)
-  list(APPEND kit_programs ${name})
-endforeach()
-list(SORT kit_programs)
-list(JOIN kit_programs " " kit_programs)
+list(JOIN STATS_WIN_TEST_PROGRAMS " " kit_programs)
 # add_kit_wine_test(NAME SESSION [STAND_INS] [COMMAND PREFIX...])
 function(add_kit_wine_test name session)
   cmake_parse_arguments(PARSE_ARGV 2 kit "STAND_INS" "" "COMMAND")
