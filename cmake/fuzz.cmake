@@ -15,6 +15,7 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     ${CMAKE_SOURCE_DIR}/fuzz/host_inputs.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/model_rules.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/plugin_checker.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/rate_report.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/refresh_checker.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/refresh_driver.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/refresh_inputs.cpp

@@ -8,12 +8,19 @@
 #include "contest/contest_rules.h"
 #include "fuzz/host_inputs.h"
 #include "fuzz/plugin_checker.h"
+#include "fuzz/rate_report.h"
 #include "fuzz/refresh_checker.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 constexpr int kMaxCalls = 256;
+// A run ends once the plug-in has moved this much of its files.  A QSO added
+// again gets one bad-QSO line per earlier copy, and every removal rewrites
+// them all, so a few hundred bytes of input could otherwise move gigabytes;
+// so could a log of long texts exported by every result.  The bound still
+// lets a long call fill a file of megabytes.
+constexpr std::size_t kMaxFileTraffic = 16u << 20;
 
 void EmptyCurrentFolder() {
     std::error_code ignored;
@@ -107,6 +114,7 @@ void RunCall(ByteSource& in, PluginChecker& checker, RefreshChecker& refresh,
 namespace {
 
 std::filesystem::path g_runFolder;  // where every run works
+RateReport g_rateReport;
 
 // Each run works in the folder of its own; libFuzzer's relative paths (the
 // corpus folder, artifacts) keep meaning the folder it was started in.
@@ -145,8 +153,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PluginChecker checker;
     RefreshChecker refresh;
     std::vector<QsoArgs> history;
-    for (int call = 0; call < kMaxCalls && !in.Empty(); ++call)
+    for (int call = 0; call < kMaxCalls && !in.Empty() && checker.FileTraffic() < kMaxFileTraffic;
+         ++call)
         RunCall(in, checker, refresh, history);
     checker.Result();
+    g_rateReport.InputRan();
     return 0;
 }

@@ -137,7 +137,9 @@ void PluginChecker::Add(const QsoArgs& qso) {
     FUZZ_CHECK(accepted == expected.accepted);
     FUZZ_CHECK(reference::AddQso(m_ref, qso) == accepted);
     m_count += accepted;
+    const std::size_t before = m_size;
     CheckAddedLines(expected.messages);
+    m_traffic += m_size - before;
     CompareLogs();
 }
 
@@ -208,7 +210,9 @@ void PluginChecker::Remove(const QsoArgs& qso) {
     CheckMapWindows(qso, found, callAreaResets, provinceResets);
     m_pending = true;
     FUZZ_CHECK(m_env.refreshesPosted == posted + (m_env.setupRunning ? 1 : 0));
+    m_traffic += m_size;  // the file as it was, read whole
     CheckRemovedLines(qso);
+    m_traffic += m_size;  // and as it is now, rewritten whole
     CompareLogs();
 }
 
@@ -300,6 +304,7 @@ void PluginChecker::CheckExport(std::size_t outputsBefore) {
     }
     bool exists = false;
     const std::string log = model::ReadFile(output.substr(produced.size()), exists);
+    m_traffic += log.size();
     FUZZ_CHECK(exists && log.rfind("START-OF-LOG: 2.0\r\n", 0) == 0);
     const std::string end = "END-OF-LOG:\r\n";
     FUZZ_CHECK(log.size() >= end.size() &&
@@ -317,6 +322,7 @@ void PluginChecker::Result() {
     if (std::getenv("FUZZ_SHOW") != nullptr) std::fprintf(stderr, "%s\n", text);
 
     const int badLines = BadQsoLineCount();
+    m_traffic += m_size;  // its lines counted
     BandRowLists lists;
     const ResultFigures expected =
         reference::Result(m_ref.log, m_ref.workedBands, m_ownCountry, m_export, badLines, lists);

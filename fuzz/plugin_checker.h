@@ -32,6 +32,10 @@ class PluginChecker {
     void PassEnded();
 
     const reference::Log& Log() const { return m_ref.log; }
+    // Bytes the plug-in has appended to, written or read back whole of its
+    // bad-QSO and Cabrillo files since this checker began: what the run has
+    // cost in file work, which the checker's own reading follows.
+    std::size_t FileTraffic() const { return m_traffic; }
     SharedState& Shared() { return m_plugin.Shared(); }
 
   private:
@@ -61,6 +65,7 @@ class PluginChecker {
     std::vector<Line> m_lines;  // its lines after the header
     std::size_t m_size = 0;     // its size as last read
     std::string m_readBuffer;   // what was read of it last
+    std::size_t m_traffic = 0;
 };
 
 // Prints what broke and aborts, so that the fuzzer keeps the input.

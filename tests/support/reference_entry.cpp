@@ -43,13 +43,12 @@ int AddQso(Store& store, const QsoArgs& q) {
     const int earlier = CountSame(store.log, q.call, q.band, q.mode);
     if (earlier > 0) info.m_dupe = info.m_notCounted = 1;
     store.log.push_back(info);
-    BadQso::Append(store.badQsoFile, lines);
     // Then one line per earlier record of the same call, band and mode, all
-    // alike: made once and written once per record, as with a call of 64 KB
-    // a copy per record makes megabytes of fresh memory per call.
-    if (earlier == 0) return 1;
-    const std::vector<std::string> dupe{BadQso::LineWithMode(FieldsOf(q), BadQso::kDupe)};
-    for (int i = 0; i < earlier; ++i) BadQso::Append(store.badQsoFile, dupe);
+    // alike, written with the rest in one append.
+    if (earlier > 0)
+        lines.insert(lines.end(), static_cast<size_t>(earlier),
+                     BadQso::LineWithMode(FieldsOf(q), BadQso::kDupe));
+    BadQso::Append(store.badQsoFile, lines);
     return 1;
 }
 
