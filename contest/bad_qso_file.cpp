@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 
 #include "contest/c_file.h"
 #include "contest/file_output.h"
@@ -15,17 +17,22 @@
 namespace {
 
 std::string Line(const BadQsoFields& q, const std::string& modePart, const char* message) {
+    const std::initializer_list<const std::string*> fields = {
+        &q.ownCall, &q.rstSent, &q.exchSent, &q.call, &q.rstReceived, &q.exchReceived};
     std::string line = "QSO:  " + std::to_string(q.freqKHz);
     line += modePart;
     line += q.time.Format("%Y-%m-%d %H%M");
-    for (const std::string* field :
-         {&q.ownCall, &q.rstSent, &q.exchSent, &q.call, &q.rstReceived, &q.exchReceived}) {
+    // Sized once: with long texts a line grows to hundreds of kilobytes.
+    size_t size = line.size() + std::strlen(message);
+    for (const std::string* field : fields) size += 2 + field->size();
+    line.reserve(size);
+    for (const std::string* field : fields) {
         line += "  ";
         line += *field;
     }
     line += message;
     // A line break inside a text would split its report into two lines.
-    return BlankLineBreaks(line);
+    return BlankLineBreaks(std::move(line));
 }
 
 // `head`, then the lines, each ended by CR LF: the one buffer a write hands

@@ -24,8 +24,13 @@ std::string ToUpper(std::string text) {
 }
 
 std::string BlankLineBreaks(std::string text) {
-    for (char& c : text) {
-        if (c == '\r' || c == '\n') c = ' ';
+    // Searched for (memchr), not tested byte by byte: a bad-QSO line with a
+    // long call runs to hundreds of kilobytes and rarely holds a break.
+    for (const char lineBreak : {'\r', '\n'}) {
+        for (size_t at = text.find(lineBreak); at != std::string::npos;
+             at = text.find(lineBreak, at + 1)) {
+            text[at] = ' ';
+        }
     }
     return text;
 }

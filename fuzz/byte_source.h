@@ -23,6 +23,16 @@ class ByteSource {
         return value;
     }
 
+    // How long the next long text may be: long texts share one allowance an
+    // input.  A call of 64 KB is still reached, but not a log of them, whose
+    // copies in every line, file and check cost a run far more than the
+    // paths they open.
+    std::size_t LongTextLength(std::size_t wanted) {
+        const std::size_t length = wanted < m_longTextLeft ? wanted : m_longTextLeft;
+        m_longTextLeft -= length;
+        return length;
+    }
+
     // `length` bytes as a C string would carry them: cut at the first NUL.
     std::string Bytes(std::size_t length) {
         std::string text;
@@ -34,4 +44,5 @@ class ByteSource {
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
+    std::size_t m_longTextLeft = 65535;
 };

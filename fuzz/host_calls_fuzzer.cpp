@@ -18,9 +18,9 @@ constexpr int kMaxCalls = 256;
 // A run ends once the plug-in has moved this much of its files.  A QSO added
 // again gets one bad-QSO line per earlier copy, and every removal rewrites
 // them all, so a few hundred bytes of input could otherwise move gigabytes;
-// so could a log of long texts exported by every result.  The bound still
-// lets a long call fill a file of megabytes.
-constexpr std::size_t kMaxFileTraffic = 16u << 20;
+// so could long texts exported by every result.  The bound still lets a
+// long call fill a file of megabytes.
+constexpr std::size_t kMaxFileTraffic = 4u << 20;
 
 void EmptyCurrentFolder() {
     std::error_code ignored;

@@ -43,7 +43,7 @@ Table TableOf(Field field) {
 }
 
 std::string LongText(ByteSource& in) {
-    std::size_t length = in.Raw<std::uint16_t>();
+    const std::size_t length = in.LongTextLength(in.Raw<std::uint16_t>());
     std::string pattern = in.Bytes(1 + in.Byte() % 8);
     if (pattern.empty()) pattern = "A";
     std::string text;

@@ -18,7 +18,8 @@ enum class Field { kCall, kBand, kMode, kCountry, kPrefix, kExchange, kReport, k
 
 // A byte below 200 picks a table entry; 200-249 a raw text of 0-49 bytes;
 // 250-254 a raw text whose length follows; 255 a long text (a short
-// pattern repeated to a length given by two bytes).
+// pattern repeated to a length given by two bytes, within what is left of
+// the input's allowance for long texts).
 std::string Text(ByteSource& in, Field field);
 
 // A value (a table of contest times and edge values, or any double) and a
