@@ -44,5 +44,6 @@ class ByteSource {
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
-    std::size_t m_longTextLeft = 65535;
+    static constexpr std::size_t kLongTextAllowance = 65535;  // the longest one text
+    std::size_t m_longTextLeft = kLongTextAllowance;
 };
