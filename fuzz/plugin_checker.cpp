@@ -212,7 +212,7 @@ void PluginChecker::Remove(const QsoArgs& qso) {
     FUZZ_CHECK(m_env.refreshesPosted == posted + (m_env.setupRunning ? 1 : 0));
     m_traffic += m_size;  // the file as it was, read whole
     CheckRemovedLines(qso);
-    m_traffic += m_size;  // and as it is now, rewritten whole
+    m_traffic += m_size;  // and as it is now, rewritten (or kept) and read back
     CompareLogs();
 }
 

@@ -46,13 +46,18 @@ for w in $(seq 1 "$workers"); do
   pids+=("$!")
 done
 
+# A worker that stopped on a fault shows its whole log, before the summary.
 failed=0
 codes=()
-for pid in "${pids[@]}"; do
+for w in $(seq 1 "$workers"); do
   code=0
-  wait "$pid" || code=$?
+  wait "${pids[$((w - 1))]}" || code=$?
   codes+=("$code")
-  [ "$code" -eq 0 ] || failed=1
+  if [ "$code" -ne 0 ]; then
+    failed=1
+    echo "== worker $w's whole log"
+    cat "$work/logs/worker$w.log"
+  fi
 done
 
 # How a worker ended, from its exit code and its log.
@@ -87,15 +92,6 @@ peak_of() {
   [ -n "$peak" ] || peak=$(grep -o 'rss: [0-9]*' "$1" | tail -n1 | awk '{print $2}' || true)
   echo "${peak:-?}"
 }
-
-for w in $(seq 1 "$workers"); do
-  log="$work/logs/worker$w.log"
-  code="${codes[$((w - 1))]}"
-  if [ "$code" -ne 0 ]; then
-    echo "== worker $w's whole log"
-    cat "$log"
-  fi
-done
 
 echo "== Fuzzing summary: $workers worker(s) of $seconds s on $work/corpus"
 total=0
