@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "contest/held_file.h"
 #include "contest/lock_rule.h"
 
 struct CFileCloser {
@@ -14,9 +15,15 @@ struct CFileCloser {
 
 using CFile = std::unique_ptr<std::FILE, CFileCloser>;
 
-// Null when the name is empty or the file cannot be opened.
+// Null when the name is empty or the file cannot be opened, also after
+// waiting a moment for another program that holds it.
 inline CFile OpenCFile(const std::string& name, const char* mode) {
     LockRule::ExpectNoLock("OpenCFile");
-    if (name.empty()) return nullptr;
-    return CFile(std::fopen(name.c_str(), mode));
+    CFile file;
+    if (name.empty()) return file;
+    HeldFile::TryWhileHeld(HeldFile::Call::kOpen, name, [&] {
+        file.reset(std::fopen(name.c_str(), mode));
+        return file != nullptr;
+    });
+    return file;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "contest/held_file.h"
 #include "contest/lock_rule.h"
 
 namespace {
@@ -20,8 +21,13 @@ constexpr int kBinary = 0;
 // An empty name opens nothing: the bad-QSO file has none before the first
 // reset.
 int OpenForWriting(const std::string& fileName, int flags) {
-    if (fileName.empty()) return -1;
-    return open(fileName.c_str(), O_WRONLY | O_CREAT | kBinary | flags, 0666);
+    int file = -1;
+    if (fileName.empty()) return file;
+    HeldFile::TryWhileHeld(HeldFile::Call::kOpen, fileName, [&] {
+        file = open(fileName.c_str(), O_WRONLY | O_CREAT | kBinary | flags, 0666);
+        return file >= 0;
+    });
+    return file;
 }
 
 // No buffer of ours stands between `text` and the file: the one write call
@@ -55,7 +61,10 @@ bool ReplaceInOneStep(const std::string& fileName, const std::string& text, Flus
     if (file < 0) return false;  // nothing made, nothing to remove
     bool whole = WriteWhole(file, text);
     if (whole && flush == Flush::kBeforeMove) whole = FlushToDisk(file);
-    if (close(file) == 0 && whole && MoveIntoPlace(newFile, fileName)) return true;
+    if (close(file) == 0 && whole && HeldFile::TryWhileHeld(HeldFile::Call::kMove, fileName, [&] {
+            return MoveIntoPlace(newFile, fileName);
+        }))
+        return true;
     std::remove(newFile.c_str());
     return false;
 }

@@ -8,7 +8,9 @@
 // Adds `text` at the end of the file, created if missing, in one write call,
 // so that a process killed meanwhile leaves all of it or none.  A write cut
 // short (a full disk) is taken back: the file is cut to its length before.
-// False when the file cannot be opened or not all of `text` was written.
+// False when the file cannot be opened, also after a moment's wait for
+// another program that holds it (contest/held_file.h), or not all of `text`
+// was written.
 bool AppendInOneWrite(const std::string& fileName, const std::string& text);
 
 // Whether a replacement's new file is forced to the disk before it takes the
@@ -18,8 +20,9 @@ enum class Flush { kNo, kBeforeMove };
 
 // Makes the file hold exactly `text`: the text goes whole into a new file
 // beside it (its name plus ".tmp"), which then takes its place in one step.
-// False when any step fails; the earlier file then stays as it was and the
-// new one is gone.
+// The new file's creation and the move wait a moment for another program
+// that holds a file.  False when any step fails; the earlier file then stays
+// as it was and the new one is gone.
 bool ReplaceInOneStep(const std::string& fileName, const std::string& text, Flush flush);
 
 // The platform calls of these writes, one definition per platform:
