@@ -1,9 +1,11 @@
 // A slow disk under the real Stats.dll, with its five windows open: each
-// write of the plug-in takes half a second.  Meanwhile the window thread
-// answers at once what is sent to its windows, and paints the previous-QSO
-// table, for which it takes the plug-in's lock: the host thread writes only
-// once it has let the lock go.  This program is the host: it serves the
-// automation object from its main thread and calls the exports.
+// write of the plug-in, to its settings file too, takes half a second.
+// Meanwhile the window thread answers at once what is sent to its windows,
+// and paints the previous-QSO table, for which it takes the plug-in's lock:
+// the host thread writes only once it has let the lock go.  An unload while
+// the window thread writes waits for its writes.  This program is the host:
+// it serves the automation object from its main thread, calls the exports
+// and unloads the plug-in.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -24,6 +26,7 @@
 #include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
 #include "tools/message_pump.h"
+#include "windows/win32/profile_store_win32.h"
 
 namespace {
 
@@ -34,11 +37,14 @@ constexpr double kAnswerBoundMs = 50.0;
 // How long messages are sent to the windows while a write is under way.
 constexpr DWORD kWatchMs = 300;
 
-// Stats.dll's write call; while armed, every write waits kWriteMs first.
+// Stats.dll's write calls, to its files and to its settings file; while
+// armed, every write waits kWriteMs first.
 class SlowWrites {
   public:
-    SlowWrites()
-        : m_hook("msvcrt.dll", "_write", reinterpret_cast<void*>(&Write), StatsDll::Get().module),
+    explicit SlowWrites(HMODULE module)
+        : m_write("msvcrt.dll", "_write", reinterpret_cast<void*>(&Write), module),
+          m_settingsWrite("kernel32.dll", "WritePrivateProfileStringA",
+                          reinterpret_cast<void*>(&SettingsWrite), module),
           m_started(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
         s_this = this;
     }
@@ -49,32 +55,55 @@ class SlowWrites {
     SlowWrites(const SlowWrites&) = delete;
     SlowWrites& operator=(const SlowWrites&) = delete;
 
-    bool Installed() const { return m_hook.Original() != nullptr; }
+    bool Installed() const {
+        return m_write.Original() != nullptr && m_settingsWrite.Original() != nullptr;
+    }
     void Arm(bool armed) { m_armed = armed; }
     bool WaitForStart(DWORD ms) const {
         return WaitForSingleObject(m_started, ms) == WAIT_OBJECT_0;
     }
     bool UnderWay() const { return m_underWay; }
+    // Slowed writes begun, and those of them that came back.
+    int Begun() const { return m_begun; }
+    int Finished() const { return m_finished; }
+    // The module is gone, and its import table with it.
+    void Unloaded() {
+        m_write.Forget();
+        m_settingsWrite.Forget();
+    }
 
   private:
-    static int __cdecl Write(int file, const void* data, unsigned size) {
+    template <typename Function, typename... Args>
+    static auto Slowed(const ImportHook& hook, Args... args) {
         SlowWrites& self = *s_this;
-        if (self.m_armed) {
+        const bool armed = self.m_armed;
+        if (armed) {
+            ++self.m_begun;
             self.m_underWay = true;
             SetEvent(self.m_started);
             Sleep(kWriteMs);
         }
-        const int written = reinterpret_cast<int(__cdecl*)(int, const void*, unsigned)>(
-            self.m_hook.Original())(file, data, size);
+        const auto result = reinterpret_cast<Function>(hook.Original())(args...);
         self.m_underWay = false;
-        return written;
+        if (armed) ++self.m_finished;
+        return result;
+    }
+    static int __cdecl Write(int file, const void* data, unsigned size) {
+        return Slowed<int(__cdecl*)(int, const void*, unsigned)>(s_this->m_write, file, data, size);
+    }
+    static BOOL WINAPI SettingsWrite(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
+        return Slowed<decltype(&WritePrivateProfileStringA)>(s_this->m_settingsWrite, section, key,
+                                                             value, file);
     }
 
     static SlowWrites* s_this;
-    ImportHook m_hook;
+    ImportHook m_write;
+    ImportHook m_settingsWrite;
     HANDLE m_started;
     std::atomic<bool> m_armed{false};
     std::atomic<bool> m_underWay{false};
+    std::atomic<int> m_begun{0};
+    std::atomic<int> m_finished{0};
 };
 SlowWrites* SlowWrites::s_this = nullptr;
 
@@ -173,7 +202,7 @@ TEST(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
          },
          [&] { ExportResult(&result); }},
     };
-    SlowWrites writes;
+    SlowWrites writes(StatsDll::Get().module);
     ASSERT_TRUE(writes.Installed());
     for (const Row& row : rows) {
         SCOPED_TRACE(row.call);
@@ -191,6 +220,43 @@ TEST(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
         EXPECT_TRUE(watch.tablePainted);
         host::PumpMessagesFor(400);  // the refresh a removal asks for
     }
+}
+
+// The operator has moved the Setup window and the mouse passes over it as
+// the host unloads the plug-in: the two coordinates it writes take a second
+// on the slow disk, far past a quarter of one.  The unload lets the thread
+// finish them and end by itself, so both keys hold their new values.
+TEST(SlowDisk, AnUnloadLetsTheWindowThreadFinishItsSettingsWrites) {
+    const TempFolder folder;
+    const POINT stored = live_host::WriteFiveWindowSettings();
+    host::AutomationService service;
+    ASSERT_TRUE(service.Start(host::AutomationQuirk::none));
+    host::StatsExports dll;  // a load of its own: this test unloads it
+    std::string error;
+    ASSERT_TRUE(dll.Load("Stats.dll", &error)) << error;
+    dll.Reset(ContestReset());
+    ASSERT_TRUE(live_host::PumpUntil(
+        [] { return live_host::PluginWindowsWith(IDC_PREV_TABLE).size() == 1; }, 30000));
+    host::PumpMessagesFor(500);  // the first refresh and paints
+    HWND setup = live_host::VisibleWindowTitled(L"Setup KOLVEX");
+    ASSERT_NE(setup, nullptr);
+    SlowWrites writes(dll.module);
+    ASSERT_TRUE(writes.Installed());
+    writes.Arm(true);
+    const POINT moved{stored.x - 17, stored.y - 23};
+    SetWindowPos(setup, nullptr, moved.x, moved.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    // The mouse over it, once moved: the move reached its thread first.
+    PostMessageW(setup, WM_SETCURSOR, reinterpret_cast<WPARAM>(setup), HTCLIENT);
+    ASSERT_TRUE(live_host::PumpUntil([&] { return writes.UnderWay(); }));
+    FreeLibrary(dll.module);
+    writes.Unloaded();
+    host::PumpMessagesFor(200);
+    EXPECT_EQ(writes.Begun(), 2);
+    EXPECT_EQ(writes.Finished(), writes.Begun()) << "a write cut off";
+    ProfileStoreWin32 settings;
+    EXPECT_EQ(settings.Read("setup_x", "none"), std::to_string(moved.x));
+    EXPECT_EQ(settings.Read("setup_y", "none"), std::to_string(moved.y));
 }
 
 }  // namespace
