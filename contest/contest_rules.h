@@ -27,9 +27,6 @@ struct BandSpec {
     int wholeMHz;      // the dial's whole megahertz on the band
     bool contest;      // counts in the contest: a QSO on it is taken, a call checked
 };
-// A new contest band also needs its line in the Cabrillo dialog's
-// CATEGORY-BAND list (resources/stats.rc): that list is Cabrillo's
-// category, not read from this table.
 inline constexpr BandSpec kBands[] = {
     {"160m", 1, false}, {"80m", 3, true},  {"40m", 7, true},
     {"20m", 14, true},  {"15m", 21, true}, {"10m", 28, true},

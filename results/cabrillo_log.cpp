@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "contest/contest_rules.h"
 #include "contest/file_output.h"
 #include "contest/text_util.h"
 
@@ -17,6 +18,8 @@ std::string ReplaceAll(const std::string& text, const std::string& from, const s
 }
 
 namespace {
+
+constexpr const char* kAllBands = "ALL";
 
 std::string Unescape(const std::string& text) {
     return ReplaceAll(ReplaceAll(text, "<CR>", "\r"), "<LF>", "\n");
@@ -38,6 +41,13 @@ std::string BaseNameOf(const std::string& callsign) {
 
 }  // namespace
 
+std::vector<std::string> CategoryBands() {
+    std::vector<std::string> bands = {kAllBands};
+    for (const BandSpec& band : kBands)
+        if (band.contest) bands.push_back(ToUpper(band.text));
+    return bands;
+}
+
 void CCabrilloLog::LoadHeader(const StoredHeader& stored) {
     CabrilloHeader& h = m_header;
     h.operators = stored.operators;
@@ -46,7 +56,7 @@ void CCabrilloLog::LoadHeader(const StoredHeader& stored) {
     h.claimed = stored.claimed;
     h.contest = "DARNOL Contest";
     h.categoryOperator = "SINGLE-OP";
-    h.categoryBand = "ALL";
+    h.categoryBand = kAllBands;
     h.categoryMode = "BPSK63";
     h.categoryPower = "HIGH";
     h.categoryTransmitter = "ONE";

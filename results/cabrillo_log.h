@@ -57,6 +57,10 @@ class HeaderEditor {
 
 std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 
+// The header dialog's CATEGORY-BAND choices: "ALL", then each contest band
+// in capitals ("80M", ...), so a new band in the table is offered too.
+std::vector<std::string> CategoryBands();
+
 // An export's file, made while the log is at hand and written once the lock
 // on it is released.
 struct CabrilloFile {

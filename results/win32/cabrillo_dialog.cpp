@@ -1,5 +1,6 @@
 #include "results/win32/cabrillo_dialog.h"
 
+#include <string>
 #include <utility>
 
 #include "controls/dialog_init.h"
@@ -19,7 +20,11 @@ bool Cabrillo::Edit(CabrilloHeader& header, HWND owner) {
 
 bool Cabrillo::OnInit() {
     // The lists first: a drop-down combo keeps the text set afterwards.
+    // The band list follows the contest's bands, not the template.
     FillFromDlgInit(Window(), ResourceModule(), IDD_CABRILLO);
+    for (const std::string& band : CategoryBands())
+        SendDlgItemMessageA(Window(), IDC_CAB_CATEGORY_BAND, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(band.c_str()));
     DoDataExchange(m_header, Exchange::ToControls);
     return true;
 }

@@ -26,7 +26,7 @@ std::unique_ptr<InfoWindow> MakePrevQso(const InfoSlot& slot, const InfoContext&
 
 }  // namespace
 
-const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots = {{
+constexpr std::array<InfoSlot, kInfoWindowKinds> kInfoSlots = {{
     {kMultiplierWindow, IDC_SETUP_EADX100, "EA100DX", IDD_MULTIPLIER,
      PositionKeys{"dxcc_x", "dxcc_y", 10, 400}, &WindowRegistry::g_multiplierWnd, 0,
      MakeMultiplier},
@@ -39,6 +39,17 @@ const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots = {{
     {kPrevQsoWindow, IDC_SETUP_PREV_QSO, "setup_view_prev_qso", IDD_PREV_QSO,
      PositionKeys{"prev_x", "prev_y", 10, 400}, &WindowRegistry::g_prevQsoWnd, 0, MakePrevQso},
 }};
+
+// A missing row (filled with zeros) or a moved one fails to compile: Open
+// would make the wrong window, or call a null make.
+constexpr bool EachRowHoldsItsKind() {
+    for (int kind = 0; kind < kInfoWindowKinds; ++kind) {
+        const InfoSlot& slot = kInfoSlots[static_cast<size_t>(kind)];
+        if (slot.kind != kind || slot.make == nullptr) return false;
+    }
+    return true;
+}
+static_assert(EachRowHoldsItsKind(), "kInfoSlots: row i holds kind i and its make");
 
 const InfoSlot* SlotOfBox(int id) {
     for (const InfoSlot& slot : kInfoSlots)

@@ -1,9 +1,8 @@
 // The four information windows as data: what tells them apart is a row of
 // this table (box, key, template, place, registry entry, map bit, how to
-// make one), and the code that opens, closes and toggles them walks the
-// table in its order.  The refresh opens the windows due in that order, so
-// the previous-QSO table, the one the operator reads while typing, comes
-// up last, on top.
+// make one), one row per kind, and the code that closes, toggles and
+// repaints them walks it.  The order the refresh opens them in is its own
+// list (InfoWindowSet::OpenDue).
 #pragma once
 
 #include <array>
@@ -44,7 +43,7 @@ struct InfoSlot {
     std::unique_ptr<InfoWindow> (*make)(const InfoSlot& slot, const InfoContext& context);
 };
 
-// Indexed by InfoKind.
+// Row i is kind i (checked where it is defined).
 extern const std::array<InfoSlot, kInfoWindowKinds> kInfoSlots;
 
 // One flag per kind, such as the Setup window's boxes.

@@ -1,5 +1,7 @@
 #include "windows/win32/info_window_set.h"
 
+#include <iterator>
+
 bool InfoWindowSet::Open(InfoKind kind, bool onTop) {
     Close(kind);  // a window of this kind still open goes first, with its registry entry
     const InfoSlot& slot = kInfoSlots[kind];
@@ -11,11 +13,28 @@ bool InfoWindowSet::Open(InfoKind kind, bool onTop) {
     return false;
 }
 
+namespace {
+// The refresh opens the windows due in this order, so the previous-QSO
+// table, the one the operator reads while typing, comes up last, on top.
+constexpr InfoKind kOpeningOrder[] = {kMultiplierWindow, kCallAreaWindow, kProvinceWindow,
+                                      kPrevQsoWindow};
+
+constexpr bool OpensEachKindOnce() {
+    bool named[kInfoWindowKinds] = {};
+    for (InfoKind kind : kOpeningOrder) {
+        if (named[kind]) return false;
+        named[kind] = true;
+    }
+    return std::size(kOpeningOrder) == kInfoWindowKinds;
+}
+static_assert(OpensEachKindOnce(), "kOpeningOrder names each kind once");
+}  // namespace
+
 void InfoWindowSet::OpenDue(const InfoFlags& due, bool onTop) {
-    for (const InfoSlot& slot : kInfoSlots) {
-        if (!due[slot.kind] || Get(slot.kind) != nullptr) continue;
-        if (!Open(slot.kind, onTop)) continue;
-        Get(slot.kind)->OpenedAsDue();
+    for (InfoKind kind : kOpeningOrder) {
+        if (!due[kind] || Get(kind) != nullptr) continue;
+        if (!Open(kind, onTop)) continue;
+        Get(kind)->OpenedAsDue();
         PostRefreshRequest(m_context.registry.g_setupWnd);
     }
 }

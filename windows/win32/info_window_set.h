@@ -21,8 +21,9 @@ class InfoWindowSet {
     // Makes, creates and shows the window; a window that could not be made
     // is forgotten.  `onTop` as "Window on top" is now.
     bool Open(InfoKind kind, bool onTop);
-    // Opens, in table order, each window whose flag in `due` is set and that
-    // is not open, and asks the Setup window for one more refresh for each.
+    // Opens, in the opening order, each window whose flag in `due` is set
+    // and that is not open, and asks the Setup window for one more refresh
+    // for each.
     void OpenDue(const InfoFlags& due, bool onTop);
     // Sends the close request, then destroys the (hidden) window for good:
     // the next opening makes a new one.

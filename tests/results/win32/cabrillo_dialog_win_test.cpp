@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "contest/contest_rules.h"
+#include "contest/text_util.h"
 #include "controls/resource_module.h"
 #include "resources/resource.h"
 #include "results/win32/cabrillo_dialog.h"
@@ -191,6 +193,9 @@ TEST(CabrilloTemplate, ControlsHaveTheirKindsStylesAndLists) {
         std::vector<std::string> items;
     };
     const DWORD kMultiLine = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL;
+    std::vector<std::string> bandItems = {"ALL"};  // then each contest band in capitals
+    for (const BandSpec& band : kBands)
+        if (band.contest) bandItems.push_back(ToUpper(band.text));
     const std::vector<Row> rows = {
         {IDC_CAB_CONTEST, "Edit", 0, ES_MULTILINE, {}},
         {IDC_CAB_CALLSIGN, "Edit", 0, ES_MULTILINE, {}},
@@ -200,11 +205,7 @@ TEST(CabrilloTemplate, ControlsHaveTheirKindsStylesAndLists) {
          CBS_DROPDOWN,
          CBS_SORT,
          {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
-        {IDC_CAB_CATEGORY_BAND,
-         "ComboBox",
-         CBS_DROPDOWN,
-         CBS_SORT,
-         {"ALL", "80M", "40M", "20M", "15M", "10M"}},
+        {IDC_CAB_CATEGORY_BAND, "ComboBox", CBS_DROPDOWN, CBS_SORT, bandItems},
         {IDC_CAB_CATEGORY_MODE, "Edit", 0, ES_MULTILINE, {}},
         {IDC_CAB_CATEGORY_POWER, "ComboBox", CBS_DROPDOWN | CBS_SORT, 0, {"HIGH", "LOW", "QRP"}},
         {IDC_CAB_CATEGORY_TRANSMITTER,
