@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "controls/painted_control.h"
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 
 // Paints `view` into `item` of any context.  The item is cut into one line
 // more than there are band rows (seven, of bottom / 7 pixels): line 0 the

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "contest/lock_rule.h"
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 #include "windows/shared_view.h"
 #include "windows/window_titles.h"
 

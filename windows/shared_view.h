@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 #include "windows/window_titles.h"
 
 // Six rows, one per band index, of the band label and four cells.
