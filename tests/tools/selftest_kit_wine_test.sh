@@ -18,22 +18,17 @@
 # by `wineboot --init` alone, on an Xvfb display of its own, with no window
 # manager and nothing else set; otherwise it is scripts/wine-session.sh,
 # whose start WINE_SESSION_DPI and the like reach.
-# Runs in the current folder, which it empties first: only a folder that
-# is empty or that this script made (its mark inside).
+# Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 zip=$3 programs=$4 stand_ins=${5:-}
 
 . "$(dirname "$0")/wine_test_lib.sh"
 
-mark=.made-by-selftest-kit-test
-if [ -n "$(ls -A)" ] && [ ! -f "$mark" ]; then
-    echo "refusing to empty $PWD: not a folder this test made" >&2
-    exit 1
-fi
 # The read-only mount of an interrupted run would keep its files.
-if grep -qs " $(readlink -f kit) " /proc/mounts; then umount kit || umount -l kit; fi
-rm -rf ./*
-touch "$mark"
+unmount_kit() {
+    if grep -qs " $(readlink -f kit) " /proc/mounts; then umount kit || umount -l kit; fi
+}
+empty_test_folder unmount_kit
 mkdir kit
 unzip -q "$zip" -d kit || exit 1
 
