@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ constexpr bool EachContestBandIsPainted() {
     return true;
 }
 static_assert(EachContestBandIsPainted(), "a contest band's previous-QSO row must be painted");
+
+// The cells of a previous-QSO row that the table paints: the band label,
+// mode, time, and province or number.
+constexpr std::size_t kTableCells = 4;
 
 // The previous-QSO table: the typed call, the band the radio is on and one
 // row per band index, each with the cells the table draws.
