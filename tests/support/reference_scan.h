@@ -62,8 +62,9 @@ ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
 
 namespace reference {
 
-// The plain way of taking a QSO in and out: the same checks, flags and
-// bad-QSO lines as the plug-in, with the log a vector scanned from the start.
+// Taking a QSO in and out with the log a vector scanned from the start:
+// the plug-in's own checks, flags and bad-QSO lines (JudgeQso, DropBadLines)
+// over the plain log, so that only the log's index differs.
 struct Store {
     Log log;
     std::vector<std::string> workedBands;
