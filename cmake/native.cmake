@@ -10,8 +10,7 @@ set(STATS_FAKE_ENV_SOURCES
   ${CMAKE_SOURCE_DIR}/tests/support/temp_folder.cpp)
 set(STATS_REFERENCE_SOURCES
   ${CMAKE_SOURCE_DIR}/tests/support/reference_scan.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/reference_entry.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/support/reference_result.cpp)
 
 # The unit tests of the core and of the host's readers.  The test command
 # builds and runs them once, under the sanitizers (scripts/sanitize.sh), and

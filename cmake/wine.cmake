@@ -101,9 +101,15 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
 
 # A shell test that drives the stand-in host through the real DLL, in an
 # empty folder of its own (the script empties it first).
+# The mark lets the script empty the folder (tests/tools/wine_test_lib.sh).
+function(make_test_folder workdir)
+  file(MAKE_DIRECTORY ${workdir})
+  file(TOUCH ${workdir}/.made-by-wine-test)
+endfunction()
+
 function(add_host_wine_test name)
   set(workdir ${WINE_STATE}/work/${name})
-  file(MAKE_DIRECTORY ${workdir})
+  make_test_folder(${workdir})
   wine_session_of(${name})
   add_test(NAME win.${name}
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/${name}.sh
@@ -137,7 +143,7 @@ list(JOIN STATS_WIN_TEST_PROGRAMS " " kit_programs)
 function(add_kit_wine_test name session)
   cmake_parse_arguments(PARSE_ARGV 2 kit "STAND_INS" "" "COMMAND")
   set(workdir ${CMAKE_BINARY_DIR}/${name})
-  file(MAKE_DIRECTORY ${workdir})
+  make_test_folder(${workdir})
   set(stand_ins)
   if(kit_STAND_INS)
     set(stand_ins ${STATS_WIN32_BIN})

@@ -1,4 +1,4 @@
-// The four countries whose call areas are multipliers, one row each.  The
+// The countries whose call areas are multipliers, one row each.  The
 // rows' order is the log's area column and the result's column order; the
 // call-area map places the countries in its own order, its groups.
 #pragma once

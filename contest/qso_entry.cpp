@@ -67,16 +67,17 @@ Entry Refuse(const QsoArgs& qso, const char* message) {
 
 // The texts of the bad-QSO lines are made only for a QSO that gets a line:
 // most QSOs get none.
-Entry AddQso(ContestData& data, const QsoArgs& qso) {
+Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso,
+               const CountSameFn& countSame, CInfo& info) {
     if (!ValidBands().Contains(qso.band)) return Refuse(qso, BadQso::kWrongBand);
-    std::vector<std::string>& bands = data.g_workedBands;
+    std::vector<std::string>& bands = workedBands;  // in order of first appearance
     if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
     if (!ValidModes().Contains(qso.mode)) return Refuse(qso, BadQso::kWrongMode);
     if (qso.exchReceived.empty() || qso.exchSent.empty()) {
         return Refuse(qso, BadQso::kNoRxNumber);
     }
 
-    CInfo info = RecordOf(qso);
+    info = RecordOf(qso);
     Entry entry{true, {}};
     std::vector<std::string>& lines = entry.badLines;
     if (IsSpanishCountry(qso.country)) {
@@ -84,13 +85,22 @@ Entry AddQso(ContestData& data, const QsoArgs& qso) {
     } else {
         SetCallArea(info, qso.country, qso.callPrefix);
     }
-    const int earlier = data.g_log.CountSame(info.m_call, info.m_band, info.m_mode);
+    const int earlier = countSame(info);
     if (earlier > 0) {
         info.m_dupe = info.m_notCounted = 1;
         lines.insert(lines.end(), static_cast<size_t>(earlier),
                      BadQso::LineWithMode(FieldsOf(qso), BadQso::kDupe));
     }
-    data.g_log.Add(std::move(info));
+    return entry;
+}
+
+Entry AddQso(ContestData& data, const QsoArgs& qso) {
+    CInfo info;
+    const auto countSame = [&data](const CInfo& r) {
+        return data.g_log.CountSame(r.m_call, r.m_band, r.m_mode);
+    };
+    Entry entry = JudgeQso(data.g_workedBands, qso, countSame, info);
+    if (entry.entered) data.g_log.Add(std::move(info));
     return entry;
 }
 

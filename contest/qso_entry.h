@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,12 @@ struct Entry {
     std::vector<std::string> badLines;
 };
 Entry AddQso(ContestData& data, const QsoArgs& qso);
+// The add apart from the log it goes into: the worked bands, the refusal or
+// the record with its flags, and the lines.  `countSame` counts the log's
+// records of the record's call, band and mode, asked of an entered QSO only.
+using CountSameFn = std::function<int(const CInfo&)>;
+Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso,
+               const CountSameFn& countSame, CInfo& info);
 // What a removal touched, so that the windows showing it can be reset.
 struct Removal {
     bool removed = false;          // a record left the log

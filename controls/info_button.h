@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "controls/painted_control.h"
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 
 // Paints `view` into `item` of any context; the entries keep their order.
 void PaintMultiplierList(HDC dc, const RECT& item, const MultiplierView& view);

@@ -20,8 +20,6 @@ class CMemDC {
     HDC Get() const { return m_bMemDC ? m_dc.Get() : m_pDC; }
     operator HDC() const { return Get(); }
     bool IsOffScreen() const { return m_bMemDC; }
-    // The area painted off-screen and copied out (the target's clip box).
-    const RECT& Rect() const { return m_rect; }
 
   private:
     HDC m_pDC;  // not ours

@@ -12,7 +12,7 @@ const COLORREF kBackground = RGB(255, 255, 198);
 const COLORREF kHighlight = RGB(198, 255, 255);
 // Two title lines, then band r on line r + 1 (band 0 falls on the second title line).
 constexpr int kLines = kWindowBands + 1;
-constexpr int kCellX[] = {20, 100, 180, 260};
+constexpr int kCellX[kTableCells] = {20, 100, 180, 260};
 
 void FillWith(HDC dc, const RECT& area, COLORREF colour) {
     Brush brush(CreateSolidBrush(colour));

@@ -6,11 +6,11 @@
 #include <windows.h>
 
 #include "controls/painted_control.h"
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 
 // Paints `view` into `item` of any context.  The item is cut into one line
-// more than there are band rows (seven, of bottom / 7 pixels): line 0 the
-// call, line i the band i - 1.
+// more than there are band rows, of equal whole pixels: line 0 the call,
+// line i the band i - 1.
 void PaintQsoTable(HDC dc, const RECT& item, const TableView& view);
 
 // Without a view provider the table shows no band and no call.

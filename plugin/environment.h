@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "contest/contest_data.h"
 #include "contest/lock_rule.h"
 #include "results/cabrillo_log.h"
 

@@ -88,10 +88,6 @@ class CCabrilloLog {
                     const std::string& exchReceived);
     // The header, every QSO line and the end, under the file's name.
     CabrilloFile MakeFile(int claimedScore, const std::string& hostVersion) const;
-    // Makes the file and writes it (WriteCabrilloFile).
-    std::string WriteLog(int claimedScore, const std::string& hostVersion) const {
-        return WriteCabrilloFile(MakeFile(claimedScore, hostVersion));
-    }
 
     std::string FileName() const { return m_baseName + ".cbr"; }
     const CabrilloHeader& Header() const { return m_header; }

@@ -20,7 +20,7 @@ const char* const kScoreRow =
 const char* const kSingleFigureRow = "<tr><th>%s</th><td colspan=%i><center>%5i</center></td></tr>";
 const char* const kRateHeading = "<th colspan=%i><center>%s</center></th></tr>";
 const char* const kRateRow = "<tr><th>%s</th><td colspan=%i><center>%5i /%i</center></td></tr>";
-// The band, four figures, one per call-area kind, the multipliers: the rows
+// The band, the figures, one per call-area kind, the multipliers: the rows
 // below the figures span as many columns.
 constexpr int kColumns = 6 + kCallAreaKinds;
 

@@ -95,7 +95,7 @@ TableView TakeTableView(SharedView& shared, const RefreshState& refresh) {
     view.call = refresh.currentCall;
     view.rows = shared.TakeRows();
     for (std::vector<std::string>& row : view.rows) {
-        if (row.size() < 4) row.resize(4);  // the table paints four cells
+        if (row.size() < kTableCells) row.resize(kTableCells);
     }
     return view;
 }

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "contest/lock_rule.h"
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 #include "windows/shared_view.h"
 #include "windows/window_titles.h"
 
-// The band index of a dial frequency in hertz: the whole megahertz,
-// truncated towards zero, of 1, 3, 7, 14, 21 or 28 give 0 .. 5; anything
-// else (NaN and infinities included) gives -1.
+// The band index of a dial frequency in hertz: the band row whose whole
+// megahertz it has, truncated towards zero; anything else (NaN and
+// infinities included) gives -1.
 int BandOfDial(double hz);
 
 // The host's automation object.
@@ -70,7 +70,7 @@ struct RefreshView {
     std::string provinceTitle;
     std::vector<std::string> provinces;  // to mark, in list order
     std::string callAreaTitle;
-    std::vector<std::string> callAreas;  // K, VE, JA, VK lists in that order
+    std::vector<std::string> callAreas;  // in the order of the call-area kinds
 };
 
 // One pass.  Reads and writes the shared state only through `shared`,

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "windows/refresh_views.h"
+#include "controls/painted_views.h"
 #include "windows/window_titles.h"
 
-// Six rows, one per band index, of the band label and four cells.
+// One row per band index: the band label and the cells the table paints.
 using PrevQsoRowSet = std::array<std::vector<std::string>, kWindowBands>;
 
 // One band's lists for the map windows, and the captions read with them.
 struct MapLists {
     Captions captions;
     std::vector<std::string> provinces;
-    std::vector<std::string> callAreas;  // K, VE, JA, VK lists in that order
+    std::vector<std::string> callAreas;  // in the order of the call-area kinds
 };
 
 class SharedView {
@@ -32,9 +32,9 @@ class SharedView {
     virtual Captions FillPrevQsoRows(const std::string& call) = 0;
     // The rows as last made.
     virtual PrevQsoRowSet TakeRows() = 0;
-    // `band` 0 .. 5.
+    // `band` a band index.
     virtual MapLists TakeBandLists(int band) = 0;
-    // The entities and call areas worked on `band` 0 .. 5, in log order.
+    // The entities and call areas worked on `band`, a band index, in log order.
     virtual std::vector<std::string> TakeMultipliers(int band) = 0;
     // A pass has ended: the call check may ask for the next one.
     virtual void RearmRefresh() = 0;

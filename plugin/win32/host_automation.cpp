@@ -25,12 +25,7 @@ void HostAutomation::Connect() {
     running->QueryInterface(IID_IDispatch, m_host.PutVoid());
 }
 
-void HostAutomation::Disconnect(bool release) {
-    if (release)
-        m_host.Reset();
-    else
-        m_host.Detach();
-}
+void HostAutomation::Disconnect() { m_host.Reset(); }
 
 HRESULT HostAutomation::Invoke(DISPID id, WORD flags, VARIANT* args, UINT argCount,
                                VARIANT* result) {

@@ -21,9 +21,8 @@ class HostAutomation : public HostLink {
     // unconnected when the host is not running or not registered.  COM must
     // be initialised on the calling thread.
     void Connect();
-    // Gives up the host's object.  With `release` false the reference is
-    // dropped without a call into COM (the thread must not call out any more).
-    void Disconnect(bool release);
+    // Gives up the host's object, releasing it.
+    void Disconnect();
 
     bool Connected() const override { return static_cast<bool>(m_host); }
     std::string TitleTextOf(const std::string& call) const override { return Utf8FromAnsi(call); }

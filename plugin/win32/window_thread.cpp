@@ -94,7 +94,7 @@ int WindowThread::UiThreadMain() {
         // thread waits in DllMain in a wait that serves COM.  Left to the
         // thread's end, the release would call the host while holding the
         // loader lock, which the host then needs.
-        host.Disconnect(true);
+        host.Disconnect();
     }
     m_registry.g_setupWnd = nullptr;
     return 0;

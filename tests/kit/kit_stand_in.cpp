@@ -1,7 +1,8 @@
 // A stand-in for one of the kit's test programs, for the test of
 // run-tests.cmd's count only (never packed into the kit): built once per
 // kind, it prints GoogleTest's closing summary of a passing run with one
-// skipped case, of a run with two failed cases, or crashes.
+// skipped case, of a run with two failed cases, of a run with no case, or
+// crashes.
 #include <cstdio>
 
 namespace {
@@ -25,6 +26,13 @@ int Run() {
     std::puts(" 2 FAILED TESTS");
     return 1;
 }
+#elif defined(KIT_STAND_IN_RUNS_NONE)
+int Run() {
+    std::puts("Note: Google Test filter = None.*");
+    std::puts("[==========] 0 tests from 0 test suites ran. (0 ms total)");
+    std::puts("[  PASSED  ] 0 tests.");
+    return 0;
+}
 #elif defined(KIT_STAND_IN_CRASHES)
 int Run() {
     std::puts("[ RUN      ] StandIn.Crashes");
@@ -34,7 +42,7 @@ int Run() {
     return 0;
 }
 #else
-#error "kit_stand_in.cpp: define KIT_STAND_IN_PASSES, _FAILS or _CRASHES"
+#error "kit_stand_in.cpp: define KIT_STAND_IN_PASSES, _FAILS, _RUNS_NONE or _CRASHES"
 #endif
 
 }  // namespace

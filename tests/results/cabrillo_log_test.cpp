@@ -54,7 +54,7 @@ class CabrilloHeaderEdit : public testing::Test {
         return EditStoredHeader(settings, log, env, callsign, QsoTime(), QsoTime(16));
     }
     std::string Written() {
-        log.WriteLog(110, "3.1.1");
+        WriteCabrilloFile(log.MakeFile(110, "3.1.1"));
         return TempFolder::Read(log.FileName());
     }
 };
@@ -194,7 +194,7 @@ TEST_F(CabrilloHeaderEdit, WholeFileGolden) {
     Edit("DL1OWN");
     log.AddQsoLine("EA1ABC", 14085, "RY", QsoTime(), "599", "001", "599", "M");
     log.AddQsoLine("K4A", 7040, "??", QsoTime(14, 6), "579", "002", "559", "1234");
-    EXPECT_EQ(log.WriteLog(110, "3.1.1"), "File produced: DL1OWN.cbr");
+    EXPECT_EQ(WriteCabrilloFile(log.MakeFile(110, "3.1.1")), "File produced: DL1OWN.cbr");
     EXPECT_EQ(TempFolder::Read("DL1OWN.cbr"),
               "START-OF-LOG: 2.0\r\n"
               "ARRL-SECTION: DX\r\n"
@@ -239,7 +239,7 @@ TEST_F(CabrilloHeaderEdit, ConfirmedEditEmptiesQsoLines) {
 TEST_F(CabrilloHeaderEdit, UnwritableFileReportedAsNotProduced) {
     Edit("DL1OWN");
     std::filesystem::create_directory("DL1OWN.cbr");
-    EXPECT_EQ(log.WriteLog(0, "MixW"), "File not produced: DL1OWN.cbr");
+    EXPECT_EQ(WriteCabrilloFile(log.MakeFile(0, "MixW")), "File not produced: DL1OWN.cbr");
 }
 
 struct QsoLineCase {

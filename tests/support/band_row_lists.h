@@ -1,4 +1,4 @@
-// The six band-row lists, for the checks that must see every one.  They are
+// The band-row lists, for the checks that must see every one.  They are
 // named here once; the size check fails when a list is added without them.
 #pragma once
 

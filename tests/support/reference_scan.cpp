@@ -122,4 +122,22 @@ int FindQso(const Log& log, const QsoArgs& qso) {
     return -1;
 }
 
+int AddQso(Store& store, const QsoArgs& qso) {
+    CInfo info;
+    const auto countSame = [&store](const CInfo& r) {
+        return CountSame(store.log, r.m_call, r.m_band, r.m_mode);
+    };
+    const Entry entry = JudgeQso(store.workedBands, qso, countSame, info);
+    if (entry.entered) store.log.push_back(info);
+    BadQso::Append(store.badQsoFile, entry.badLines);
+    return entry.entered ? 1 : 0;
+}
+
+void RemoveQso(Store& store, const QsoArgs& qso) {
+    const int found = FindQso(store.log, qso);
+    if (found >= 0) store.log.erase(store.log.begin() + found);
+    if (store.log.empty()) store.workedBands.clear();
+    DropBadLines(store.badQsoFile, qso);
+}
+
 }  // namespace reference

@@ -32,7 +32,7 @@ int FindQso(const Log& log, const QsoArgs& qso);
 
 // The previous-QSO rows for `call` (rows of at least five cells, cell 0
 // kept): cells 1 to 4 become "   -", then, unless the call is empty, every
-// record in store order whose call and band label ("160m" .. "10m") match
+// record in store order whose call and band label (of the band rows) match
 // exactly overwrites its row with mode, time and province or exchange.
 // `log`: any range of records in store order (a Log, or a LogStore).
 template <typename Records>
@@ -62,8 +62,9 @@ ResultFigures Result(const Log& log, std::vector<std::string> workedBands,
 
 namespace reference {
 
-// The plain way of taking a QSO in and out: the same checks, flags and
-// bad-QSO lines as the plug-in, with the log a vector scanned from the start.
+// Taking a QSO in and out with the log a vector scanned from the start:
+// the plug-in's own checks, flags and bad-QSO lines (JudgeQso, DropBadLines)
+// over the plain log, so that only the log's index differs.
 struct Store {
     Log log;
     std::vector<std::string> workedBands;

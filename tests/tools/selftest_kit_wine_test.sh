@@ -12,28 +12,24 @@
 # With STAND_INS, the folder of the kit_stand_in_*.exe, the count is tried
 # instead: in the unpacked copy the first listed program is replaced by one
 # with two failed cases, the second by one that crashes, the third is
-# deleted and the others pass with one skipped case each; the run must end
-# with exactly those counts, each of the three failed, and exit code 1.
+# deleted, the fourth runs no case and the others pass with one skipped case
+# each; the run must end with exactly those counts, each of the four failed,
+# and exit code 1.
 # WINE_SESSION "bare" runs the kit as a Linux user runs it: a new prefix made
 # by `wineboot --init` alone, on an Xvfb display of its own, with no window
 # manager and nothing else set; otherwise it is scripts/wine-session.sh,
 # whose start WINE_SESSION_DPI and the like reach.
-# Runs in the current folder, which it empties first: only a folder that
-# is empty or that this script made (its mark inside).
+# Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 zip=$3 programs=$4 stand_ins=${5:-}
 
 . "$(dirname "$0")/wine_test_lib.sh"
 
-mark=.made-by-selftest-kit-test
-if [ -n "$(ls -A)" ] && [ ! -f "$mark" ]; then
-    echo "refusing to empty $PWD: not a folder this test made" >&2
-    exit 1
-fi
 # The read-only mount of an interrupted run would keep its files.
-if grep -qs " $(readlink -f kit) " /proc/mounts; then umount kit || umount -l kit; fi
-rm -rf ./*
-touch "$mark"
+unmount_kit() {
+    if grep -qs " $(readlink -f kit) " /proc/mounts; then umount kit || umount -l kit; fi
+}
+empty_test_folder unmount_kit
 mkdir kit
 unzip -q "$zip" -d kit || exit 1
 
@@ -41,11 +37,12 @@ unzip -q "$zip" -d kit || exit 1
 set -- $programs
 count_run=no
 if [ -n "$stand_ins" ]; then
-    count_run=yes failing=$1 crashing=$2 missing=$3
+    count_run=yes failing=$1 crashing=$2 missing=$3 idle=$4
     cp "$stand_ins/kit_stand_in_fails.exe" "kit/$failing.exe"
     cp "$stand_ins/kit_stand_in_crashes.exe" "kit/$crashing.exe"
     rm "kit/$missing.exe"
-    for program in "${@:4}"; do cp "$stand_ins/kit_stand_in_passes.exe" "kit/$program.exe"; done
+    cp "$stand_ins/kit_stand_in_runs_none.exe" "kit/$idle.exe"
+    for program in "${@:5}"; do cp "$stand_ins/kit_stand_in_passes.exe" "kit/$program.exe"; done
 fi
 
 read_only=no
@@ -86,10 +83,10 @@ echo "kit folder read-only: $read_only; kit run: exit code $code after $(($(date
 closing=$(tail -n 1 printed.txt)
 
 if [ "$count_run" = yes ]; then
-    others=$(($# - 3))
+    others=$(($# - 4))
     check "exit code 1" test "$code" -eq 1
     check "closing line counts them all: $closing" test "$closing" = \
-        "$((2 * others + 1 + 1)) passed, 4 failed, $others skipped"
+        "$((2 * others + 1 + 1)) passed, 5 failed, $others skipped"
     check "$failing failed with its two cases" \
         grep -qx "$failing: FAILED: 1 passed, 2 failed, 0 skipped, exit code 1" printed.txt
     check "$crashing failed by its crash" \
@@ -97,7 +94,9 @@ if [ "$count_run" = yes ]; then
     check "$missing failed as missing" \
         grep -qx "$missing: FAILED: 0 passed, 1 failed, 0 skipped, exit code none" printed.txt
     check "and said so" grep -q "^$missing.exe is missing from " printed.txt
-    for program in "${@:4}"; do
+    check "$idle failed, having run no case" grep -qx "$idle ran no test case" printed.txt &&
+        grep -qx "$idle: FAILED: 0 passed, 1 failed, 0 skipped, exit code 0" printed.txt
+    for program in "${@:5}"; do
         check "$program passed" \
             grep -qx "$program: passed: 2 passed, 0 failed, 1 skipped, exit code 0" printed.txt
     done

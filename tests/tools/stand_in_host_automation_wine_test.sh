@@ -6,7 +6,7 @@
 # macros printed and logged, wrong calls refused, each bad-answer quirk
 # answering as it should, and load-unload cycles leaving nothing behind.
 #   stand_in_host_automation_wine_test.sh WINE_SESSION STATE BIN_DIR
-# Runs in the current folder, which it empties first.
+# Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 bin=$3
 
@@ -23,7 +23,7 @@ wait_for_line() {
     return 1
 }
 
-rm -rf ./* 2>/dev/null
+empty_test_folder
 # Made-up QSOs; the last one has no frequency, so the dial stays put.
 cat >automation.adi <<'EOF'
 Three QSOs for the automation test

@@ -4,7 +4,7 @@
 # letter and each logged QSO, each a BMP file of the whole screen that shows
 # the province window as it was at that step.
 #   stand_in_host_live_wine_test.sh WINE_SESSION STATE BIN_DIR SAMPLES_DIR
-# Runs in the current folder, which it empties first.
+# Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 bin=$3 samples=$4
 
@@ -19,7 +19,7 @@ count_colour() {
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-rm -rf ./* 2>/dev/null
+empty_test_folder
 mkdir Plugins
 # Only the province window, at a place of its own.
 printf '%s\r\n' '[Settings]' Province=1 ea_x=20 ea_y=20 >Plugins/KOLVEX.ini

@@ -6,13 +6,13 @@
 # here the exit code, the figures and the bad-QSO file left are checked.
 #   stand_in_host_load_wine_test.sh WINE_SESSION STATE BIN_DIR [COUNT]
 # COUNT defaults to 100000 (about 35 s under Wine on two cores).  Runs in
-# the current folder, which it empties first.
+# the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 bin=$3 count=${4:-100000}
 
-windows_path() { local p; p=$(readlink -f "$1"); echo "Z:${p//\//\\}"; }
+. "$(dirname "$0")/wine_test_lib.sh"
 
-rm -rf ./* 2>/dev/null
+empty_test_folder
 started=$(date +%s)
 bash "$session" run "$state" "$(windows_path "$bin/stand_in_host.exe")" \
     --dll "$(windows_path "$bin/Stats.dll")" --load "$count" >load.txt 2>load.err

@@ -3,7 +3,7 @@
 # the sample log (header dialog filled in, Output box confirmed, Cabrillo
 # file and settings checked), then a run of the hand-made edge cases.
 #   stand_in_host_wine_test.sh WINE_SESSION STATE BIN_DIR SAMPLES_DIR
-# Runs in the current folder, which it empties first.
+# Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 bin=$3 samples=$4
 
@@ -11,7 +11,7 @@ session=$1 state=$2 bin=$3 samples=$4
 host() { bash "$session" run "$state" "$(windows_path "$bin/stand_in_host.exe")" \
     --dll "$(windows_path "$bin/Stats.dll")" "$@"; }
 
-rm -rf ./* 2>/dev/null
+empty_test_folder
 log=$(windows_path "$samples/kolvex_sample.adi")
 cty=$(windows_path "$samples/cty.dat")
 

@@ -7,13 +7,13 @@
 # window of the plug-in may stay; nor may the heap in use keep growing with
 # the cycles (after the first, about 50 KB in 100 cycles is Wine's own).
 #   unload_cycles_wine_test.sh WINE_SESSION STATE BIN_DIR [COUNT]
-# Runs in the current folder, which it empties first.
+# Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 bin=$3 count=${4:-100}
 
 . "$(dirname "$0")/wine_test_lib.sh"
 
-rm -rf ./* 2>/dev/null
+empty_test_folder
 mkdir Plugins
 printf '[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\nsetup_view_prev_qso=1\r\n' \
     >Plugins/KOLVEX.ini

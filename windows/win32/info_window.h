@@ -1,4 +1,4 @@
-// What the four information windows share beyond the plug-in's frame:
+// What the information windows share beyond the plug-in's frame:
 // topmost when "Window on top" is set; Enter does nothing; Escape and
 // WM_CLOSE hide it (the Setup window still counts it as open until its box
 // closes it).  Each window does its own part of a refresh and a map reset.

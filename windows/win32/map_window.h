@@ -50,6 +50,6 @@ class MapWindow : public InfoWindow {
     MapView m_view;
 };
 
-// The 52 provinces and the HQ station, and the 40 call areas of K, VE, JA, VK.
+// The provinces and the HQ station, and the call areas of the call-area countries.
 std::vector<MapCell> ProvinceCells();
 std::vector<MapCell> CallAreaCells();

@@ -1,4 +1,4 @@
-// What the Setup window and the four information windows share: a modeless
+// What the Setup window and the information windows share: a modeless
 // dialog with no parent, placed from its settings keys and its place saved
 // whenever the mouse is over it, topmost when asked, with the plug-in's
 // icon and no Close command, and coloured with the windows' one background.

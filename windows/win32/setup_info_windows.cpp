@@ -1,4 +1,4 @@
-// The Setup window's handling of the information windows: the four boxes,
+// The Setup window's handling of the information windows: their boxes,
 // "Window on top", and the refresh that opens, marks and repaints them.
 #include "windows/win32/setup_window.h"
 

@@ -1,6 +1,6 @@
 // The Setup window: the plug-in's main window, a modeless dialog that the
 // window thread serves for as long as the thread lives.  Its boxes open and
-// close the four information windows and keep them on top; WM_REFRESH_INFO
+// close the information windows and keep them on top; WM_REFRESH_INFO
 // runs the refresh.
 #pragma once
 

@@ -1,20 +1,22 @@
-// What the information windows paint, copied from the shared state under
-// the lock so that painting never reads data the host thread may be
-// changing.  Portable: the painters take these, and tests build them.
+// What the owner-drawn painters draw, copied by the information refresh
+// from the shared state under the lock so that painting never reads data
+// the host thread may be changing.  Portable, with no Windows header: the
+// refresh builds these natively, and tests build them.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "contest/contest_rules.h"
 
-// The windows' band indexes are the band rows (0 "160m" .. 5 "10m"); -1
+// The windows' band indexes are the band rows of the contest tables; -1
 // while no band is known.
 constexpr int kWindowBands = kBandRows;
 
-// The previous-QSO table paints the band rows from this one on: row 0
-// (160 m) would fall on the line of the column titles.
+// The previous-QSO table paints the band rows from this one on: the first
+// row would fall on the line of the column titles.
 constexpr int kFirstPaintedRow = 1;
 
 // Whether each band that counts in the contest has its painted line.
@@ -26,8 +28,12 @@ constexpr bool EachContestBandIsPainted() {
 }
 static_assert(EachContestBandIsPainted(), "a contest band's previous-QSO row must be painted");
 
-// The previous-QSO table: the typed call, the band the radio is on and six
-// rows (one per band index) of at least four cells each.
+// The cells of a previous-QSO row that the table paints: the band label,
+// mode, time, and province or number.
+constexpr std::size_t kTableCells = 4;
+
+// The previous-QSO table: the typed call, the band the radio is on and one
+// row per band index, each with the cells the table draws.
 struct TableView {
     int currentBand = -1;
     std::string call;  // as typed; the table shows "Call" when empty
