@@ -3,6 +3,9 @@
 #include <random>
 #include <string>
 
+#include "contest/call_area_kinds.h"
+#include "contest/contest_rules.h"
+
 namespace benchlog {
 
 namespace {
@@ -12,14 +15,6 @@ const char* const kDxCountries[] = {
     "YU", "E7", "Z3", "ON",  "PA", "LX", "HB", "OE",  "OZ", "SM", "LA", "OH", "ES", "YL", "LY",
     "EU", "UN", "4X", "SU",  "CT", "CU", "EI", "GM",  "GW", "PY", "LU", "CE", "XE", "ZS", "VU",
     "BY", "HL", "BV", "9M2", "YB", "DU", "ZL", "KH6", "KL", "ER", "4L", "EK", "TA", "5B", "IS"};
-const char* const kProvinceCodes[] = {
-    "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",
-    "CR", "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HU", "IB", "J",  "L",  "LE",
-    "LO", "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA",
-    "SE", "SG", "SO", "SS", "T",  "TE", "TF", "TO", "V",  "VA", "VI", "Z",  "ZA"};
-const char* const kBands[] = {"80m", "40m", "40m", "20m", "20m", "20m", "15m", "15m", "10m"};
-const char* const kSpanish[] = {"EA", "EA", "EA", "EA", "EA6", "EA8", "EA8", "EA9"};
-
 constexpr double kContestStart = 42840.5;  // 15 April 2017, 12:00
 constexpr double kContestDays = 2.0;
 
@@ -29,10 +24,11 @@ class Maker {
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool Chance(int percent) { return Below(1000) < percent * 10; }
-    template <size_t N>
-    const char* Pick(const char* const (&table)[N]) {
+    template <typename T, size_t N>
+    const T& Pick(const T (&table)[N]) {
         return table[Below(static_cast<int>(N))];
     }
+    const char* ContestBand() { return kBands[kContestBandRows[Below(kContestBands)]].text; }
 
     std::string Suffix() {
         std::string s;
@@ -45,11 +41,10 @@ class Maker {
     void Station(QsoArgs& q) {
         const int kind = Below(100);
         if (kind < 15) {
-            q.country = Pick(kSpanish);
+            q.country = Pick(kSpanishCountries);
             q.callPrefix = q.country + std::to_string(Below(10));
         } else if (kind < 35) {
-            static const char* const areaCountries[] = {"K", "K", "K", "VE", "JA", "JA", "VK"};
-            q.country = Pick(areaCountries);
+            q.country = Pick(kCallAreaKind).country;
             const char* const letters = q.country == "K" ? "KWN" : "";
             q.callPrefix = (*letters ? std::string(1, letters[Below(3)]) : q.country) +
                            std::to_string(Below(10));
@@ -64,11 +59,11 @@ class Maker {
         QsoArgs q;
         q.ownCall = "UR5EQF";
         Station(q);
-        q.band = Pick(kBands);
+        q.band = ContestBand();
         q.mode = "RTTY";
         q.rstSent = q.rstReceived = "599";
         q.exchSent = std::to_string(serial % 10000);
-        if (q.country.compare(0, 2, "EA") == 0) {
+        if (IsSpanishCountry(q.country)) {
             q.exchReceived = Chance(1) ? "XX" : Pick(kProvinceCodes);
         } else {
             q.exchReceived = std::to_string(1 + Below(2000));
@@ -122,7 +117,7 @@ std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t
         QsoArgs q = kind < 2 && !log.empty()
                         ? log[static_cast<size_t>(make.Below(static_cast<int>(log.size())))]
                         : make.Qso(i, count);
-        if (kind == 1) q.band = make.Pick(kBands);  // the same station on some band
+        if (kind == 1) q.band = make.ContestBand();  // the same station on some band
         checks.push_back(CheckOf(q));
     }
     return checks;

@@ -1,7 +1,7 @@
-// Random but plausible contest logs for the benchmarks: many countries, call
-// areas of K, VE, JA and VK, Spanish provinces and the HQ, a few duplicates,
-// a few refused and badly copied QSOs.  The same stream number always gives
-// the same log.
+// Random but plausible contest logs for the benchmarks: many countries, the
+// contest's bands, Spanish countries, provinces and call-area countries as
+// its tables have them, the HQ, a few duplicates, a few refused and badly
+// copied QSOs.  The same stream number always gives the same log.
 #pragma once
 
 #include <cstdint>

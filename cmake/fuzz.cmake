@@ -17,6 +17,7 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   add_executable(host_calls_fuzzer
     ${CMAKE_SOURCE_DIR}/fuzz/host_calls_fuzzer.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/host_inputs.cpp
+    ${CMAKE_SOURCE_DIR}/fuzz/table_rows_run.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/model_rules.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/plugin_checker.cpp
     ${CMAKE_SOURCE_DIR}/fuzz/rate_report.cpp

@@ -7,7 +7,6 @@ namespace {
 
 const char* const kModeTable[] = {"RTTY"};
 
-const char* const kSpanish[] = {"EA", "EA6", "EA8", "EA9"};
 const char* const kRussianCaptions[] = {"UA", "UA2", "UA2/f", "UR", "UN", "EU"};
 
 // Whether `text` equals an entry, byte for byte.
@@ -38,9 +37,7 @@ bool CContestRules::Contains(const std::string& text) const {
 const CContestRules& ValidBands() {
     static const CContestRules bands = [] {
         std::vector<const char*> texts;
-        for (const BandSpec& band : kBands) {
-            if (band.contest) texts.push_back(band.text);
-        }
+        for (int row : kContestBandRows) texts.push_back(kBands[row].text);
         return CContestRules(texts.data(), static_cast<int>(texts.size()));
     }();
     return bands;
@@ -61,7 +58,7 @@ int BandRow(const std::string& band) {
 bool IsProvinceCode(const std::string& text) {
     return InTable(kProvinceCodes, text) || text == kHqExchange;
 }
-bool IsSpanishCountry(const std::string& country) { return InTable(kSpanish, country); }
+bool IsSpanishCountry(const std::string& country) { return InTable(kSpanishCountries, country); }
 bool IsRussianCaptionCountry(const std::string& country) {
     return InTable(kRussianCaptions, country);
 }

@@ -1,6 +1,7 @@
 // The contest's fixed rules: bands, modes, provinces and country groups.
 #pragma once
 
+#include <array>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -33,6 +34,24 @@ inline constexpr BandSpec kBands[] = {
 };
 constexpr int kBandRows = static_cast<int>(std::size(kBands));
 
+constexpr int CountContestBands() {
+    int count = 0;
+    for (const BandSpec& band : kBands) count += band.contest ? 1 : 0;
+    return count;
+}
+constexpr int kContestBands = CountContestBands();
+
+// The rows of the contest bands, in table order.
+constexpr std::array<int, kContestBands> ContestBandRows() {
+    std::array<int, kContestBands> rows{};
+    std::size_t next = 0;
+    for (int row = 0; row < kBandRows; ++row) {
+        if (kBands[row].contest) rows[next++] = row;
+    }
+    return rows;
+}
+inline constexpr std::array<int, kContestBands> kContestBandRows = ContestBandRows();
+
 const CContestRules& ValidBands();  // the contest bands: "80m", "40m", "20m", "15m", "10m"
 const CContestRules& ValidModes();  // "RTTY"
 
@@ -46,6 +65,9 @@ inline constexpr const char* kProvinceCodes[] = {
     "CR", "CS", "CU", "GC", "GI", "GR", "GU", "H",  "HU", "IB", "J",  "L",  "LE",
     "LO", "LU", "M",  "MA", "ML", "MU", "NA", "O",  "OU", "P",  "PO", "S",  "SA",
     "SE", "SG", "SS", "SO", "T",  "TE", "TO", "TF", "V",  "VA", "VI", "Z",  "ZA"};
+
+// The country prefixes of a Spanish station: the province rule and its points.
+inline constexpr const char* kSpanishCountries[] = {"EA", "EA6", "EA8", "EA9"};
 
 // Row of an exact band text ("160m" 0 ... "10m" 5), or -1 when it has none.
 int BandRow(const std::string& band);

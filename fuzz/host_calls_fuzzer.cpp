@@ -10,6 +10,7 @@
 #include "fuzz/plugin_checker.h"
 #include "fuzz/rate_report.h"
 #include "fuzz/refresh_checker.h"
+#include "fuzz/table_rows_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -143,6 +144,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // a second time to look for a leak.
     ValidBands();
     ValidModes();
+    {
+        InRunFolder inFolder;
+        fuzzin::RunEveryTableRow();
+    }
     return 0;
 }
 

@@ -4,6 +4,9 @@
 #include <limits>
 #include <string_view>
 
+#include "contest/call_area_kinds.h"
+#include "contest/contest_rules.h"
+
 namespace fuzzin {
 
 namespace {
@@ -26,6 +29,10 @@ constexpr std::string_view kExchanges[] = {"M",     " m ", "HQ", "hq",  "XX", "5
 constexpr std::string_view kReports[] = {"599", "59", "", "5NN"};
 constexpr std::string_view kVersions[] = {"2.20", "2.19", "2.18", "3.1.1", "2.14R", ""};
 
+// Picks from here to 199 draw the contest's own rows, where the field has them.
+constexpr std::uint8_t kFirstRowPick = 100;
+static_assert(std::size(kProvinceCodes) + 1 <= 200 - kFirstRowPick, "every province reachable");
+
 struct Table {
     const std::string_view* texts;
     std::size_t size;
@@ -42,6 +49,26 @@ Table TableOf(Field field) {
     return tables[static_cast<int>(field)];
 }
 
+// The contest's own rows of a field: every band, Spanish and call-area
+// country and province its tables hold, so a row added there is drawn here.
+// Empty for the fields the tables have no rows of.
+std::string_view TableRow(Field field, std::size_t pick) {
+    constexpr std::size_t kSpanish = std::size(kSpanishCountries);
+    switch (field) {
+        case Field::kBand:
+            return ::kBands[pick % kBandRows].text;  // the contest's, not the table above
+        case Field::kCountry:
+            pick %= kSpanish + kCallAreaKinds;
+            return pick < kSpanish ? kSpanishCountries[pick]
+                                   : kCallAreaKind[pick - kSpanish].country;
+        case Field::kExchange:
+            pick %= std::size(kProvinceCodes) + 1;
+            return pick < std::size(kProvinceCodes) ? kProvinceCodes[pick] : kHqExchange;
+        default:
+            return {};
+    }
+}
+
 std::string LongText(ByteSource& in) {
     const std::size_t length = in.LongTextLength(in.Raw<std::uint16_t>());
     std::string pattern = in.Bytes(1 + in.Byte() % 8);
@@ -55,6 +82,9 @@ std::string LongText(ByteSource& in) {
 
 std::string Text(ByteSource& in, Field field) {
     const std::uint8_t b = in.Byte();
+    if (b >= kFirstRowPick && b < 200 && !TableRow(field, 0).empty()) {
+        return std::string(TableRow(field, b - kFirstRowPick));
+    }
     if (b < 200) {
         const Table table = TableOf(field);
         return std::string(table.texts[b % table.size]);

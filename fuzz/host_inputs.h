@@ -16,7 +16,9 @@ namespace fuzzin {
 
 enum class Field { kCall, kBand, kMode, kCountry, kPrefix, kExchange, kReport, kVersion };
 
-// A byte below 200 picks a table entry; 200-249 a raw text of 0-49 bytes;
+// A byte below 200 picks a table entry: from 100 on a row of the contest's
+// tables (a band, a Spanish or call-area country, a province) where the
+// field has such rows, else an entry of a small table of its own; 200-249 a raw text of 0-49 bytes;
 // 250-254 a raw text whose length follows; 255 a long text (a short
 // pattern repeated to a length given by two bytes, within what is left of
 // the input's allowance for long texts).

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "contest/contest_rules.h"
+#include "tests/support/own_rules.h"
 
 namespace model {
 
@@ -35,15 +36,37 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+constexpr const char* kWho = "fuzz model";
+
 bool IsSpanish(const std::string& country) {
-    return country == "EA" || country == "EA6" || country == "EA8" || country == "EA9";
+    const bool own = country == "EA" || country == "EA6" || country == "EA8" || country == "EA9";
+    return own_rules::Agreed(kWho, "Spanish country", country, own, IsSpanishCountry(country));
+}
+
+// The 52 provinces and the HQ's exchange.
+bool IsProvince(const std::string& text) {
+    static constexpr std::string_view kCodes =
+        " A AB AL AV B BA BI BU C CA CC CE CO CR CS CU GC GI GR GU H HQ HU IB J L LE LO LU M MA "
+        "ML MU NA O OU P PO S SA SE SG SO SS T TE TF TO V VA VI Z ZA ";
+    const bool own = !text.empty() && text.find(' ') == std::string::npos &&
+                     kCodes.find(" " + text + " ") != std::string_view::npos;
+    return own_rules::Agreed(kWho, "province", text, own, IsProvinceCode(text));
+}
+
+// Whether a lower-case band text is a contest band of the tables.
+bool IsContestBandRow(const std::string& band) {
+    for (int row : kContestBandRows) {
+        if (band == kBands[row].text) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 bool IsValidBand(const std::string& band) {
     const std::string b = Lower(band);
-    return b == "80m" || b == "40m" || b == "20m" || b == "15m" || b == "10m";
+    const bool own = b == "80m" || b == "40m" || b == "20m" || b == "15m" || b == "10m";
+    return own_rules::Agreed(kWho, "contest band", b, own, IsContestBandRow(b));
 }
 
 AddOutcome ExpectedAdd(const QsoArgs& q, const reference::Log& log) {
@@ -56,7 +79,7 @@ AddOutcome ExpectedAdd(const QsoArgs& q, const reference::Log& log) {
         const std::string sent = UpperTrimmed(q.exchReceived);
         if (q.call == "EA4URE" && sent != "HQ") {
             out.messages.push_back("  ONLY HQ POSSIBLE FROM EA4URE !!!");
-        } else if (q.call != "EA4URE" && !IsProvinceCode(sent)) {
+        } else if (q.call != "EA4URE" && !IsProvince(sent)) {
             out.messages.push_back("   NO SPAIN PROVINCE !!!");
         }
     }
@@ -71,7 +94,7 @@ AddOutcome ExpectedAdd(const QsoArgs& q, const reference::Log& log) {
 int ExpectedExchange(const std::string& exchange, const std::string& call,
                      const std::string& country) {
     if (call == "EA4URE") return Trimmed(exchange) == "HQ";
-    if (IsSpanish(country)) return IsProvinceCode(Trimmed(exchange));
+    if (IsSpanish(country)) return IsProvince(Trimmed(exchange));
     if (exchange.empty() || exchange.size() > 4 || exchange == "599") return 0;
     return exchange.find_first_not_of("0123456789") == std::string::npos;
 }

@@ -12,6 +12,7 @@
 #include "fuzz/model_rules.h"
 #include "fuzz/result_parser.h"
 #include "tests/support/band_row_lists.h"
+#include "tests/support/own_rules.h"
 
 void FuzzFail(const char* what, const char* file, int line) {
     std::fprintf(stderr, "invariant broken at %s:%d: %s\n", file, line, what);
@@ -182,12 +183,16 @@ void PluginChecker::CheckRemovedLines(const QsoArgs& qso) {
 void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callAreaResets,
                                     int provinceResets) {
     const PluginState& s = m_plugin.State();
-    const bool areaCountry = found && (qso.country == "K" || qso.country == "VE" ||
-                                       qso.country == "JA" || qso.country == "VK");
+    const std::string& c = qso.country;
+    const bool areaCountry =
+        own_rules::Agreed("fuzz checker", "call-area country", c,
+                          c == "K" || c == "VE" || c == "JA" || c == "VK", IsCallAreaCountry(c)) &&
+        found;
     FUZZ_CHECK(m_env.callAreaResets == callAreaResets + (areaCountry && m_env.callAreaOpen));
     // Any Spanish entity's QSO may have marked a province.
     const bool spanish =
-        qso.country == "EA" || qso.country == "EA6" || qso.country == "EA8" || qso.country == "EA9";
+        own_rules::Agreed("fuzz checker", "Spanish country", c,
+                          c == "EA" || c == "EA6" || c == "EA8" || c == "EA9", IsSpanishCountry(c));
     FUZZ_CHECK(m_env.provinceResets == provinceResets + (found && spanish && m_env.provinceOpen));
     if (areaCountry && m_env.callAreaOpen) {
         const size_t row = static_cast<size_t>(std::max(BandRow(qso.band), 0));

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string_view>
 
+#include "contest/contest_rules.h"
 #include "fuzz/host_inputs.h"
 
 namespace fuzzin {
@@ -44,10 +45,12 @@ std::string TypedCall(ByteSource& in, const reference::Log& log) {
 }
 
 // A frequency on or near a whole megahertz: the band edges and both sides.
+// A byte from 128 on picks a band of the table.
 double NearWholeMHz(ByteSource& in) {
     static const double kMHz[] = {1, 3, 7, 14, 21, 28, 0, 2, 29, 4, -14, 1000};
     const std::uint8_t b = in.Byte();
-    const double mhz = kMHz[b % (sizeof kMHz / sizeof *kMHz)];
+    const double mhz =
+        b >= 128 ? kBands[(b - 128) % kBandRows].wholeMHz : kMHz[b % (sizeof kMHz / sizeof *kMHz)];
     switch (in.Byte() % 5) {
         case 0:
             return mhz * 1e6;

@@ -4,17 +4,33 @@
 #include <cmath>
 #include <iterator>
 
-#include "tests/support/band_row_lists.h"
+#include "contest/call_area_kinds.h"
+#include "tests/support/own_rules.h"
 
 namespace refmodel {
 
 namespace {
 
+template <std::size_t N>
+constexpr bool SameMHz(const int (&mhz)[N]) {
+    for (std::size_t row = 0; row < N && row < std::size(kBands); ++row) {
+        if (mhz[row] != kBands[row].wholeMHz) return false;
+    }
+    return true;
+}
+
+// The call-area lists in the order the map's groups are marked: K, VE, JA, VK.
+constexpr BandRowList BandRowLists::*kMapGroups[] = {
+    &BandRowLists::g_bandAreasK, &BandRowLists::g_bandAreasVE, &BandRowLists::g_bandAreasJA,
+    &BandRowLists::g_bandAreasVK};
+static_assert(std::size(kMapGroups) == kCallAreaKinds, "one list per call-area country");
+
 // The band whose whole megahertz the frequency is in, or -1.
 int BandOf(double hz) {
     // The model's own copy of the bands: a band added to the rules must be added here too.
-    static constexpr double kMHz[] = {1, 3, 7, 14, 21, 28};
+    static constexpr int kMHz[] = {1, 3, 7, 14, 21, 28};
     static_assert(std::size(kMHz) == kBandRows, "one whole megahertz per band row");
+    static_assert(SameMHz(kMHz), "the model's megahertz differ from the band table's");
     const double mhz = hz / 1000000.0;
     for (int band = 0; band < kBandRows; ++band) {
         if (mhz >= kMHz[band] && mhz < kMHz[band] + 1) return band;
@@ -53,10 +69,14 @@ void ShowBand(const StateInputs& state, int band, Memory& memory, Outcome& out) 
     out.provinces = lists.g_bandProvinces[row];
     out.provinceTitle = ProvinceTitle(state.captions, label, out.provinces.size());
     out.callAreaTitle = CallAreaTitle(label);
-    // K, VE, JA, VK: the order of the map's groups.
-    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
-        if (slot.kind != test_lists::Kind::kCallAreas) continue;
-        const std::vector<std::string>& areas = (lists.*slot.list)[row];
+    for (int group = 0; group < kCallAreaKinds; ++group) {
+        const auto list = kMapGroups[group];
+        const CallAreaKind& kind = CallAreaKindOfMapGroup(group);
+        if (kind.bandRows != list) {
+            own_rules::Stop("refresh model", std::string("the tables put ") + kind.country +
+                                                 " in map group " + std::to_string(group));
+        }
+        const std::vector<std::string>& areas = (lists.*list)[row];
         out.callAreas.insert(out.callAreas.end(), areas.begin(), areas.end());
     }
     memory.currentBand = band;

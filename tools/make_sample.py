@@ -133,6 +133,49 @@ SPANISH_LETTERS = ["EA", "EA", "EA", "EB", "EC", "ED", "EE", "EF", "EG", "EH"]
 # Band plan of the contest weekend: RTTY segments in kHz.
 SEGMENTS = {"160m": (1838, 1843), "80m": (3580, 3600), "40m": (7035, 7045),
             "20m": (14080, 14100), "15m": (21080, 21120), "10m": (28080, 28120)}
+# What the HQ station sends on each contest band (a wrong exchange on one).
+HQ_EXCHANGES = {"80m": "HQ", "40m": "hq", "20m": "HQ", "15m": "HQ", "10m": "M"}
+
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+
+
+def cpp_table(path, name, row):
+    """The rows (tuples of `row`'s groups) of the C++ table `name` in `path`."""
+    with open(os.path.join(ROOT, path), encoding="utf-8") as source:
+        m = re.search(r"\b%s\[\]\s*=\s*\{(.*?)\};" % name, source.read(), re.S)
+    rows = re.findall(row, m.group(1)) if m else []
+    if not rows:
+        sys.exit("make_sample.py: cannot read the table %s in %s" % (name, path))
+    return rows
+
+
+def contest_tables():
+    """The contest's rows as the plug-in's tables hold them."""
+    rules = "contest/contest_rules.h"
+    return {"province": set(cpp_table(rules, "kProvinceCodes", r'"(\w+)"')),
+            "Spanish country": set(cpp_table(rules, "kSpanishCountries", r'"(\w+)"')),
+            "contest band": {b for b, c in cpp_table(rules, "kBands", r'\{"(\w+)",\s*\d+,\s*(\w+)\}')
+                             if c == "true"},
+            "call-area country": set(cpp_table("contest/call_area_kinds.h", "kCallAreaKind",
+                                               r'\{"(\w+)",\s*&CInfo'))}
+
+
+def check_covers_tables():
+    """Stops unless the sample draws exactly the rows of the contest's tables:
+    a new row needs its call area, band plan or call letters here first."""
+    mine = {"province": {p for areas in SPANISH_AREAS.values() for ps in areas.values() for p in ps},
+            "Spanish country": set(SPANISH_AREAS),
+            "contest band": set(HQ_EXCHANGES) | {b for h in range(24) for b in bands_for_hour(h)}}
+    tables = contest_tables()
+    # Every call-area country of the tables must be one of the foreign countries drawn.
+    foreign = set(FOREIGN_WEIGHTS) & set(CALL_LETTERS)
+    mine["call-area country"] = tables["call-area country"] & foreign
+    for kind, rows in tables.items():
+        for row in sorted(rows ^ mine[kind]):
+            sys.exit('make_sample.py: %s "%s" is %s the contest\'s tables but %s this script'
+                     % (kind, row, "in" if row in rows else "not in",
+                        "in" if row in mine[kind] else "not in"))
 
 
 def alias_tables():
@@ -206,13 +249,16 @@ def make_spanish(rng):
     return Station(letters + area + suffix(rng), country, province, rng.uniform(0.2, 1.2))
 
 
+FOREIGN_WEIGHTS = {"K": 10, "VE": 3, "JA": 4, "VK": 2, "DL": 8, "I": 6, "F": 5, "UA": 7,
+                   "UR": 3, "OK": 3, "SP": 4, "G": 3, "CT": 3, "PA": 2, "ON": 2, "UA9": 2,
+                   "YO": 2, "LZ": 2, "HA": 2, "YU": 2, "9A": 2, "S5": 1, "OM": 1, "OE": 1,
+                   "HB": 1, "SM": 2, "OH": 1, "LY": 1, "EU": 1, "UN": 1, "UA2": 1, "SV": 1,
+                   "GM": 1, "EI": 1, "CT3": 1, "CU": 1, "C3": 1, "ZB": 1, "CN": 1, "PY": 2,
+                   "LU": 1, "XE": 1, "KH6": 1, "KL": 1}
+
+
 def make_foreign(rng):
-    weights = {"K": 10, "VE": 3, "JA": 4, "VK": 2, "DL": 8, "I": 6, "F": 5, "UA": 7,
-               "UR": 3, "OK": 3, "SP": 4, "G": 3, "CT": 3, "PA": 2, "ON": 2, "UA9": 2,
-               "YO": 2, "LZ": 2, "HA": 2, "YU": 2, "9A": 2, "S5": 1, "OM": 1, "OE": 1,
-               "HB": 1, "SM": 2, "OH": 1, "LY": 1, "EU": 1, "UN": 1, "UA2": 1, "SV": 1,
-               "GM": 1, "EI": 1, "CT3": 1, "CU": 1, "C3": 1, "ZB": 1, "CN": 1, "PY": 2,
-               "LU": 1, "XE": 1, "KH6": 1, "KL": 1}
+    weights = FOREIGN_WEIGHTS
     countries = sorted(weights)
     country = rng.choices(countries, [weights[c] for c in countries])[0]
     letters = rng.choice(CALL_LETTERS[country])
@@ -288,8 +334,7 @@ def insert_mistakes(rng, log, stations):
     # The HQ station: HQ on four bands (once typed in lower case), a wrong
     # exchange on a fifth.
     hq = Station("EA4URE", "EA", "HQ")
-    hq_bands = {"80m": "HQ", "40m": "hq", "20m": "HQ", "15m": "HQ", "10m": "M"}
-    for band, exchange in hq_bands.items():
+    for band, exchange in HQ_EXCHANGES.items():
         anchor = rng.choice([r for r in records if r["band"] == band])
         log.add(hq, band, later(anchor, 1), received=exchange)
     # Dupes: the same call, band and mode again a little later; one of them
@@ -411,6 +456,7 @@ def write_cty(path):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "samples")
+    check_covers_tables()
     rng = random.Random(GENERATOR_STATE)
     stations = make_stations(rng)
     log = run_contest(rng, stations)

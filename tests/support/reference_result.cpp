@@ -6,6 +6,7 @@
 #include "contest/contest_rules.h"
 #include "results/score.h"
 #include "tests/support/band_row_lists.h"
+#include "tests/support/own_rules.h"
 #include "tests/support/reference_scan.h"
 
 namespace reference {
@@ -18,9 +19,16 @@ bool AddNew(std::vector<std::string>& list, const std::string& text) {
     return true;
 }
 
+constexpr const char* kWho = "reference result";
+
+bool IsSpanish(const std::string& country) {
+    const bool own = country == "EA" || country == "EA6" || country == "EA8" || country == "EA9";
+    return own_rules::Agreed(kWho, "Spanish country", country, own, IsSpanishCountry(country));
+}
+
 int Points(const std::string& ownCountry, const std::string& country) {
-    if (!IsSpanishCountry(country)) return 1;
-    return IsSpanishCountry(ownCountry) ? 2 : 3;
+    if (!IsSpanish(country)) return 1;
+    return IsSpanish(ownCountry) ? 2 : 3;
 }
 
 struct BandScan {
@@ -47,6 +55,10 @@ void CountArea(BandScan& s, const CInfo& q) {
                               {q.m_areaK, "K", s.k, &BandRowLists::g_bandAreasK, s.f.areas[1]},
                               {q.m_areaVE, "VE", s.ve, &BandRowLists::g_bandAreasVE, s.f.areas[2]},
                               {q.m_areaVK, "VK", s.vk, &BandRowLists::g_bandAreasVK, s.f.areas[3]}};
+    bool known = false;
+    for (const Column& c : columns) known = known || q.m_country == c.prefix;
+    own_rules::Agreed(kWho, "call-area country", q.m_country, known,
+                      IsCallAreaCountry(q.m_country));
     for (const Column& c : columns) {
         if (c.area == -1) continue;
         const std::string digit = std::to_string(c.area);

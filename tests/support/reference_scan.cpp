@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "contest/contest_rules.h"
+#include "tests/support/own_rules.h"
 
 namespace reference {
 
@@ -21,7 +22,9 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool IsAreaCountry(const std::string& country) {
-    return country == "K" || country == "VE" || country == "VK" || country == "JA";
+    const bool own = country == "K" || country == "VE" || country == "VK" || country == "JA";
+    return own_rules::Agreed("reference call check", "call-area country", country, own,
+                             IsCallAreaCountry(country));
 }
 
 // The last digit of the prefix, or -1.

@@ -13,10 +13,21 @@ import sys
 sys.path.insert(0, sys.argv[2])
 import make_sample  # noqa: E402
 
-PROVINCES = set("A AB AL AV B BA BI BU C CA CC CE CO CR CS CU GC GI GR GU H HQ HU IB J L LE "
+PROVINCES = set("A AB AL AV B BA BI BU C CA CC CE CO CR CS CU GC GI GR GU H HU IB J L LE "
                 "LO LU M MA ML MU NA O OU P PO S SA SE SG SO SS T TE TF TO V VA VI Z ZA".split())
 SPAIN = ("EA", "EA6", "EA8", "EA9")
 BANDS = ("80m", "40m", "20m", "15m", "10m")
+AREA_COUNTRIES = ("K", "VE", "VK", "JA")
+TABLES = make_sample.contest_tables()
+
+
+def agreed(kind, value, own):
+    """`own`, when the contest's tables hold `value` as a `kind` exactly when
+    these rules do; a row they gained (or renamed) stops the scorer."""
+    if own != (value in TABLES[kind]):
+        sys.exit('reference_score.py: %s "%s" is %s the contest\'s tables but %s its own rules'
+                 % (kind, value, "not in" if own else "in", "in" if own else "not in"))
+    return own
 
 
 def records(text):
@@ -35,17 +46,20 @@ def entered(log_text):
         call, band, mode = d.get("CALL", ""), d.get("BAND", "").lower(), d.get("MODE", "")
         received = d.get("SRX_STRING", d.get("SRX", ""))
         sent = d.get("STX_STRING", d.get("STX", ""))
-        if band not in BANDS or mode.upper() != "RTTY" or not received or not sent:
+        if not agreed("contest band", band, band in BANDS) or mode.upper() != "RTTY" \
+                or not received or not sent:
             continue
         country = d.get("APP_KOLVEX_CTY") or make_sample.country_of(call)
         prefix = d.get("PFX") or make_sample.prefix_of(call)
         province, bad = "", False
-        if country in SPAIN:
+        if agreed("Spanish country", country, country in SPAIN):
             p = received.upper().strip()
-            bad = p != "HQ" if call == "EA4URE" else p not in PROVINCES
+            bad = p != "HQ" if call == "EA4URE" else \
+                p != "HQ" and not agreed("province", p, p in PROVINCES)
             province = "" if bad else p
         digits = [c for c in prefix if c.isdigit()]
-        area = (country, digits[-1]) if country in ("K", "VE", "VK", "JA") and digits else None
+        area_country = agreed("call-area country", country, country in AREA_COUNTRIES)
+        area = (country, digits[-1]) if area_country and digits else None
         dupe = any((r["call"], r["band"], r["mode"]) == (call, band, mode) for r in log)
         log.append(dict(call=call, band=band, mode=mode, country=country, province=province,
                         area=area, counted=not (bad or dupe)))

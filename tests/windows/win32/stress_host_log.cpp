@@ -1,6 +1,10 @@
 #include "tests/windows/win32/stress_host_log.h"
 
+#include <algorithm>
 #include <string>
+
+#include "contest/call_area_kinds.h"
+#include "contest/contest_rules.h"
 
 namespace stress {
 namespace {
@@ -8,20 +12,9 @@ namespace {
 constexpr int kMinutesPerDay = 1440;
 constexpr double kFirstDay = 42777.0;  // 2017-02-11, the contest's first day
 
-struct Station {
-    const char* prefix;  // a digit follows unless the prefix holds one
-    const char* country;
-    bool spanish;
-};
-
-// No call of these shapes holds another one (no prefix ends in another).
-const Station kStations[] = {
-    {"EA", "EA", true},  {"EA8", "EA8", true}, {"W", "K", false},   {"VE", "VE", false},
-    {"JA", "JA", false}, {"VK", "VK", false},  {"DL", "DL", false}, {"OK", "OK", false},
-};
-const char* const kProvinces[] = {"M", "B", "V", "SE", "MA", "TF", "GC", "IB"};
-const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
-const std::uint32_t kBandHz[] = {3580000, 7040000, 14080000, 21080000, 28080000};
+// Other stations: no call of these shapes holds another one (no prefix
+// ends in another), which is why a US call begins with W, never K.
+const char* const kDxCountries[] = {"DL", "OK"};
 
 int Draw(std::mt19937& random, int last) {
     return std::uniform_int_distribution<int>(0, last)(random);
@@ -39,21 +32,44 @@ std::string Suffix(std::mt19937& random) {
     return suffix;
 }
 
+bool IsSpanish(const std::string& country) {
+    return std::any_of(std::begin(kSpanishCountries), std::end(kSpanishCountries),
+                       [&](const char* spanish) { return country == spanish; });
+}
+
+// A Spanish station one time in four, a call-area one in two, else another.
+std::string DrawCountry(std::mt19937& random) {
+    const int kind = Draw(random, 3);
+    if (kind == 0) return Pick(kSpanishCountries, random);
+    if (kind < 3) return Pick(kCallAreaKind, random).country;
+    return Pick(kDxCountries, random);
+}
+
+// A contest band's row, on its whole megahertz.
+const BandSpec& DrawBand(std::mt19937& random) {
+    return kBands[kContestBandRows[static_cast<std::size_t>(Draw(random, kContestBands - 1))]];
+}
+
+std::uint32_t BandHz(const BandSpec& band) {
+    return static_cast<std::uint32_t>(band.wholeMHz) * 1000000u + 80000u;
+}
+
 host::Qso FreshQso(std::mt19937& random) {
-    const Station& station = Pick(kStations, random);
-    const int band = Draw(random, 4);
+    const std::string country = DrawCountry(random);
+    const BandSpec& band = DrawBand(random);
     host::Qso q;
-    const bool hasDigit = station.prefix[std::string(station.prefix).size() - 1] <= '9';
-    q.callPrefix = hasDigit ? station.prefix : station.prefix + std::to_string(Draw(random, 9));
+    const std::string prefix = country == "K" ? "W" : country;
+    const bool hasDigit = prefix.back() <= '9';
+    q.callPrefix = hasDigit ? prefix : prefix + std::to_string(Draw(random, 9));
     q.call = q.callPrefix + Suffix(random);
-    q.country = station.country;
-    q.band = kBands[band];
-    q.freqHz = kBandHz[band] + static_cast<std::uint32_t>(Draw(random, 40000));
+    q.country = country;
+    q.band = band.text;
+    q.freqHz = BandHz(band) + static_cast<std::uint32_t>(Draw(random, 40000));
     q.mode = "RTTY";
     // Serials of up to three digits: none reads like the four digits of a
     // time that a removal looks for.
     q.exchReceived =
-        station.spanish ? Pick(kProvinces, random) : std::to_string(Draw(random, 998) + 1);
+        IsSpanish(country) ? Pick(kProvinceCodes, random) : std::to_string(Draw(random, 998) + 1);
     if (Draw(random, 49) == 0) {  // the HQ station, now and then sending nonsense
         q.call = "EA4URE";
         q.callPrefix = "EA4";
@@ -77,7 +93,7 @@ void Spoil(host::Qso& q, std::mt19937& random) {
             q.exchReceived = "";
             break;
         case 3:
-            if (q.country == "EA" || q.country == "EA8") q.exchReceived = "XX";
+            if (IsSpanish(q.country)) q.exchReceived = "XX";
             break;
         default:
             break;
@@ -90,13 +106,14 @@ HostLog::HostLog() : m_minuteTaken(kMinutesPerDay, false) { m_entries.reserve(kC
 
 std::vector<host::Qso> HostLog::Anchors() {
     std::vector<host::Qso> anchors;
-    for (int band = 0; band < 5; ++band) {
+    for (int band = 0; band < kContestBands; ++band) {
+        const BandSpec& spec = kBands[kContestBandRows[static_cast<std::size_t>(band)]];
         host::Qso q;
         q.call = std::string("OK1AA") + static_cast<char>('A' + band);
         q.callPrefix = "OK1";
         q.country = "OK";
-        q.band = kBands[band];
-        q.freqHz = kBandHz[band];
+        q.band = spec.text;
+        q.freqHz = BandHz(spec);
         q.mode = "RTTY";
         q.exchReceived = "1";
         q.time = {kFirstDay + (band + 0.5) / kMinutesPerDay, host::OleDate::valid};
