@@ -9,11 +9,12 @@
 
 namespace host_calls {
 
-// An export run's reset: the header dialog is confirmed as it is.
-inline bool ExportReset(Reset r = Reset{}) {
+// An export run's reset, through `dll`'s ResetStats0: the header dialog is
+// confirmed as it is.
+inline bool ExportReset(Reset r = Reset{}, const host::StatsExports& dll = StatsDll::Get()) {
     WindowDriver header("DARNOL Contest", [](HWND dialog) { Press(dialog, IDOK); });
     r.exportRequest = 1;
-    return DoReset(r) == 1 && header.Found();
+    return dll.Reset(r) == 1 && header.Found();
 }
 
 // The result of an export run and the text of its "Output" box.
