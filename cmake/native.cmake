@@ -23,8 +23,9 @@ if(STATS_UNIT_TESTS)
     ${CMAKE_SOURCE_DIR}/tests/plugin/*_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)
   list(FILTER CORE_TEST_SOURCES EXCLUDE REGEX "_win_test\\.cpp$")
+  # Only this program replaces operator new, to fail one allocation on demand.
   add_executable(core_tests ${CORE_TEST_SOURCES} ${STATS_REFERENCE_SOURCES}
-    ${STATS_FAKE_ENV_SOURCES})
+    ${STATS_FAKE_ENV_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/failing_allocation.cpp)
   target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(core_tests PRIVATE stats_core GTest::gtest_main GTest::gmock pthread)
   # Names without the parameter dump: every parameterised case has a name.

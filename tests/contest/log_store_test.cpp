@@ -58,6 +58,15 @@ TEST(LogStore, EmptyLogHasNoLastRecord) {
     EXPECT_EQ(log.Last(), nullptr);
 }
 
+TEST(LogStore, LastSkipsRemovedRecordsAtTheEnd) {
+    LogStore log;
+    std::vector<LogStore::Id> ids;
+    for (const char* call : {"A", "B", "C", "D", "E"}) ids.push_back(log.Add(Record(call)));
+    log.RemoveAt(ids[3]);  // the one before the last, then the last
+    log.RemoveAt(ids[4]);
+    EXPECT_EQ(log.Last()->m_call, "C");
+}
+
 TEST(LogStore, RemoveAllForgetsEveryIndex) {
     LogStore log;
     log.Add(Area("JA1X", &CInfo::m_areaJA, 1));

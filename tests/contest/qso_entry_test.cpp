@@ -10,6 +10,7 @@
 
 #include "tests/support/band_row_lists.h"
 #include "tests/support/case_name.h"
+#include "tests/support/failing_allocation.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
 
@@ -290,6 +291,19 @@ TEST(AddData, PathIntoMissingFolderStillEntersQso) {
     EXPECT_EQ(rig.plugin.AddData(Qso("DL1A").Band("160m")), 0);
     EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
     EXPECT_FALSE(std::filesystem::exists("missing"));
+}
+
+// Whichever allocation fails on the way, the host hears "logged" only for a
+// QSO that is in the log.
+TEST(AddData, FailedAllocationAnswersWhetherQsoIsInLog) {
+    for (int before = 0;; ++before) {
+        PluginRig rig;
+        rig.Reset();
+        const FailingAllocation failing(before);
+        const bool logged = rig.plugin.AddData(Qso("DL1A"));
+        if (!failing.Failed()) break;  // the add made fewer allocations
+        EXPECT_EQ(logged, rig.State().g_log.GetCount() == 1) << "allocation " << before;
+    }
 }
 
 TEST(AddData, DoesNotAskForRefresh) {

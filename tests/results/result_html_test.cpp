@@ -6,6 +6,7 @@
 #include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
+#include "tests/support/result_log.h"
 
 namespace {
 
@@ -54,26 +55,25 @@ TEST(ResultHtml, EmptyLogPage) {
                   Tail());
 }
 
-TEST(ResultHtml, SmallLogPage) {
+TEST(ResultHtml, ResultLogPage) {
     PluginRig rig;
     rig.Reset();
     rig.plugin.SetVersion();
-    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Band("40m"));
-    rig.plugin.AddData(Qso("DL1A"));
-    rig.plugin.AddData(Qso("DL1A"));
+    FillResultLog(rig.plugin);
     EXPECT_EQ(rig.Result(),
-              kPageHead + kTitleAndHeads + FigureRow("40m", "1,3,1,1,0,0,0,0,2") +
-                  FigureRow("20m", "1,1,1,0,0,0,0,0,1") + FigureRow("Total", "2,4,2,1,0,0,0,0,3") +
-                  "<tr><th><center>Dupe</center></th><td><center>1</center></td>"
+              kPageHead + kTitleAndHeads + FigureRow("40m", "13,21,6,4,2,3,0,0,15") +
+                  FigureRow("20m", "7,13,4,3,0,2,1,0,10") + FigureRow("10m", "0,0,0,0,0,0,0,0,0") +
+                  FigureRow("Total", "20,34,10,7,2,5,1,0,25") +
+                  "<tr><th><center>Dupe</center></th><td><center>6</center></td>"
                   "<td colspan=8> </td></tr>"
-                  "<tr><th><center>Bad QSO</center></th><td><center>0</center></td>"
+                  "<tr><th><center>Bad QSO</center></th><td><center>9</center></td>"
                   "<td colspan=8> </td></tr>"
-                  "<tr><th>Score:</th><td colspan=9><center>4 * 3 = 12</center></td></tr>"
-                  "<tr><th>Last QSO points:</th><td colspan=9><center>    1</center></td></tr>"
+                  "<tr><th>Score:</th><td colspan=9><center>34 * 25 = 850</center></td></tr>"
+                  "<tr><th>Last QSO points:</th><td colspan=9><center>    3</center></td></tr>"
                   "<th colspan=10><center>Rate</center></th></tr>"
-                  "<tr><th>Hourly (10min/1 hour) QSO rate:</th><td colspan=9><center>    1 /6"
+                  "<tr><th>Hourly (10min/1 hour) QSO rate:</th><td colspan=9><center>    8 /24"
                   "</center></td></tr>"
-                  "<tr><th>Hourly (10min/1 hour) pts rate:</th><td colspan=9><center>    1 /6"
+                  "<tr><th>Hourly (10min/1 hour) pts rate:</th><td colspan=9><center>   12 /48"
                   "</center></td></tr>" +
                   Tail());
 }

@@ -11,6 +11,7 @@
 #include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
+#include "tests/support/result_log.h"
 
 namespace {
 
@@ -31,59 +32,46 @@ TEST(ResultText, EmptyLogGivesHeadsTotalsAndZeroRates) {
                              "Last QSO: 0 points\r\n\r\n"));
 }
 
-// Fills the log of the golden tests: two bands with QSOs, one band whose
-// only QSO was refused, a dupe and a refused 160 m QSO.
-void FillSmallLog(PluginRig& rig) {
-    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Time(QsoTime(14, 0)));
-    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4").Time(QsoTime(14, 1)));
-    rig.plugin.AddData(Qso("VE4B").Country("VE").Prefix("VE4").Time(QsoTime(14, 2)));
-    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 3)));
-    rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 4)));
-    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Band("40m").Time(QsoTime(14, 5)));
-    rig.plugin.AddData(Qso("JA1A").Country("JA").Prefix("JA1").Band("40m").Time(QsoTime(14, 6)));
-    rig.plugin.AddData(Qso("X1X").Band("10m").Mode("PSK"));
-    rig.plugin.AddData(Qso("Y1Y").Band("160m"));
-}
-
-TEST(ResultText, SmallLogGolden) {
+TEST(ResultText, ResultLogGolden) {
     PluginRig rig;
     rig.Reset();
-    FillSmallLog(rig);
+    FillResultLog(rig.plugin);
     EXPECT_EQ(rig.Result(),
-              kHead + Footer("40m\t 2\t  4\t   2\t  1\t1\t0\t0\t0\t  4\r\n"
-                             "20m\t 4\t  6\t   4\t  1\t0\t1\t1\t0\t  7\r\n"
+              kHead + Footer("40m\t 13\t  21\t   6\t  4\t2\t3\t0\t0\t  15\r\n"
+                             "20m\t 7\t  13\t   4\t  3\t0\t2\t1\t0\t  10\r\n"
                              "10m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"
-                             "Total\t 6\t  10\t   6\t  2\t1\t1\t1\t0\t  11\r\n"
-                             "\r\nDupe\t 1\r\nBad QSO\t 2\r\n\r\nScore: 10*11 = 110\r\n"
+                             "Total\t 20\t  34\t   10\t  7\t2\t5\t1\t0\t  25\r\n"
+                             "\r\nDupe\t 6\r\nBad QSO\t 9\r\n\r\nScore: 34*25 = 850\r\n"
                              "\t\t\tRate\r\n"
-                             "Hourly (10min) QSO rate:     2 (12) QSOs/hour\r\n"
-                             "Hourly (10min) pts rate:     4 (24) points/hour\r\n\r\n"
-                             "Last QSO: 1 points\r\n\r\n"));
+                             "Hourly (10min) QSO rate:     8 (24) QSOs/hour\r\n"
+                             "Hourly (10min) pts rate:    12 (48) points/hour\r\n\r\n"
+                             "Last QSO: 3 points\r\n\r\n"));
 }
 
-TEST(ResultText, SmallLogFillsBandRowLists) {
+TEST(ResultText, ResultLogFillsBandRowLists) {
     PluginRig rig;
     rig.Reset();
-    FillSmallLog(rig);
+    FillResultLog(rig.plugin);
     rig.Result();
     const PluginState& s = rig.State();
     using List = std::vector<std::string>;
-    EXPECT_EQ(s.bandLists.g_bandMults[3], (List{"EA", "K", "K4", "VE", "VE4", "DL"}));
-    EXPECT_EQ(s.bandLists.g_bandAreasK[3], List{"K4"});
-    EXPECT_EQ(s.bandLists.g_bandAreasVE[3], List{"VE4"});
-    EXPECT_EQ(s.bandLists.g_bandProvinces[3], List{"M"});
-    EXPECT_EQ(s.bandLists.g_bandMults[2], (List{"EA", "JA", "JA1"}));
-    EXPECT_EQ(s.bandLists.g_bandAreasJA[2], List{"JA1"});
-    EXPECT_EQ(s.bandLists.g_bandProvinces[2], List{"M"});
+    EXPECT_EQ(s.bandLists.g_bandMults[3], (List{"EA", "K", "K1", "K2", "VE", "VE1", "DL"}));
+    EXPECT_EQ(s.bandLists.g_bandAreasK[3], (List{"K1", "K2"}));
+    EXPECT_EQ(s.bandLists.g_bandAreasVE[3], List{"VE1"});
+    EXPECT_EQ(s.bandLists.g_bandProvinces[3], (List{"M", "B", "V"}));
+    EXPECT_EQ(s.bandLists.g_bandMults[2],
+              (List{"EA", "K", "K2", "JA", "JA2", "DL", "K1", "K3", "JA1", "F", "I"}));
+    EXPECT_EQ(s.bandLists.g_bandAreasJA[2], (List{"JA2", "JA1"}));
+    EXPECT_EQ(s.bandLists.g_bandProvinces[2], (List{"M", "B", "V", "TF"}));
     EXPECT_TRUE(s.bandLists.g_bandMults[5].empty());
 }
 
 TEST(ResultText, KeepsScoreForExport) {
     PluginRig rig;
     rig.Reset();
-    FillSmallLog(rig);
+    FillResultLog(rig.plugin);
     rig.Result();
-    EXPECT_EQ(rig.State().g_score, 110);
+    EXPECT_EQ(rig.State().g_score, 850);
 }
 
 TEST(ResultText, BandRowsInDescendingPaddedOrder) {
