@@ -3,56 +3,47 @@
 #include "contest/call_area_kinds.h"
 #include "windows/prev_qso_rows.h"
 
-Captions SharedState::CaptionsLocked() const {
-    return Captions{m_state.g_contestYear, m_state.g_russianCaptions != 0};
+namespace {
+
+Captions CaptionsOf(const PluginState& s) {
+    return Captions{s.g_contestYear, s.g_russianCaptions != 0};
 }
 
-Captions SharedState::TakeCaptions() {
-    const Guard guard(m_lock);
-    return CaptionsLocked();
-}
+}  // namespace
 
-std::string SharedState::TakeHostVersion() {
-    const Guard guard(m_lock);
-    return m_state.g_hostVersion;
-}
+Captions SharedState::TakeCaptions() { return CaptionsOf(*Lock()); }
+
+std::string SharedState::TakeHostVersion() { return Lock()->g_hostVersion; }
 
 Captions SharedState::FillPrevQsoRows(const std::string& call) {
-    const Guard guard(m_lock);
-    FillRows(m_state.g_prevQsoRows, m_state.g_log, call);
-    return CaptionsLocked();
+    const Locked s = Lock();
+    FillRows(s->g_prevQsoRows, s->g_log, call);
+    return CaptionsOf(*s);
 }
 
-PrevQsoRowSet SharedState::TakeRows() {
-    const Guard guard(m_lock);
-    return m_state.g_prevQsoRows;
-}
+PrevQsoRowSet SharedState::TakeRows() { return Lock()->g_prevQsoRows; }
 
 MapLists SharedState::TakeBandLists(int band) {
     const auto row = static_cast<std::size_t>(band);
-    const Guard guard(m_lock);
+    const Locked s = Lock();
     MapLists lists;
-    lists.captions = CaptionsLocked();
-    lists.provinces = m_state.bandLists.g_bandProvinces[row];
+    lists.captions = CaptionsOf(*s);
+    lists.provinces = s->bandLists.g_bandProvinces[row];
     // In the map's order of the countries.
     std::size_t count = 0;
     for (const CallAreaKind& kind : kCallAreaKind)
-        count += (m_state.bandLists.*kind.bandRows)[row].size();
+        count += (s->bandLists.*kind.bandRows)[row].size();
     lists.callAreas.reserve(count);
     for (int group = 0; group < kCallAreaKinds; ++group) {
         const std::vector<std::string>& list =
-            (m_state.bandLists.*CallAreaKindOfMapGroup(group).bandRows)[row];
+            (s->bandLists.*CallAreaKindOfMapGroup(group).bandRows)[row];
         lists.callAreas.insert(lists.callAreas.end(), list.begin(), list.end());
     }
     return lists;
 }
 
 std::vector<std::string> SharedState::TakeMultipliers(int band) {
-    const Guard guard(m_lock);
-    return m_state.bandLists.g_bandMults[static_cast<std::size_t>(band)];
+    return Lock()->bandLists.g_bandMults[static_cast<std::size_t>(band)];
 }
 
-void SharedState::RearmRefresh() {
-    const Guard guard(m_lock);
-    m_state.g_refreshPending = 1;
-}
+void SharedState::RearmRefresh() { Lock()->g_refreshPending = 1; }
