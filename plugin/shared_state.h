@@ -55,6 +55,8 @@ class SharedState : public SharedView {
     void RearmRefresh() override;
 
   private:
+    Captions CaptionsLocked() const;
+
     std::mutex m_lock;
     PluginState& m_state;
 };

@@ -49,7 +49,8 @@ TEST(LockRule, EachBlockingCallUnderTheLockStopsTheProgram) {
                 const SharedState::Locked held = shared.Lock();
                 blocking.call();
             },
-            std::string("lock rule broken: ") + blocking.name);
+            std::string("lock rule broken: ") + blocking.name)
+            << blocking.name;
     }
 }
 
