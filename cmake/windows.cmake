@@ -24,6 +24,19 @@ add_library(stats_win STATIC ${STATS_WIN_SOURCES})
 target_include_directories(stats_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(stats_win PUBLIC stats_core user32 gdi32 kernel32 ole32 oleaut32 uuid)
 
+# The same two libraries with the lock rule (contest/lock_rule.h) and the
+# log's live last slot checked,
+# for the Windows test programs: their runs of the real window thread, COM
+# calls into the host and dialogs stop on a blocking call under the lock.
+# The DLL links the libraries above and leaves the check out.
+get_target_property(STATS_CORE_SOURCES stats_core SOURCES)
+add_library(stats_core_checked STATIC ${STATS_CORE_SOURCES})
+target_include_directories(stats_core_checked PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(stats_core_checked PUBLIC STATS_CHECK_LOCK_RULE STATS_CHECK_LOG_TAIL)
+add_library(stats_win_checked STATIC ${STATS_WIN_SOURCES})
+target_link_libraries(stats_win_checked PUBLIC stats_core_checked user32 gdi32 kernel32 ole32
+  oleaut32 uuid)
+
 set(STATS_RESOURCES ${CMAKE_SOURCE_DIR}/resources/stats.rc)
 set_source_files_properties(${STATS_RESOURCES} PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/windows.rc;${CMAKE_SOURCE_DIR}/resources/version.rc;${CMAKE_SOURCE_DIR}/resources/stats.ico")
@@ -66,7 +79,7 @@ include(cmake/win_test_programs.cmake)
 foreach(source ${STATS_WIN_TESTS})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source} ${STATS_RESOURCES})
-  target_link_libraries(${name} PRIVATE stats_win win_test_support gtest gtest_main version
+  target_link_libraries(${name} PRIVATE stats_win_checked win_test_support gtest gtest_main version
     ${STATS_STATIC_LINK})
   add_dependencies(${name} Stats)
 endforeach()

@@ -4,10 +4,11 @@
 // thread needs that lock to paint, and the host's thread may be waiting for
 // it inside an export while the window thread calls the host.
 //
-// The native builds (tests, sanitizers, fuzzer) count the locks each thread
-// holds and stop the program, naming the call, when a blocking call finds
-// the count above zero: every path a test walks checks the rule.  The DLL
-// compiles the count out; it costs nothing there and never stops the host.
+// The native builds (tests, sanitizers, fuzzer) and the Windows test
+// programs count the locks each thread holds and stop the program, naming
+// the call, when a blocking call finds the count above zero: every path a
+// test walks checks the rule.  The DLL compiles the count out; it costs
+// nothing there and never stops the host.
 #pragma once
 
 #ifdef STATS_CHECK_LOCK_RULE

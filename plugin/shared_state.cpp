@@ -8,29 +8,29 @@ Captions SharedState::CaptionsLocked() const {
 }
 
 Captions SharedState::TakeCaptions() {
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     return CaptionsLocked();
 }
 
 std::string SharedState::TakeHostVersion() {
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     return m_state.g_hostVersion;
 }
 
 Captions SharedState::FillPrevQsoRows(const std::string& call) {
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     FillRows(m_state.g_prevQsoRows, m_state.g_log, call);
     return CaptionsLocked();
 }
 
 PrevQsoRowSet SharedState::TakeRows() {
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     return m_state.g_prevQsoRows;
 }
 
 MapLists SharedState::TakeBandLists(int band) {
     const auto row = static_cast<std::size_t>(band);
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     MapLists lists;
     lists.captions = CaptionsLocked();
     lists.provinces = m_state.bandLists.g_bandProvinces[row];
@@ -48,11 +48,11 @@ MapLists SharedState::TakeBandLists(int band) {
 }
 
 std::vector<std::string> SharedState::TakeMultipliers(int band) {
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     return m_state.bandLists.g_bandMults[static_cast<std::size_t>(band)];
 }
 
 void SharedState::RearmRefresh() {
-    const Guard guard(m_lock);
+    const Locked held = Lock();
     m_state.g_refreshPending = 1;
 }

@@ -11,41 +11,32 @@
 #include "plugin/plugin_state.h"
 #include "windows/shared_view.h"
 
-// The state's lock, counted for the lock rule (contest/lock_rule.h).  It is
-// not recursive: taking it again on the same thread is a broken rule too.
-class CountedLock {
-  public:
-    explicit CountedLock(std::mutex& lock) : m_lock(lock) {
-        LockRule::ExpectNoLock("the shared state's lock");
-        m_lock.lock();
-        LockRule::Taken();
-    }
-    ~CountedLock() {
-        LockRule::Released();
-        m_lock.unlock();
-    }
-    CountedLock(const CountedLock&) = delete;
-    CountedLock& operator=(const CountedLock&) = delete;
-
-  private:
-    std::mutex& m_lock;
-};
-
 class SharedState : public SharedView {
   public:
-    // The lock held on the state for one scope: the only way to the state.
-    // Whatever the disk, a dialog or the host needs is copied out before
-    // the scope ends, so no reference into the state outlives its lock.
+    // The lock held on the state for one scope, counted for the lock rule
+    // (contest/lock_rule.h): the only way to the state.  Whatever the disk,
+    // a dialog or the host needs is copied out before the scope ends, so no
+    // reference into the state outlives its lock.  One exception: the text
+    // GetResult hands the host stays in the state, since the host reads it
+    // after the export; only the host's thread ever touches it.
     class Locked {
       public:
-        Locked(std::mutex& lock, PluginState& state) : m_hold(lock), m_state(state) {}
+        Locked(std::mutex& lock, PluginState& state) : m_lock(lock), m_state(state) {
+            LockRule::ExpectNoLock("the shared state's lock");
+            m_lock.lock();
+            LockRule::Taken();
+        }
+        ~Locked() {
+            LockRule::Released();
+            m_lock.unlock();
+        }
         Locked(const Locked&) = delete;
         Locked& operator=(const Locked&) = delete;
         PluginState* operator->() const { return &m_state; }
         PluginState& operator*() const { return m_state; }
 
       private:
-        CountedLock m_hold;
+        std::mutex& m_lock;
         PluginState& m_state;
     };
 
@@ -64,7 +55,6 @@ class SharedState : public SharedView {
     void RearmRefresh() override;
 
   private:
-    using Guard = CountedLock;
     Captions CaptionsLocked() const;
 
     std::mutex m_lock;
