@@ -93,7 +93,8 @@ class LogStore {
     const CInfo* NewestOnBand(const std::string& call, const std::string& band) const;
     bool HasCountryOnBand(const std::string& band, const std::string& country) const;
     // True when a record on the band carries the same call area as `info`
-    // (in any of the four kinds; -1 never matches).
+    // (in any of the call-area kinds, contest/call_area_kinds.h; -1 never
+    // matches).
     bool HasAreaOnBand(const std::string& band, const CInfo& info) const;
     // The first record with this call, band and mode whose time is the same.
     const Id* FindQso(const std::string& call, const std::string& band, const std::string& mode,

@@ -1,7 +1,7 @@
-// The four information windows as data: what tells them apart is a row of
-// this table (box, key, template, place, registry entry, map bit, how to
-// make one), one row per kind, and the code that closes, toggles and
-// repaints them walks it.  The order the refresh opens them in is its own
+// The information windows as data, one per InfoKind: what tells them apart
+// is a row of this table (box, key, template, place, registry entry, map
+// bit, how to make one), and the code that closes, toggles and repaints
+// them walks it.  The order the refresh opens them in is its own
 // list (InfoWindowSet::OpenDue).
 #pragma once
 
