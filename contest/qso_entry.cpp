@@ -67,8 +67,8 @@ Entry Refuse(const QsoArgs& qso, const char* message) {
 
 // The texts of the bad-QSO lines are made only for a QSO that gets a line:
 // most QSOs get none.
-Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso,
-               const CountSameFn& countSame, CInfo& info) {
+Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso, int earlierCopies,
+               CInfo& info) {
     if (!ValidBands().Contains(qso.band)) return Refuse(qso, BadQso::kWrongBand);
     std::vector<std::string>& bands = workedBands;  // in order of first appearance
     if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
@@ -85,10 +85,9 @@ Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso,
     } else {
         SetCallArea(info, qso.country, qso.callPrefix);
     }
-    const int earlier = countSame(info);
-    if (earlier > 0) {
+    if (earlierCopies > 0) {
         info.m_dupe = info.m_notCounted = 1;
-        lines.insert(lines.end(), static_cast<size_t>(earlier),
+        lines.insert(lines.end(), static_cast<size_t>(earlierCopies),
                      BadQso::LineWithMode(FieldsOf(qso), BadQso::kDupe));
     }
     return entry;
@@ -96,10 +95,10 @@ Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso,
 
 Entry AddQso(ContestData& data, const QsoArgs& qso) {
     CInfo info;
-    const auto countSame = [&data](const CInfo& r) {
-        return data.g_log.CountSame(r.m_call, r.m_band, r.m_mode);
-    };
-    Entry entry = JudgeQso(data.g_workedBands, qso, countSame, info);
+    // The record keeps the QSO's texts as they are, so its copies are counted
+    // by those.
+    const int earlier = data.g_log.CountSame(qso.call, qso.band, qso.mode);
+    Entry entry = JudgeQso(data.g_workedBands, qso, earlier, info);
     if (entry.entered) data.g_log.Add(std::move(info));
     return entry;
 }

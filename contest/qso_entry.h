@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,11 +39,10 @@ struct Entry {
 };
 Entry AddQso(ContestData& data, const QsoArgs& qso);
 // The add apart from the log it goes into: the worked bands, the refusal or
-// the record with its flags, and the lines.  `countSame` counts the log's
-// records of the record's call, band and mode, asked of an entered QSO only.
-using CountSameFn = std::function<int(const CInfo&)>;
-Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso,
-               const CountSameFn& countSame, CInfo& info);
+// the record with its flags, and the lines.  `earlierCopies` is the number
+// of the log's records with the QSO's call, band and mode.
+Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso, int earlierCopies,
+               CInfo& info);
 // What a removal touched, so that the windows showing it can be reset.
 struct Removal {
     bool removed = false;          // a record left the log

@@ -38,10 +38,7 @@ std::string Trimmed(const std::string& text) {
 
 constexpr const char* kWho = "fuzz model";
 
-bool IsSpanish(const std::string& country) {
-    const bool own = country == "EA" || country == "EA6" || country == "EA8" || country == "EA9";
-    return own_rules::Agreed(kWho, "Spanish country", country, own, IsSpanishCountry(country));
-}
+bool IsSpanish(const std::string& country) { return own_rules::SpanishCountry(kWho, country); }
 
 // The 52 provinces and the HQ's exchange.
 bool IsProvince(const std::string& text) {

@@ -184,15 +184,10 @@ void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callArea
                                     int provinceResets) {
     const PluginState& s = m_plugin.State();
     const std::string& c = qso.country;
-    const bool areaCountry =
-        own_rules::Agreed("fuzz checker", "call-area country", c,
-                          c == "K" || c == "VE" || c == "JA" || c == "VK", IsCallAreaCountry(c)) &&
-        found;
+    const bool areaCountry = own_rules::CallAreaCountry("fuzz checker", c) && found;
     FUZZ_CHECK(m_env.callAreaResets == callAreaResets + (areaCountry && m_env.callAreaOpen));
     // Any Spanish entity's QSO may have marked a province.
-    const bool spanish =
-        own_rules::Agreed("fuzz checker", "Spanish country", c,
-                          c == "EA" || c == "EA6" || c == "EA8" || c == "EA9", IsSpanishCountry(c));
+    const bool spanish = own_rules::SpanishCountry("fuzz checker", c);
     FUZZ_CHECK(m_env.provinceResets == provinceResets + (found && spanish && m_env.provinceOpen));
     if (areaCountry && m_env.callAreaOpen) {
         const size_t row = static_cast<size_t>(std::max(BandRow(qso.band), 0));

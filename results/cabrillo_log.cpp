@@ -43,8 +43,7 @@ std::string BaseNameOf(const std::string& callsign) {
 
 std::vector<std::string> CategoryBands() {
     std::vector<std::string> bands = {kAllBands};
-    for (const BandSpec& band : kBands)
-        if (band.contest) bands.push_back(ToUpper(band.text));
+    for (int row : kContestBandRows) bands.push_back(ToUpper(kBands[row].text));
     return bands;
 }
 

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "contest/contest_rules.h"
+
 namespace own_rules {
 
 [[noreturn]] inline void Stop(const char* reference, const std::string& why) {
@@ -25,6 +27,17 @@ inline bool Agreed(const char* reference, const char* kind, const std::string& v
                             (own ? "in" : "not in") + " its own rules");
     }
     return own;
+}
+
+// The references' own copy of the two country groups, each use checked
+// against the tables.
+inline bool SpanishCountry(const char* reference, const std::string& c) {
+    return Agreed(reference, "Spanish country", c,
+                  c == "EA" || c == "EA6" || c == "EA8" || c == "EA9", IsSpanishCountry(c));
+}
+inline bool CallAreaCountry(const char* reference, const std::string& c) {
+    return Agreed(reference, "call-area country", c,
+                  c == "K" || c == "VE" || c == "JA" || c == "VK", IsCallAreaCountry(c));
 }
 
 }  // namespace own_rules

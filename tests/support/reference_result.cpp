@@ -21,10 +21,7 @@ bool AddNew(std::vector<std::string>& list, const std::string& text) {
 
 constexpr const char* kWho = "reference result";
 
-bool IsSpanish(const std::string& country) {
-    const bool own = country == "EA" || country == "EA6" || country == "EA8" || country == "EA9";
-    return own_rules::Agreed(kWho, "Spanish country", country, own, IsSpanishCountry(country));
-}
+bool IsSpanish(const std::string& country) { return own_rules::SpanishCountry(kWho, country); }
 
 int Points(const std::string& ownCountry, const std::string& country) {
     if (!IsSpanish(country)) return 1;

@@ -22,9 +22,7 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool IsAreaCountry(const std::string& country) {
-    const bool own = country == "K" || country == "VE" || country == "VK" || country == "JA";
-    return own_rules::Agreed("reference call check", "call-area country", country, own,
-                             IsCallAreaCountry(country));
+    return own_rules::CallAreaCountry("reference call check", country);
 }
 
 // The last digit of the prefix, or -1.
@@ -127,10 +125,8 @@ int FindQso(const Log& log, const QsoArgs& qso) {
 
 int AddQso(Store& store, const QsoArgs& qso) {
     CInfo info;
-    const auto countSame = [&store](const CInfo& r) {
-        return CountSame(store.log, r.m_call, r.m_band, r.m_mode);
-    };
-    const Entry entry = JudgeQso(store.workedBands, qso, countSame, info);
+    const int earlier = CountSame(store.log, qso.call, qso.band, qso.mode);
+    const Entry entry = JudgeQso(store.workedBands, qso, earlier, info);
     if (entry.entered) store.log.push_back(info);
     BadQso::Append(store.badQsoFile, entry.badLines);
     return entry.entered ? 1 : 0;

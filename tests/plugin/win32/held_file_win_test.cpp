@@ -136,6 +136,7 @@ Tries* Tries::s_this = nullptr;
 // while `file` is held (true when its file work was done), and what must be
 // there after it failed.
 struct FileCall {
+    const char* name;  // the case's name
     const char* what;
     const char* file;
     DWORD sharing;      // what the holder lets others do: a scanner nothing, a viewer reading
@@ -168,18 +169,19 @@ const char* const kOneBadQso = "Bad QSO\t 1";
 std::string g_exported, g_result;
 
 const FileCall kCalls[] = {
-    {"the append of a QSO's lines", kBadFile, 0, "open BadQSO_StatsKOLVEX_.txt",
+    {"Append", "the append of a QSO's lines", kBadFile, 0, "open BadQSO_StatsKOLVEX_.txt",
      [] {
          ASSERT_EQ(DoReset(Reset{}), 1);
          ASSERT_EQ(Add(Dl()), 1);
      },
      [] { return Add(Dl()) == 1 && Contains(TempFolder::Read(kBadFile), "DUPE !!!"); },
      [] { EXPECT_EQ(ResultLine(Result(), "Dupe"), "Dupe\t 1") << "the QSO is in the log"; }},
-    {"the read that counts the lines for a result", kBadFile, 0, "open BadQSO_StatsKOLVEX_.txt",
-     LogWithBadQso, [] { return ResultLine(Result(), "Bad QSO") == kOneBadQso; },
+    {"CountForResult", "the read that counts the lines for a result", kBadFile, 0,
+     "open BadQSO_StatsKOLVEX_.txt", LogWithBadQso,
+     [] { return ResultLine(Result(), "Bad QSO") == kOneBadQso; },
      [] { EXPECT_EQ(ResultLine(Result(), "Bad QSO"), kOneBadQso) << "once let go"; }},
-    {"the rewrite on a removal", kBadFile, FILE_SHARE_READ, "move BadQSO_StatsKOLVEX_.txt",
-     LogWithDupe,
+    {"RewriteOnRemoval", "the rewrite on a removal", kBadFile, FILE_SHARE_READ,
+     "move BadQSO_StatsKOLVEX_.txt", LogWithDupe,
      [] { return Remove(Dl()) == 1 && TempFolder::Read(kBadFile) == "KOLVEX TEST UBN file  \r\n"; },
      [] {
          EXPECT_TRUE(Contains(TempFolder::Read(kBadFile), "DUPE !!!"));
@@ -187,7 +189,8 @@ const FileCall kCalls[] = {
          // Out of the log: the copy left is still the dupe, and counts nothing.
          EXPECT_EQ(ResultLine(Result(), "Total").substr(0, 8), "Total\t 0");
      }},
-    {"the move of a Cabrillo export into place", kCabrilloFile, FILE_SHARE_READ, "move EA4XYZ.cbr",
+    {"CabrilloMove", "the move of a Cabrillo export into place", kCabrilloFile, FILE_SHARE_READ,
+     "move EA4XYZ.cbr",
      [] {
          ASSERT_TRUE(ExportReset());
          ASSERT_EQ(Add(Dl()), 1);
@@ -219,10 +222,7 @@ class HeldFileCall : public ::testing::TestWithParam<FileCall> {
     TempFolder m_folder;
 };
 
-std::string NameOf(const ::testing::TestParamInfo<FileCall>& info) {
-    const char* names[] = {"Append", "CountForResult", "RewriteOnRemoval", "CabrilloMove"};
-    return names[info.index];
-}
+std::string NameOf(const ::testing::TestParamInfo<FileCall>& info) { return info.param.name; }
 
 }  // namespace
 
