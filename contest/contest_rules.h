@@ -52,7 +52,7 @@ constexpr std::array<int, kContestBands> ContestBandRows() {
 }
 inline constexpr std::array<int, kContestBands> kContestBandRows = ContestBandRows();
 
-const CContestRules& ValidBands();  // the contest bands: "80m", "40m", "20m", "15m", "10m"
+const CContestRules& ValidBands();  // the texts of kContestBandRows
 const CContestRules& ValidModes();  // "RTTY"
 
 extern const char* const kHqCall;      // "EA4URE"
@@ -69,7 +69,7 @@ inline constexpr const char* kProvinceCodes[] = {
 // The country prefixes of a Spanish station: the province rule and its points.
 inline constexpr const char* kSpanishCountries[] = {"EA", "EA6", "EA8", "EA9"};
 
-// Row of an exact band text ("160m" 0 ... "10m" 5), or -1 when it has none.
+// Row of an exact band text in kBands, or -1 when it has none.
 int BandRow(const std::string& band);
 
 // A province code or the HQ's exchange, compared exactly.
