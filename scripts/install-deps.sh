@@ -29,9 +29,32 @@ if [ "${#missing[@]}" -eq 0 ] && [ -z "${need_update:-}" ]; then
     exit 0
 fi
 
+# A mirror in the middle of a sync serves an index whose size its Release
+# file does not give, for some minutes: apt-get update then exits 100.
+# Try again a few times, a minute at most in all, then go on with what was
+# fetched.  With an index missing (say the security suite's for i386), the
+# two halves of a multi-arch library may be offered at different versions;
+# taking the release's own suite first keeps them from one index.
+update_index() {
+    local try waits=(10 20 30)
+    for try in 0 1 2 3; do
+        apt-get update -q && return 0
+        [ "$try" -lt 3 ] || break
+        echo "install-deps: apt-get update failed; trying again in ${waits[$try]} s" >&2
+        sleep "${waits[$try]}"
+    done
+    echo "install-deps: the package index is not wholly fresh (4 tries failed); installing from what was fetched" >&2
+    . /etc/os-release
+    install_options+=(-o "APT::Default-Release=${VERSION_CODENAME:-bookworm}")
+}
+
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
+install_options=(-y -q)
+update_index
 if [ "${#missing[@]}" -gt 0 ]; then
     echo "install-deps: installing ${missing[*]}"
-    apt-get install -y -q "${missing[@]}"
+    if ! apt-get install "${install_options[@]}" "${missing[@]}"; then
+        echo "install-deps: could not install ${missing[*]}: apt-get install failed (see above; a mirror in the middle of a sync clears within some minutes)" >&2
+        exit 1
+    fi
 fi
