@@ -80,16 +80,19 @@ class Holder {
 // Stats.dll's opens and moves, counted by the file they name, from a clean
 // error state.  The call `refused` ("open NAME", "move NAME") is refused with
 // `error`, as Windows refuses a read-only file; Wine as root writes one all
-// the same.
+// the same.  Without `waits`, the pauses between tries are summed ("pause"),
+// not waited.
 class Tries {
   public:
-    explicit Tries(const std::string& refused = std::string(), DWORD error = 0)
+    explicit Tries(const std::string& refused = std::string(), DWORD error = 0, bool waits = true)
         : m_open("msvcrt.dll", "_open", reinterpret_cast<void*>(&Open), Dll()),
           m_fopen("msvcrt.dll", "fopen", reinterpret_cast<void*>(&FOpen), Dll()),
-          m_move("kernel32.dll", "MoveFileExA", reinterpret_cast<void*>(&Move), Dll()) {
+          m_move("kernel32.dll", "MoveFileExA", reinterpret_cast<void*>(&Move), Dll()),
+          m_sleep("kernel32.dll", "Sleep", reinterpret_cast<void*>(&Pause),
+                  waits ? nullptr : Dll()),
+          m_refused(refused),
+          m_error(error) {
         s_this = this;
-        m_refused = refused;
-        m_error = error;
         _doserrno = 0;
         SetLastError(0);
     }
@@ -129,36 +132,21 @@ class Tries {
                                                                                         flags);
     }
 
+    static void WINAPI Pause(DWORD ms) { s_this->m_count["pause"] += static_cast<int>(ms); }
+
     static Tries* s_this;
-    ImportHook m_open, m_fopen, m_move;
+    ImportHook m_open, m_fopen, m_move, m_sleep;
     std::string m_refused;
     DWORD m_error;
     std::map<std::string, int> m_count;
 };
 Tries* Tries::s_this = nullptr;
 
-// Stats.dll's pauses between tries, summed and not waited: past the bound,
-// the count of tries shows the wait.
-class SkippedPauses {
-  public:
-    SkippedPauses()
-        : m_sleep("kernel32.dll", "Sleep", reinterpret_cast<void*>(&Skip), StatsDll::Get().module) {
-        s_ms = 0;
-    }
-    int Ms() const { return m_sleep.Original() ? s_ms : -1; }
-
-  private:
-    static void WINAPI Skip(DWORD ms) { s_ms += static_cast<int>(ms); }
-    static int s_ms;
-    ImportHook m_sleep;
-};
-int SkippedPauses::s_ms = 0;
-
-// Refusals that waiting cannot cure: an open denied (a read-only file, the
-// file's access list, Controlled folder access), a move over a read-only
-// file, a call failing otherwise (a full disk).
+// Refusals that waiting cannot cure: an open denied (a read-only file, an
+// access list, Controlled folder access), a move over a read-only file, a
+// call failing otherwise.
 struct Refusal {
-    const char* calls;  // the calls refused so: "open", "move", "" for both
+    const char* calls;  // "open", "move", "" for both
     DWORD error;
     DWORD attributes;  // the file's, while refused
 };
@@ -274,15 +262,14 @@ TEST_P(HeldFileCall, HeldForAMomentTheCallWaitsAndSucceeds) {
 
 TEST_P(HeldFileCall, HeldBeyondTheBoundTheCallFailsAndNothingElseIsLost) {
     const FileCall& c = GetParam();
-    Tries tries;
+    Tries tries("", 0, false);  // the pauses summed, not waited
     ASSERT_TRUE(tries.Installed());
     {
-        SkippedPauses pauses;
         Holder holder(c.file, c.sharing, INFINITE);
         ASSERT_TRUE(holder.Holds());
         EXPECT_FALSE(c.call());
         EXPECT_EQ(tries.Of(c.tried), ::HeldFile::kTries);
-        EXPECT_EQ(pauses.Ms(), ::HeldFile::WaitMs());
+        EXPECT_EQ(tries.Of("pause"), ::HeldFile::WaitMs());
     }
     c.afterFailure();
 }
