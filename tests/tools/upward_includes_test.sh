@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# scripts/check-layers.py on a made-up tree in which each floor includes the
-# floor just above it: it must name every one of those includes.
-#   upward_includes_test.sh CHECK_LAYERS_PY
+# scripts/check-layers.py (the argument) on a made-up tree in which each
+# floor includes the floor just above it: it must name every such include.
 set -eu
 checker=$1
-tree=$(mktemp -d)
-trap 'rm -rf "$tree"' EXIT
-cd "$tree"
+cd "$(mktemp -d)"
+trap 'rm -r "$PWD"' EXIT
 set -- contest controls resources results windows plugin plugin/win32
 while [ $# -gt 1 ]; do
     mkdir -p "$1" "$2"

@@ -142,15 +142,13 @@ class Tries {
 };
 Tries* Tries::s_this = nullptr;
 
-// Refusals that waiting cannot cure: an open denied (a read-only file, an
-// access list, Controlled folder access), a move over a read-only file, a
-// call failing otherwise.
-struct Refusal {
-    const char* calls;  // "open", "move", "" for both
-    DWORD error;
-    DWORD attributes;  // the file's, while refused
-};
-const Refusal kForGood[] = {
+// Refusals that waiting cannot cure, by the calls they refuse ("" for both):
+// an open denied (a read-only file, an access list, Controlled folder
+// access), a move over a read-only file, a call failing otherwise.
+const struct {
+    const char* calls;
+    DWORD error, attributes;  // the refusal's, the file's while refused
+} kForGood[] = {
     {"open", ERROR_ACCESS_DENIED, FILE_ATTRIBUTE_NORMAL},
     {"move", ERROR_ACCESS_DENIED, FILE_ATTRIBUTE_READONLY},
     {"", ERROR_DISK_FULL, FILE_ATTRIBUTE_NORMAL},
@@ -276,7 +274,7 @@ TEST_P(HeldFileCall, HeldBeyondTheBoundTheCallFailsAndNothingElseIsLost) {
 
 TEST_P(HeldFileCall, RefusedForGoodTheCallFailsAtOnce) {
     const FileCall& c = GetParam();
-    for (const Refusal& r : kForGood) {
+    for (const auto& r : kForGood) {
         if (std::string(c.tried).find(r.calls) != 0) continue;
         SCOPED_TRACE(r.error);
         ASSERT_NO_FATAL_FAILURE(c.before());

@@ -36,9 +36,8 @@ bool Shown(const std::atomic<HWND>& entry) {
 
 // True when `window` lies above `other` on the screen.
 bool Above(HWND window, HWND other) {
-    for (HWND below = window; below; below = GetWindow(below, GW_HWNDNEXT))
-        if (below == other) return true;
-    return false;
+    while (window != nullptr && window != other) window = GetWindow(window, GW_HWNDNEXT);
+    return window == other;
 }
 
 // The window's top left corner on the screen.
