@@ -63,4 +63,10 @@ endif()
 if(Python3_FOUND)
   add_test(NAME include_layers
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check-layers.py ${CMAKE_SOURCE_DIR})
+  add_test(NAME include_layers_named_upward
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/upward_includes_test.sh
+      ${CMAKE_SOURCE_DIR}/scripts/check-layers.py)
 endif()
+# The Wine tests' folder guard keeps what an unmarked folder holds.
+add_test(NAME unmarked_folder_kept COMMAND bash -c "cd \"$(mktemp -d)\" && trap 'rm -r \"$PWD\"' EXIT \
+  && touch kept && ! (. ${CMAKE_SOURCE_DIR}/tests/tools/wine_test_lib.sh && empty_test_folder) && test -f kept")

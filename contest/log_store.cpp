@@ -9,12 +9,10 @@
 #include <cstdlib>
 #endif
 
-namespace {
-
 // Last() gives the last slot, so a removed QSO left there would still count
 // in the rates and the last QSO's points.  The native builds stop the
 // program at the removal that leaves one; the DLL compiles the check out.
-void ExpectLiveTail([[maybe_unused]] const std::vector<LogStore::Keys>& keys) {
+void LogStore::ExpectLiveTail([[maybe_unused]] const std::vector<Keys>& keys) {
 #ifdef STATS_CHECK_LOG_TAIL
     if (keys.empty() || keys.back().live) return;
     std::fprintf(stderr, "log rule broken: the last of %zu slots holds a removed QSO\n",
@@ -22,8 +20,6 @@ void ExpectLiveTail([[maybe_unused]] const std::vector<LogStore::Keys>& keys) {
     std::abort();
 #endif
 }
-
-}  // namespace
 
 const CInfo& LogStore::GetAt(int index) const {
     if (index < 0 || index >= GetCount()) throw std::out_of_range("log index");

@@ -84,6 +84,8 @@ class LogStore {
     Id Add(CInfo info);
     void RemoveAt(Id id);
     void RemoveAll();
+    // Stops the program (in the checked builds) when the last slot is a removed one.
+    static void ExpectLiveTail(const std::vector<Keys>& keys);
 
     // Queries, each equal to a scan of the log from its first record.
     bool HasCallOnBand(const std::string& call, const std::string& band) const;

@@ -18,9 +18,11 @@ bool FlushToDisk(int file) { return _commit(file) == 0; }
 
 // What a held file answers:
 // - An open (_open, fopen) refused by the holder's sharing mode fails with
-//   ERROR_SHARING_VIOLATION, or ERROR_LOCK_VIOLATION on a locked range.  The
-//   C library keeps that code in _doserrno; errno says only EACCES, as it
-//   does for a read-only file, a folder or a denied access (ERROR_ACCESS_DENIED).
+//   ERROR_SHARING_VIOLATION.  The C library keeps that code in _doserrno;
+//   errno says only EACCES, as it does for a read-only file, a folder or a
+//   denied access (ERROR_ACCESS_DENIED).  A range another program locked
+//   refuses the read or write that reaches it (ERROR_LOCK_VIOLATION), never
+//   the open or the move, so no call here waits for one.
 // - A move fails with ERROR_SHARING_VIOLATION when the new file is held, and
 //   with ERROR_ACCESS_DENIED when the file it replaces is open.  That code
 //   also means a read-only file or a folder in the way, told apart by the
@@ -30,7 +32,7 @@ bool FlushToDisk(int file) { return _commit(file) == 0; }
 // opens and replaces a read-only file as if it were not.
 bool HeldFile::RefusedAsHeld(Call call, const std::string& name) {
     const DWORD error = call == Call::kOpen ? _doserrno : GetLastError();
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+    if (error == ERROR_SHARING_VIOLATION) return true;
     if (call != Call::kMove || error != ERROR_ACCESS_DENIED) return false;
     const DWORD attributes = GetFileAttributesA(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&

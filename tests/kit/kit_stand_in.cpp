@@ -1,8 +1,8 @@
 // A stand-in for one of the kit's test programs, for the test of
 // run-tests.cmd's count only (never packed into the kit): built once per
 // kind, it prints GoogleTest's closing summary of a passing run with one
-// skipped case, of a run with two failed cases, of a run with no case, or
-// crashes.
+// skipped case, of a run whose two cases were skipped, of a run with two
+// failed cases, of a run with no case, or crashes.
 #include <cstdio>
 
 namespace {
@@ -13,6 +13,15 @@ int Run() {
     std::puts("[  PASSED  ] 2 tests.");
     std::puts("[  SKIPPED ] 1 test, listed below:");
     std::puts("[  SKIPPED ] StandIn.Skipped");
+    return 0;
+}
+#elif defined(KIT_STAND_IN_SKIPS)
+int Run() {
+    std::puts("[==========] 2 tests from 1 test suite ran. (1 ms total)");
+    std::puts("[  PASSED  ] 0 tests.");
+    std::puts("[  SKIPPED ] 2 tests, listed below:");
+    std::puts("[  SKIPPED ] StandIn.FirstSkipped");
+    std::puts("[  SKIPPED ] StandIn.SecondSkipped");
     return 0;
 }
 #elif defined(KIT_STAND_IN_FAILS)
@@ -42,7 +51,7 @@ int Run() {
     return 0;
 }
 #else
-#error "kit_stand_in.cpp: define KIT_STAND_IN_PASSES, _FAILS, _RUNS_NONE or _CRASHES"
+#error "kit_stand_in.cpp: define KIT_STAND_IN_PASSES, _SKIPS, _FAILS, _RUNS_NONE or _CRASHES"
 #endif
 
 }  // namespace

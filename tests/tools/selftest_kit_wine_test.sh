@@ -12,9 +12,9 @@
 # With STAND_INS, the folder of the kit_stand_in_*.exe, the count is tried
 # instead: in the unpacked copy the first listed program is replaced by one
 # with two failed cases, the second by one that crashes, the third is
-# deleted, the fourth runs no case and the others pass with one skipped case
-# each; the run must end with exactly those counts, each of the four failed,
-# and exit code 1.
+# deleted, the fourth runs no case, the fifth skips its two cases and the
+# others pass with one skipped case each; the run must end with exactly those
+# counts, each of the four failed, and exit code 1.
 # WINE_SESSION "bare" runs the kit as a Linux user runs it: a new prefix made
 # by `wineboot --init` alone, on an Xvfb display of its own, with no window
 # manager and nothing else set; otherwise it is scripts/wine-session.sh,
@@ -37,12 +37,13 @@ unzip -q "$zip" -d kit || exit 1
 set -- $programs
 count_run=no
 if [ -n "$stand_ins" ]; then
-    count_run=yes failing=$1 crashing=$2 missing=$3 idle=$4
+    count_run=yes failing=$1 crashing=$2 missing=$3 idle=$4 skipping=$5
     cp "$stand_ins/kit_stand_in_fails.exe" "kit/$failing.exe"
     cp "$stand_ins/kit_stand_in_crashes.exe" "kit/$crashing.exe"
     rm "kit/$missing.exe"
     cp "$stand_ins/kit_stand_in_runs_none.exe" "kit/$idle.exe"
-    for program in "${@:5}"; do cp "$stand_ins/kit_stand_in_passes.exe" "kit/$program.exe"; done
+    cp "$stand_ins/kit_stand_in_skips.exe" "kit/$skipping.exe"
+    for program in "${@:6}"; do cp "$stand_ins/kit_stand_in_passes.exe" "kit/$program.exe"; done
 fi
 
 read_only=no
@@ -83,10 +84,10 @@ echo "kit folder read-only: $read_only; kit run: exit code $code after $(($(date
 closing=$(tail -n 1 printed.txt)
 
 if [ "$count_run" = yes ]; then
-    others=$(($# - 4))
+    others=$(($# - 5))
     check "exit code 1" test "$code" -eq 1
     check "closing line counts them all: $closing" test "$closing" = \
-        "$((2 * others + 1 + 1)) passed, 5 failed, $others skipped"
+        "$((2 * others + 1 + 1)) passed, 5 failed, $((others + 2)) skipped"
     check "$failing failed with its two cases" \
         grep -qx "$failing: FAILED: 1 passed, 2 failed, 0 skipped, exit code 1" printed.txt
     check "$crashing failed by its crash" \
@@ -96,7 +97,9 @@ if [ "$count_run" = yes ]; then
     check "and said so" grep -q "^$missing.exe is missing from " printed.txt
     check "$idle failed, having run no case" grep -qx "$idle ran no test case" printed.txt &&
         grep -qx "$idle: FAILED: 0 passed, 1 failed, 0 skipped, exit code 0" printed.txt
-    for program in "${@:5}"; do
+    check "$skipping passed, its cases skipped" \
+        grep -qx "$skipping: passed: 0 passed, 0 failed, 2 skipped, exit code 0" printed.txt
+    for program in "${@:6}"; do
         check "$program passed" \
             grep -qx "$program: passed: 2 passed, 0 failed, 1 skipped, exit code 0" printed.txt
     done

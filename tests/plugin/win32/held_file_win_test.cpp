@@ -77,17 +77,24 @@ class Holder {
     HANDLE m_thread;
 };
 
-// Stats.dll's opens and moves, counted by the file they name.  The call
-// `refused` ("open NAME", "move NAME") is refused with ERROR_ACCESS_DENIED,
-// as Windows refuses a read-only file; Wine as root writes one all the same.
+// Stats.dll's opens and moves, counted by the file they name, from a clean
+// error state.  The call `refused` ("open NAME", "move NAME") is refused with
+// `error`, as Windows refuses a read-only file; Wine as root writes one all
+// the same.  Without `waits`, the pauses between tries are summed ("pause"),
+// not waited.
 class Tries {
   public:
-    explicit Tries(const std::string& refused = std::string())
+    explicit Tries(const std::string& refused = std::string(), DWORD error = 0, bool waits = true)
         : m_open("msvcrt.dll", "_open", reinterpret_cast<void*>(&Open), Dll()),
           m_fopen("msvcrt.dll", "fopen", reinterpret_cast<void*>(&FOpen), Dll()),
-          m_move("kernel32.dll", "MoveFileExA", reinterpret_cast<void*>(&Move), Dll()) {
+          m_move("kernel32.dll", "MoveFileExA", reinterpret_cast<void*>(&Move), Dll()),
+          m_sleep("kernel32.dll", "Sleep", reinterpret_cast<void*>(&Pause),
+                  waits ? nullptr : Dll()),
+          m_refused(refused),
+          m_error(error) {
         s_this = this;
-        m_refused = refused;
+        _doserrno = 0;
+        SetLastError(0);
     }
     ~Tries() { s_this = nullptr; }
     Tries(const Tries&) = delete;
@@ -106,9 +113,9 @@ class Tries {
         const std::string counted = std::string(call) + " " + name;
         ++s_this->m_count[counted];
         if (s_this->m_refused != counted) return false;
-        _doserrno = ERROR_ACCESS_DENIED;
+        _doserrno = s_this->m_error;
         errno = EACCES;
-        SetLastError(ERROR_ACCESS_DENIED);
+        SetLastError(s_this->m_error);
         return true;
     }
     static int __cdecl Open(const char* name, int flags, int mode) {
@@ -125,12 +132,27 @@ class Tries {
                                                                                         flags);
     }
 
+    static void WINAPI Pause(DWORD ms) { s_this->m_count["pause"] += static_cast<int>(ms); }
+
     static Tries* s_this;
-    ImportHook m_open, m_fopen, m_move;
+    ImportHook m_open, m_fopen, m_move, m_sleep;
     std::string m_refused;
+    DWORD m_error;
     std::map<std::string, int> m_count;
 };
 Tries* Tries::s_this = nullptr;
+
+// Refusals that waiting cannot cure, by the calls they refuse ("" for both):
+// an open denied (a read-only file, an access list, Controlled folder
+// access), a move over a read-only file, a call failing otherwise.
+const struct {
+    const char* calls;
+    DWORD error, attributes;  // the refusal's, the file's while refused
+} kForGood[] = {
+    {"open", ERROR_ACCESS_DENIED, FILE_ATTRIBUTE_NORMAL},
+    {"move", ERROR_ACCESS_DENIED, FILE_ATTRIBUTE_READONLY},
+    {"", ERROR_DISK_FULL, FILE_ATTRIBUTE_NORMAL},
+};
 
 // One file call of the plug-in: what comes before it, the call itself made
 // while `file` is held (true when its file work was done), and what must be
@@ -238,30 +260,34 @@ TEST_P(HeldFileCall, HeldForAMomentTheCallWaitsAndSucceeds) {
 
 TEST_P(HeldFileCall, HeldBeyondTheBoundTheCallFailsAndNothingElseIsLost) {
     const FileCall& c = GetParam();
-    Tries tries;
+    Tries tries("", 0, false);  // the pauses summed, not waited
     ASSERT_TRUE(tries.Installed());
     {
         Holder holder(c.file, c.sharing, INFINITE);
         ASSERT_TRUE(holder.Holds());
         EXPECT_FALSE(c.call());
         EXPECT_EQ(tries.Of(c.tried), ::HeldFile::kTries);
+        EXPECT_EQ(tries.Of("pause"), ::HeldFile::WaitMs());
     }
     c.afterFailure();
 }
 
 TEST_P(HeldFileCall, RefusedForGoodTheCallFailsAtOnce) {
     const FileCall& c = GetParam();
-    // A move's refusal means a file in use unless what it would replace is
-    // read-only.
-    SetFileAttributesA(c.file, FILE_ATTRIBUTE_READONLY);
-    {
-        Tries tries(c.tried);
-        ASSERT_TRUE(tries.Installed());
-        EXPECT_FALSE(c.call());
-        EXPECT_EQ(tries.Of(c.tried), 1);
+    for (const auto& r : kForGood) {
+        if (std::string(c.tried).find(r.calls) != 0) continue;
+        SCOPED_TRACE(r.error);
+        ASSERT_NO_FATAL_FAILURE(c.before());
+        SetFileAttributesA(c.file, r.attributes);
+        {
+            Tries tries(c.tried, r.error);
+            ASSERT_TRUE(tries.Installed());
+            EXPECT_FALSE(c.call());
+            EXPECT_EQ(tries.Of(c.tried), 1);
+        }
+        SetFileAttributesA(c.file, FILE_ATTRIBUTE_NORMAL);
+        c.afterFailure();
     }
-    SetFileAttributesA(c.file, FILE_ATTRIBUTE_NORMAL);
-    c.afterFailure();
 }
 
 INSTANTIATE_TEST_SUITE_P(FileCalls, HeldFileCall, ::testing::ValuesIn(kCalls), NameOf);

@@ -34,6 +34,12 @@ bool Shown(const std::atomic<HWND>& entry) {
     return window != nullptr && IsWindowVisible(window);
 }
 
+// True when `window` lies above `other` on the screen.
+bool Above(HWND window, HWND other) {
+    while (window != nullptr && window != other) window = GetWindow(window, GW_HWNDNEXT);
+    return window == other;
+}
+
 // The window's top left corner on the screen.
 std::pair<LONG, LONG> PlaceOf(HWND window) {
     RECT place;
@@ -257,8 +263,8 @@ TEST_F(WindowThreadTest, EachInformationWindowOpensAtItsOwnKeysAndSavesItsMoveTh
     }
 }
 
-// Setup wears the plug-in's cream, its label and boxes on the darker shade
-// of the controls' text; the Multiplier window keeps the system's dialog
+// Setup wears the plug-in's cream, its label and boxes in black on the darker
+// shade of the controls' text; the Multiplier window keeps the system's dialog
 // face around its list (a margin of 3 pixels right and bottom).
 TEST_F(WindowThreadTest, SetupIsCreamWithShadedControlsAndTheMultiplierKeepsSystemColours) {
     const COLORREF cream = RGB(255, 250, 198), controlShade = RGB(255, 240, 198);
@@ -281,7 +287,8 @@ TEST_F(WindowThreadTest, SetupIsCreamWithShadedControlsAndTheMultiplierKeepsSyst
         const ScreenShot shot(setup);
         if (shot.At(setup, 1, 1) != cream) wrong += " Setup face";
         for (int id : {IDC_SETUP_VIEW, IDC_SETUP_EADX100, IDC_SETUP_ON_TOP})
-            if (shot.Count(controlShade, GetDlgItem(setup, id)) == 0)
+            if (shot.Count(controlShade, GetDlgItem(setup, id)) == 0 ||
+                shot.Count(RGB(0, 0, 0), GetDlgItem(setup, id)) == 0)
                 wrong += " control " + std::to_string(id);
         return wrong;
     };
@@ -295,7 +302,10 @@ TEST_F(WindowThreadTest, StoredChoicesCheckTheBoxesOpenWindowsAndClosingSetupCle
     settings.WriteFlag("style", true);
     HWND setup = StartSetup();
     WindowRegistry& r = windows.Registry();
-    ASSERT_TRUE(WaitFor([&] { return Shown(r.g_prevQsoWnd); }));
+    ASSERT_TRUE(AllInfoWindowsShown());
+    // The table the operator reads while typing opens last, on top.
+    for (HWND other : {r.g_multiplierWnd.load(), r.g_callAreaWnd.load(), r.g_provinceWnd.load()})
+        EXPECT_TRUE(Above(r.g_prevQsoWnd, other));
     for (int id : {IDC_SETUP_EADX100, IDC_SETUP_CALL_AREA, IDC_SETUP_PROVINCE, IDC_SETUP_PREV_QSO,
                    IDC_SETUP_OLD_STYLE})
         EXPECT_TRUE(Checked(id)) << id;
