@@ -34,25 +34,26 @@ bool CContestRules::Contains(const std::string& text) const {
     return false;
 }
 
-const CContestRules& ValidBands() {
-    static const CContestRules bands = [] {
-        std::vector<const char*> texts;
-        for (int row : kContestBandRows) texts.push_back(kBands[row].text);
-        return CContestRules(texts.data(), static_cast<int>(texts.size()));
-    }();
-    return bands;
-}
-
 const CContestRules& ValidModes() {
     static const CContestRules modes(kModeTable, 1);
     return modes;
 }
 
-int BandRow(const std::string& band) {
+BandName NameBand(const std::string& band) {
     for (int row = 0; row < kBandRows; ++row) {
-        if (band == kBands[row].text) return row;
+        if (EqualsIgnoreCase(band, kBands[row].text)) return {row, band == kBands[row].text};
     }
-    return -1;
+    return {};
+}
+
+bool IsContestBand(const std::string& band) {
+    const int row = NameBand(band).row;
+    return row != kNoBandRow && kBands[row].contest;
+}
+
+int BandRow(const std::string& band) {
+    const BandName name = NameBand(band);
+    return name.tableSpelling ? name.row : kNoBandRow;
 }
 
 bool IsProvinceCode(const std::string& text) {

@@ -116,6 +116,9 @@ class LogStore {
     };
 
     Keys KeysOf(Id id, const CInfo& info);
+    // Room in every structure for the record `keys` at `pos`, so that
+    // indexing it cannot throw.
+    void MakeRoom(const Keys& keys, Pos pos);
     std::size_t PosOf(Id id) const;  // SlotCount() when not live
     const BandIndex* BandOf(const std::string& band) const;
     // The newest position of the call on the band, CallBandIndex::kNone when none.

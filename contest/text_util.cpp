@@ -58,15 +58,3 @@ std::string Format(const char* format, ...) {
     va_end(args);
     return out;
 }
-
-std::string JoinKey(const std::string& a, const std::string& b) {
-    std::string key;
-    key.reserve(a.size() + b.size() + 1);
-    key.append(a).push_back('\0');
-    key.append(b);
-    return key;
-}
-
-std::string JoinKey(const std::string& a, const std::string& b, const std::string& c) {
-    return JoinKey(JoinKey(a, b), c);
-}

@@ -16,6 +16,3 @@ std::string Format(const char* format, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
-// A key of several texts that cannot collide: texts from the host hold no NUL.
-std::string JoinKey(const std::string& a, const std::string& b);
-std::string JoinKey(const std::string& a, const std::string& b, const std::string& c);
