@@ -23,6 +23,13 @@ void ExpectLiveTail([[maybe_unused]] const std::vector<LogStore::Keys>& keys) {
 #endif
 }
 
+// Capacity for one more element, grown as push_back would grow it.
+template <typename T>
+void RoomForOne(std::vector<T>& items) {
+    if (items.size() == items.capacity())
+        items.reserve(std::max<std::size_t>(16, items.size() * 2));
+}
+
 }  // namespace
 
 const CInfo& LogStore::GetAt(int index) const {
@@ -82,17 +89,6 @@ LogStore::Id LogStore::Add(CInfo info) {
     Index(pos, +1);
     return keys.id;
 }
-
-namespace {
-
-// Capacity for one more element, grown as push_back would grow it.
-template <typename T>
-void RoomForOne(std::vector<T>& items) {
-    if (items.size() == items.capacity())
-        items.reserve(std::max<std::size_t>(16, items.size() * 2));
-}
-
-}  // namespace
 
 void LogStore::MakeRoom(const Keys& keys, Pos pos) {
     RoomForOne(m_keys);

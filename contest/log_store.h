@@ -135,7 +135,7 @@ class LogStore {
     std::vector<Keys> m_keys;   // one per slot
     std::size_t m_live = 0;
     Id m_nextId = 0;
-    TextCodes m_bands;
+    TextCodes m_bands;  // the band texts as the host gave them (NameBand)
     TextCodes m_countries;
     TextCodes m_provinces;
     CallBandIndex m_byCallBand;
