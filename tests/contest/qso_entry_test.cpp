@@ -530,47 +530,41 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"RecordNotFoundResetsNothing", Qso("DL9Z").Country("K"), true, true, 0, 0}),
     CaseName());
 
-// Fills row `row` of every band-row list with one entry.
-void FillRow(PluginState& s, int row) {
-    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)
-        (s.bandLists.*slot.list)[static_cast<size_t>(row)] = {"X"};
-}
+struct MapRowCase {
+    const char* name;
+    const char* band;
+    bool callAreaOpen;
+    int emptiedRow;  // whose map lists empty; kNoBandRow for none
+};
 
-TEST_F(RemoveData, CallAreaResetEmptiesRowOfBandExceptMultipliers) {
-    rig.env.callAreaOpen = true;
-    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4"));
+class RemoveDataMapRows : public ResetRig<testing::TestWithParam<MapRowCase>> {};
+
+// The call-area reset empties the map lists (not the entities) of the
+// removed QSO's band row, only while its window is open; "20M", a band of its
+// own that no window shows, empties none.  A second QSO keeps the log from
+// emptying, which would clear every list.
+TEST_P(RemoveDataMapRows, EmptiesMapListsOfBandRowOnly) {
+    const MapRowCase& c = GetParam();
+    rig.env.callAreaOpen = c.callAreaOpen;
+    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4").Band(c.band));
     rig.plugin.AddData(Qso("OTHER"));
-    PluginState& s = rig.State();
-    FillRow(s, 3);
-    FillRow(s, 2);
-    rig.plugin.RemoveData(Qso("K4A").Country("K"));
+    BandRowLists& lists = rig.State().bandLists;
+    test_lists::FillEveryRow(lists, "X");
+    rig.plugin.RemoveData(Qso("K4A").Country("K").Band(c.band));
     for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
-        const bool mapList = slot.kind != test_lists::Kind::kEntities;
-        EXPECT_EQ((s.bandLists.*slot.list)[3].empty(), mapList);
-        EXPECT_EQ((s.bandLists.*slot.list)[2], std::vector<std::string>{"X"});
+        for (int row = 0; row < kBandRows; ++row) {
+            const bool emptied = row == c.emptiedRow && slot.kind != test_lists::Kind::kEntities;
+            EXPECT_EQ((lists.*slot.list)[static_cast<size_t>(row)].empty(), emptied) << row;
+        }
     }
 }
 
-// "20M" is a band of its own that no window shows: its removal resets the
-// map window but empties no row's lists.
-TEST_F(RemoveData, BandWithoutRowEmptiesNoRow) {
-    rig.env.callAreaOpen = true;
-    rig.plugin.AddData(Qso("K4A").Country("K").Band("20M"));
-    rig.plugin.AddData(Qso("OTHER"));
-    test_lists::FillEveryRow(rig.State().bandLists, "X");
-    rig.plugin.RemoveData(Qso("K4A").Country("K").Band("20M"));
-    EXPECT_EQ(rig.env.callAreaResets, 1);
-    EXPECT_EQ(test_lists::FilledRows(rig.State().bandLists),
-              kBandRows * static_cast<int>(std::size(test_lists::kEveryBandRowList)));
-}
-
-TEST_F(RemoveData, CallAreaWindowClosedKeepsRows) {
-    rig.plugin.AddData(Qso("K4A").Country("K"));
-    rig.plugin.AddData(Qso("OTHER"));
-    FillRow(rig.State(), 3);
-    rig.plugin.RemoveData(Qso("K4A").Country("K"));
-    EXPECT_EQ(rig.State().bandLists.g_bandAreasK[3], std::vector<std::string>{"X"});
-}
+INSTANTIATE_TEST_SUITE_P(Table, RemoveDataMapRows,
+                         testing::Values(MapRowCase{"RowOfBand", "20m", true, 3},
+                                         MapRowCase{"RowOfOtherBand", "40m", true, 2},
+                                         MapRowCase{"WindowClosed", "20m", false, kNoBandRow},
+                                         MapRowCase{"BandWithoutRow", "20M", true, kNoBandRow}),
+                         CaseName());
 
 TEST_F(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
     rig.plugin.AddData(Qso("DL1A"));
@@ -584,7 +578,7 @@ TEST_F(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
 TEST_F(RemoveData, RemainingQsoKeepsWorkedBandsAndRows) {
     rig.plugin.AddData(Qso("DL1A").Band("40m"));
     rig.plugin.AddData(Qso("DL2B"));
-    FillRow(rig.State(), 2);
+    test_lists::FillEveryRow(rig.State().bandLists, "X");
     rig.plugin.RemoveData(Qso("DL1A").Band("40m"));
     EXPECT_EQ(rig.State().g_workedBands, (std::vector<std::string>{"40m", "20m"}));
     EXPECT_EQ(rig.State().bandLists.g_bandMults[2], std::vector<std::string>{"X"});
