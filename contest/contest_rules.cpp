@@ -1,5 +1,7 @@
 #include "contest/contest_rules.h"
 
+#include <string_view>
+
 #include "contest/call_area_kinds.h"
 #include "contest/text_util.h"
 
@@ -8,6 +10,14 @@ namespace {
 const char* const kModeTable[] = {"RTTY"};
 
 const char* const kRussianCaptions[] = {"UA", "UA2", "UA2/f", "UR", "UN", "EU"};
+
+// kBands' texts with their lengths, measured once: every add and every
+// keystroke's check looks a band up.
+constexpr std::array<std::string_view, kBandRows> kBandTexts = [] {
+    std::array<std::string_view, kBandRows> texts{};
+    for (std::size_t row = 0; row < texts.size(); ++row) texts[row] = kBands[row].text;
+    return texts;
+}();
 
 // Whether `text` equals an entry, byte for byte.
 template <typename Table>
@@ -41,7 +51,8 @@ const CContestRules& ValidModes() {
 
 BandName NameBand(const std::string& band) {
     for (int row = 0; row < kBandRows; ++row) {
-        if (EqualsIgnoreCase(band, kBands[row].text)) return {row, band == kBands[row].text};
+        const std::string_view text = kBandTexts[static_cast<std::size_t>(row)];
+        if (EqualsIgnoreCase(band, text)) return {row, band == text};
     }
     return {};
 }

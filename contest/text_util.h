@@ -2,9 +2,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Letter case ignored for A-Z only; other bytes compare exactly.
-bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 std::string ToUpper(std::string text);
 // CR and LF replaced by blanks, for texts that must stay on one line.
 std::string BlankLineBreaks(std::string text);
