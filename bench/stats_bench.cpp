@@ -31,7 +31,7 @@ struct Loaded {
         plugin.ResetStats(reset);
         for (const QsoArgs& q : qsos) plugin.AddData(q);
         for (const QsoArgs& q : qsos) {
-            if (ValidBands().Contains(q.band)) accepted.push_back(q);
+            if (IsContestBand(q.band)) accepted.push_back(q);
         }
     }
 

@@ -16,10 +16,10 @@
 
 namespace {
 
-std::string Line(const BadQsoFields& q, const std::string& modePart, const char* message) {
+std::string Line(const QsoArgs& q, const std::string& modePart, const char* message) {
     const std::initializer_list<const std::string*> fields = {
         &q.ownCall, &q.rstSent, &q.exchSent, &q.call, &q.rstReceived, &q.exchReceived};
-    std::string line = "QSO:  " + std::to_string(q.freqKHz);
+    std::string line = "QSO:  " + std::to_string(q.freqHz / 1000);
     line += modePart;
     line += q.time.Format("%Y-%m-%d %H%M");
     // Sized once: with long texts a line grows to hundreds of kilobytes.
@@ -49,11 +49,11 @@ std::string TextOf(const std::vector<std::string>& lines, std::string head = std
 
 namespace BadQso {
 
-std::string LineWithMode(const BadQsoFields& qso, const char* message) {
+std::string LineWithMode(const QsoArgs& qso, const char* message) {
     return Line(qso, "  " + qso.mode + "  ", message);
 }
 
-std::string LineWithRtty(const BadQsoFields& qso, const char* message) {
+std::string LineWithRtty(const QsoArgs& qso, const char* message) {
     return Line(qso, " RY ", message);
 }
 
@@ -139,13 +139,6 @@ bool RewriteKeeps(const std::string& content, const std::string& field, const st
 
 }  // namespace
 
-bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
-    std::string content;
-    const bool read = ReadText(fileName, content);
-    lines = SplitLines(content);
-    return read;
-}
-
 void DropReports(const std::string& fileName, const std::string& call, const std::string& marker) {
     std::string content;
     // A file that is there but cannot be read (another program holds it)
@@ -178,10 +171,6 @@ int CountLines(const std::string& fileName) {
         last = buffer[got - 1];
     }
     return last == '\n' ? count : count + 1;
-}
-
-bool ReportsQso(const std::string& line, const std::string& call, const std::string& marker) {
-    return LineReports(line, CallField(call), marker);
 }
 
 }  // namespace BadQso

@@ -9,20 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "contest/ole_date_time.h"
-
-// The texts of one QSO as they stand in its lines.
-struct BadQsoFields {
-    int freqKHz = 0;
-    std::string mode;
-    COleDateTime time;
-    std::string ownCall;
-    std::string rstSent;
-    std::string exchSent;
-    std::string call;
-    std::string rstReceived;
-    std::string exchReceived;
-};
+#include "contest/qso_args.h"
 
 namespace BadQso {
 
@@ -37,8 +24,8 @@ constexpr const char* kDupe = "   DUPE !!!";
 
 // A line with the host's mode (refusals, duplicates), or with " RY " in its
 // place (a wrong or missing province).
-std::string LineWithMode(const BadQsoFields& qso, const char* message);
-std::string LineWithRtty(const BadQsoFields& qso, const char* message);
+std::string LineWithMode(const QsoArgs& qso, const char* message);
+std::string LineWithRtty(const QsoArgs& qso, const char* message);
 
 // Each returns false when the file could not be written: the lines are lost
 // and the file stays as it was.
@@ -50,17 +37,11 @@ bool Rewrite(const std::string& fileName, const std::string& header,
 // Whether anything (a file, even one that cannot be read, or a folder)
 // stands under this name.
 bool Exists(const std::string& fileName);
-// The lines without their line ends; false when the file cannot be read.
-bool ReadLines(const std::string& fileName, std::vector<std::string>& lines);
 // Removes the lines that report a QSO with this call in the minute of
 // `marker` (" HHMM ") and puts the rewritten header on top.  A file that
 // cannot be read but exists is left alone; a missing one is created.
 void DropReports(const std::string& fileName, const std::string& call, const std::string& marker);
 // Lines in the file, a last line without line end included; 0 when unreadable.
 int CountLines(const std::string& fileName);
-
-// Whether a line reports a QSO with this worked call in the minute of `marker`
-// (" HHMM "): the call must stand as a whole field, not inside a longer call.
-bool ReportsQso(const std::string& line, const std::string& call, const std::string& marker);
 
 }  // namespace BadQso

@@ -11,9 +11,13 @@ std::size_t CallBandIndex::BucketOf(std::uint64_t hash, const SameKey& same) con
     }
 }
 
-void CallBandIndex::Insert(Pos pos, std::uint64_t hash, const SameKey& same) {
+void CallBandIndex::MakeRoom(Pos pos) {
     if (pos >= m_links.size()) m_links.resize(pos + 1);
     if ((m_used + 1) * 2 > m_heads.size()) Grow();
+}
+
+void CallBandIndex::Insert(Pos pos, std::uint64_t hash, const SameKey& same) {
+    MakeRoom(pos);
     const std::size_t bucket = BucketOf(hash, same);
     if (m_heads[bucket].head == kNone) ++m_used;
     m_links[pos] = Link{hash, m_heads[bucket].head};

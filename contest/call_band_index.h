@@ -16,6 +16,9 @@ class CallBandIndex {
     // for positions whose key hash is equal.
     using SameKey = std::function<bool(Pos)>;
 
+    // Room for position `pos` and one more key, so that its Insert does not
+    // allocate.
+    void MakeRoom(Pos pos);
     // `pos` is the newest position with its key.
     void Insert(Pos pos, std::uint64_t hash, const SameKey& same);
     void Erase(Pos pos, std::uint64_t hash, const SameKey& same);

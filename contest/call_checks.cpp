@@ -23,8 +23,9 @@ bool IsSerialNumber(const std::string& exchange) {
 
 CallVerdict JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args) {
     const CallVerdict refused = RefusalVerdict(hostVersion);
-    if (args.hasBand && args.hasBand2 && !EqualsIgnoreCase(args.band, args.band2)) return refused;
-    if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
+    if (args.hasBand && args.hasBand2 && NameBand(args.band).row != NameBand(args.band2).row)
+        return refused;
+    if (!IsContestBand(args.band) || !ValidModes().Contains(args.mode)) return refused;
     if (args.country.empty()) return CallVerdict::kNothingNew;
     CInfo scratch;
     SetCallArea(scratch, args.country, args.callPrefix);

@@ -1,5 +1,7 @@
 #include "contest/contest_rules.h"
 
+#include <string_view>
+
 #include "contest/call_area_kinds.h"
 #include "contest/text_util.h"
 
@@ -8,6 +10,14 @@ namespace {
 const char* const kModeTable[] = {"RTTY"};
 
 const char* const kRussianCaptions[] = {"UA", "UA2", "UA2/f", "UR", "UN", "EU"};
+
+// kBands' texts with their lengths, measured once: every add and every
+// keystroke's check looks a band up.
+constexpr std::array<std::string_view, kBandRows> kBandTexts = [] {
+    std::array<std::string_view, kBandRows> texts{};
+    for (std::size_t row = 0; row < texts.size(); ++row) texts[row] = kBands[row].text;
+    return texts;
+}();
 
 // Whether `text` equals an entry, byte for byte.
 template <typename Table>
@@ -34,25 +44,27 @@ bool CContestRules::Contains(const std::string& text) const {
     return false;
 }
 
-const CContestRules& ValidBands() {
-    static const CContestRules bands = [] {
-        std::vector<const char*> texts;
-        for (int row : kContestBandRows) texts.push_back(kBands[row].text);
-        return CContestRules(texts.data(), static_cast<int>(texts.size()));
-    }();
-    return bands;
-}
-
 const CContestRules& ValidModes() {
     static const CContestRules modes(kModeTable, 1);
     return modes;
 }
 
-int BandRow(const std::string& band) {
+BandName NameBand(const std::string& band) {
     for (int row = 0; row < kBandRows; ++row) {
-        if (band == kBands[row].text) return row;
+        const std::string_view text = kBandTexts[static_cast<std::size_t>(row)];
+        if (EqualsIgnoreCase(band, text)) return {row, band == text};
     }
-    return -1;
+    return {};
+}
+
+bool IsContestBand(const std::string& band) {
+    const int row = NameBand(band).row;
+    return row != kNoBandRow && kBands[row].contest;
+}
+
+int BandRow(const std::string& band) {
+    const BandName name = NameBand(band);
+    return name.tableSpelling ? name.row : kNoBandRow;
 }
 
 bool IsProvinceCode(const std::string& text) {

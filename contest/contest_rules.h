@@ -10,11 +10,8 @@
 class CContestRules {
   public:
     CContestRules(const char* const* texts, int count);
-    virtual ~CContestRules() = default;
 
     bool Contains(const std::string& text) const;
-    int GetSize() const { return static_cast<int>(m_entries.size()); }
-    const std::string& GetAt(int i) const { return m_entries[static_cast<size_t>(i)]; }
 
   private:
     std::vector<std::string> m_entries;
@@ -41,6 +38,24 @@ constexpr int CountContestBands() {
 }
 constexpr int kContestBands = CountContestBands();
 
+// How a band text finds its row, the one rule for every use.  A text names
+// the row whose text it equals, letter case aside: the add and the call check
+// take "20M" as the 20m contest band.  The log keeps a QSO's band text as the
+// host gave it, and only the table's own spelling stands for its row in the
+// per-band lists, the windows and a removal, so "20M" is a band of its own
+// (its own dupes and result row) that no window shows.
+constexpr int kNoBandRow = -1;
+struct BandName {
+    int row = kNoBandRow;        // the row named, letter case aside
+    bool tableSpelling = false;  // spelled as the row's text
+};
+BandName NameBand(const std::string& band);
+// Whether the text names a row that counts in the contest.
+bool IsContestBand(const std::string& band);
+// The row a band text stands for: its named row when spelled as the table
+// has it, kNoBandRow otherwise.
+int BandRow(const std::string& band);
+
 // The rows of the contest bands, in table order.
 constexpr std::array<int, kContestBands> ContestBandRows() {
     std::array<int, kContestBands> rows{};
@@ -52,7 +67,6 @@ constexpr std::array<int, kContestBands> ContestBandRows() {
 }
 inline constexpr std::array<int, kContestBands> kContestBandRows = ContestBandRows();
 
-const CContestRules& ValidBands();  // the texts of kContestBandRows
 const CContestRules& ValidModes();  // "RTTY"
 
 extern const char* const kHqCall;      // "EA4URE"
@@ -68,9 +82,6 @@ inline constexpr const char* kProvinceCodes[] = {
 
 // The country prefixes of a Spanish station: the province rule and its points.
 inline constexpr const char* kSpanishCountries[] = {"EA", "EA6", "EA8", "EA9"};
-
-// Row of an exact band text in kBands, or -1 when it has none.
-int BandRow(const std::string& band);
 
 // A province code or the HQ's exchange, compared exactly.
 bool IsProvinceCode(const std::string& text);

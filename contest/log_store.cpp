@@ -21,6 +21,17 @@ void LogStore::ExpectLiveTail([[maybe_unused]] const std::vector<Keys>& keys) {
 #endif
 }
 
+namespace {
+
+// Capacity for one more element, grown as push_back would grow it.
+template <typename T>
+void RoomForOne(std::vector<T>& items) {
+    if (items.size() == items.capacity())
+        items.reserve(std::max<std::size_t>(16, items.size() * 2));
+}
+
+}  // namespace
+
 const CInfo& LogStore::GetAt(int index) const {
     if (index < 0 || index >= GetCount()) throw std::out_of_range("log index");
     auto it = begin();
@@ -54,14 +65,38 @@ LogStore::Keys LogStore::KeysOf(Id id, const CInfo& info) {
     return keys;
 }
 
+// Strong guarantee: every step that may throw (interning the texts, room
+// in each structure) comes before the first change a reader could see, and
+// a failure among them forgets the texts it interned.
 LogStore::Id LogStore::Add(CInfo info) {
-    const Id id = m_nextId++;
+    const std::size_t interned[] = {m_bands.size(), m_countries.size(), m_provinces.size()};
     const Pos pos = static_cast<Pos>(m_slots.size());
-    m_keys.push_back(KeysOf(id, info));
-    m_slots.emplace_back(id, std::move(info));
+    Keys keys{};
+    try {
+        keys = KeysOf(m_nextId, info);
+        MakeRoom(keys, pos);
+        m_byBand[keys.band].ids.push_back(keys.id);  // the last step that may throw
+    } catch (...) {
+        m_bands.ForgetFrom(interned[0]);
+        m_countries.ForgetFrom(interned[1]);
+        m_provinces.ForgetFrom(interned[2]);
+        throw;
+    }
+    m_keys.push_back(keys);
+    m_slots.emplace_back(keys.id, std::move(info));
+    ++m_nextId;
     ++m_live;
     Index(pos, +1);
-    return id;
+    return keys.id;
+}
+
+void LogStore::MakeRoom(const Keys& keys, Pos pos) {
+    RoomForOne(m_keys);
+    RoomForOne(m_slots);
+    if (keys.band >= m_byBand.size()) m_byBand.resize(keys.band + 1);
+    BandIndex& band = m_byBand[keys.band];
+    if (keys.country >= band.countries.size()) band.countries.resize(keys.country + 1);
+    m_byCallBand.MakeRoom(pos);
 }
 
 std::size_t LogStore::PosOf(Id id) const {
@@ -140,21 +175,24 @@ void LogStore::CompactIfSparse() {
     m_keys.resize(to);
     m_byCallBand.clear();
     m_byBand.clear();
-    for (std::size_t pos = 0; pos < to; ++pos) Index(static_cast<Pos>(pos), +1);
+    for (std::size_t pos = 0; pos < to; ++pos) {
+        const Keys& keys = m_keys[pos];
+        MakeRoom(keys, static_cast<Pos>(pos));
+        m_byBand[keys.band].ids.push_back(keys.id);
+        Index(static_cast<Pos>(pos), +1);
+    }
 }
 
-// Adds (step +1) or takes out (step -1) the record at `pos` from the indexes;
-// the band's id list drops removed ids on its own.
+// Adds (step +1) or takes out (step -1) the record at `pos` from the
+// call-and-band index and the band's counts, without allocating: an add
+// made room first.  The band's id list is kept by the callers.
 void LogStore::Index(Pos pos, int step) {
     const Keys& keys = m_keys[pos];
     const CInfo& info = m_slots[pos].info;
     const CallBand key{info.m_call, keys.band};
-    if (keys.band >= m_byBand.size()) m_byBand.resize(keys.band + 1);
     BandIndex& band = m_byBand[keys.band];
     if (step > 0) {
         m_byCallBand.Insert(pos, HashOf(key), SameAs(key));
-        band.ids.push_back(keys.id);
-        if (keys.country >= band.countries.size()) band.countries.resize(keys.country + 1);
     } else {
         m_byCallBand.Erase(pos, HashOf(key), SameAs(key));
     }

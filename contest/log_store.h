@@ -118,6 +118,9 @@ class LogStore {
     };
 
     Keys KeysOf(Id id, const CInfo& info);
+    // Room in every structure for the record `keys` at `pos`, so that
+    // indexing it cannot throw.
+    void MakeRoom(const Keys& keys, Pos pos);
     std::size_t PosOf(Id id) const;  // SlotCount() when not live
     const BandIndex* BandOf(const std::string& band) const;
     // The newest position of the call on the band, CallBandIndex::kNone when none.
@@ -134,7 +137,7 @@ class LogStore {
     std::vector<Keys> m_keys;   // one per slot
     std::size_t m_live = 0;
     Id m_nextId = 0;
-    TextCodes m_bands;
+    TextCodes m_bands;  // the band texts as the host gave them (NameBand)
     TextCodes m_countries;
     TextCodes m_provinces;
     CallBandIndex m_byCallBand;

@@ -8,20 +8,6 @@
 #include "contest/contest_rules.h"
 #include "contest/text_util.h"
 
-BadQsoFields FieldsOf(const QsoArgs& qso) {
-    BadQsoFields f;
-    f.freqKHz = static_cast<int>(qso.freqHz / 1000);
-    f.mode = qso.mode;
-    f.time = qso.time;
-    f.ownCall = qso.ownCall;
-    f.rstSent = qso.rstSent;
-    f.exchSent = qso.exchSent;
-    f.call = qso.call;
-    f.rstReceived = qso.rstReceived;
-    f.exchReceived = qso.exchReceived;
-    return f;
-}
-
 CInfo RecordOf(const QsoArgs& qso) {
     CInfo info;
     info.m_time = qso.time;
@@ -49,18 +35,18 @@ void ApplyProvinceRule(CInfo& info, const QsoArgs& qso, std::vector<std::string>
             info.m_province = sent;
         } else {
             MarkBad(info);
-            lines.push_back(BadQso::LineWithRtty(FieldsOf(qso), BadQso::kOnlyHq));
+            lines.push_back(BadQso::LineWithRtty(qso, BadQso::kOnlyHq));
         }
     } else if (IsProvinceCode(sent)) {
         info.m_province = sent;
     } else {
         MarkBad(info);
-        lines.push_back(BadQso::LineWithRtty(FieldsOf(qso), BadQso::kNoProvince));
+        lines.push_back(BadQso::LineWithRtty(qso, BadQso::kNoProvince));
     }
 }
 
 Entry Refuse(const QsoArgs& qso, const char* message) {
-    return Entry{false, {BadQso::LineWithMode(FieldsOf(qso), message)}};
+    return Entry{false, {BadQso::LineWithMode(qso, message)}};
 }
 
 }  // namespace
@@ -69,7 +55,7 @@ Entry Refuse(const QsoArgs& qso, const char* message) {
 // most QSOs get none.
 Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso, int earlierCopies,
                CInfo& info) {
-    if (!ValidBands().Contains(qso.band)) return Refuse(qso, BadQso::kWrongBand);
+    if (!IsContestBand(qso.band)) return Refuse(qso, BadQso::kWrongBand);
     std::vector<std::string>& bands = workedBands;  // in order of first appearance
     if (std::find(bands.begin(), bands.end(), qso.band) == bands.end()) bands.push_back(qso.band);
     if (!ValidModes().Contains(qso.mode)) return Refuse(qso, BadQso::kWrongMode);
@@ -88,7 +74,7 @@ Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso, int ea
     if (earlierCopies > 0) {
         info.m_dupe = info.m_notCounted = 1;
         lines.insert(lines.end(), static_cast<size_t>(earlierCopies),
-                     BadQso::LineWithMode(FieldsOf(qso), BadQso::kDupe));
+                     BadQso::LineWithMode(qso, BadQso::kDupe));
     }
     return entry;
 }
@@ -108,7 +94,7 @@ Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
     if (const LogStore::Id* id = data.g_log.FindQso(qso.call, qso.band, qso.mode, qso.time)) {
         const LogStore::Id found = *id;
         removal.removed = true;
-        removal.row = std::max(BandRow(qso.band), 0);
+        removal.row = BandRow(qso.band);
         removal.callAreaStation = IsCallAreaCountry(qso.country);
         removal.spanishStation = IsSpanishCountry(qso.country);
         data.g_log.RemoveAt(found);

@@ -18,3 +18,10 @@ void TextCodes::clear() {
     m_texts.clear();
     m_codes.clear();
 }
+
+void TextCodes::ForgetFrom(std::size_t count) {
+    while (m_texts.size() > count) {
+        m_codes.erase(m_texts.back());
+        m_texts.pop_back();
+    }
+}

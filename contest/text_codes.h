@@ -17,6 +17,8 @@ class TextCodes {
     const std::string& Text(Code code) const { return m_texts[code]; }
     std::size_t size() const { return m_texts.size(); }
     void clear();
+    // Forgets the texts interned after the first `count` (an add that failed).
+    void ForgetFrom(std::size_t count);
 
   private:
     std::vector<std::string> m_texts;

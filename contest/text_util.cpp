@@ -8,7 +8,7 @@ char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 }  // namespace
 
-bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         if (Lower(a[i]) != Lower(b[i])) return false;
@@ -57,16 +57,4 @@ std::string Format(const char* format, ...) {
     }
     va_end(args);
     return out;
-}
-
-std::string JoinKey(const std::string& a, const std::string& b) {
-    std::string key;
-    key.reserve(a.size() + b.size() + 1);
-    key.append(a).push_back('\0');
-    key.append(b);
-    return key;
-}
-
-std::string JoinKey(const std::string& a, const std::string& b, const std::string& c) {
-    return JoinKey(JoinKey(a, b), c);
 }

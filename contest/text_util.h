@@ -2,9 +2,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Letter case ignored for A-Z only; other bytes compare exactly.
-bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 std::string ToUpper(std::string text);
 // CR and LF replaced by blanks, for texts that must stay on one line.
 std::string BlankLineBreaks(std::string text);
@@ -16,6 +17,3 @@ std::string Format(const char* format, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
-// A key of several texts that cannot collide: texts from the host hold no NUL.
-std::string JoinKey(const std::string& a, const std::string& b);
-std::string JoinKey(const std::string& a, const std::string& b, const std::string& c);

@@ -139,10 +139,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static TempFolder folder;  // removed at exit
     g_runFolder = folder.Path();
     std::filesystem::current_path(started);
-    // The rule lists are built on first use and kept.  Built in a run, they
-    // leave it more allocations than frees, and libFuzzer then runs the input
-    // a second time to look for a leak.
-    ValidBands();
+    // The mode list is built on first use and kept.  Built in a run, it
+    // leaves it more allocations than frees, and libFuzzer then runs the
+    // input a second time to look for a leak.
     ValidModes();
     {
         InRunFolder inFolder;

@@ -189,11 +189,11 @@ void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callArea
     // Any Spanish entity's QSO may have marked a province.
     const bool spanish = own_rules::SpanishCountry("fuzz checker", c);
     FUZZ_CHECK(m_env.provinceResets == provinceResets + (found && spanish && m_env.provinceOpen));
-    if (areaCountry && m_env.callAreaOpen) {
-        const size_t row = static_cast<size_t>(std::max(BandRow(qso.band), 0));
+    const int row = BandRow(qso.band);
+    if (areaCountry && m_env.callAreaOpen && row != kNoBandRow) {
         for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
             if (slot.kind != test_lists::Kind::kEntities)
-                FUZZ_CHECK((s.bandLists.*slot.list)[row].empty());
+                FUZZ_CHECK((s.bandLists.*slot.list)[static_cast<size_t>(row)].empty());
         }
     }
     if (m_count == 0) FUZZ_CHECK(test_lists::FilledRows(s.bandLists) == 0);

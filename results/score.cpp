@@ -43,12 +43,12 @@ struct BandTally {
     std::vector<int> countryPoints;  // points of a QSO with the country; 0 = not seen yet
     std::vector<bool> provinces;
     std::bitset<10> areas[kCallAreaKinds];
-    int row = -1;  // band row, -1 when the band has none
+    int row = kNoBandRow;
 };
 
 void Append(BandRowLists& lists, BandRowList BandRowLists::*list, int row,
             const std::string& text) {
-    if (row >= 0) (lists.*list)[static_cast<size_t>(row)].push_back(text);
+    if (row != kNoBandRow) (lists.*list)[static_cast<size_t>(row)].push_back(text);
 }
 
 // The multipliers a counted QSO brings to its band: entity (when the band
@@ -125,7 +125,7 @@ void AddUp(ComputedResult& computed, const std::vector<BandTally>& tallies, int 
     ResultFigures& r = computed.figures;
     r.total.band = "Total";
     for (const BandTally& t : tallies) {
-        if (t.row >= 0) computed.rows.push_back(t.row);
+        if (t.row != kNoBandRow) computed.rows.push_back(t.row);
         r.bands.push_back(t.figures);
         r.total.Add(t.figures);
     }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -27,7 +26,7 @@ struct VerdictCase {
     std::vector<Qso> logged;
     Check check;
     CallVerdict verdict;
-    const char* hostVersion = "MixW";
+    const char* hostVersion = nullptr;  // the host's settings file names none
 };
 
 class CheckCallVerdict : public testing::TestWithParam<VerdictCase> {};
@@ -35,8 +34,7 @@ class CheckCallVerdict : public testing::TestWithParam<VerdictCase> {};
 TEST_P(CheckCallVerdict, Answers) {
     const VerdictCase& c = GetParam();
     PluginRig rig;
-    rig.Reset();
-    rig.State().g_hostVersion = c.hostVersion;
+    c.hostVersion ? rig.ResetOnHost(c.hostVersion) : rig.Reset();
     for (const Qso& qso : c.logged) ASSERT_EQ(rig.plugin.AddData(qso), 1);
     EXPECT_EQ(rig.plugin.CheckCall(c.check), c.verdict);
 }
@@ -292,16 +290,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 kNothingNew}),
     CaseName());
 
-TEST(CheckCall, RefusalVerdictFollowsVersionFromHostIni) {
-    PluginRig rig;
-    std::filesystem::create_directory("host");
-    TempFolder::Write("host/MixW2.ini", "[Main]\r\nMixW=2.19\r\n");
-    ResetArgs args = ContestReset();
-    args.hostDirectory = rig.folder.Path() + "host/";
-    rig.Reset(args);
-    EXPECT_EQ(rig.plugin.CheckCall(Check("DL1A").Band("160m")), kNothingNew);
-}
-
 TEST(CheckCall, NeverChangesTheLog) {
     PluginRig rig;
     rig.Reset();
@@ -312,39 +300,17 @@ TEST(CheckCall, NeverChangesTheLog) {
     EXPECT_EQ(rig.BadQsoContent(), "KOLVEX TEST UBN file \r\n");
 }
 
-struct RefreshCase {
-    const char* name;
-    bool setupRunning;
-    int pendingBefore;
-    int posted;
-    int pendingAfter;
-};
-
-class CheckCallRefresh : public testing::TestWithParam<RefreshCase> {};
-
-TEST_P(CheckCallRefresh, PostsOnlyWhenAskedAndWindowRuns) {
-    const RefreshCase& c = GetParam();
+// Without a setup window the refresh stays asked for; with one, the first
+// check posts it and the next post waits until the refresh re-arms.
+TEST(CheckCallRefresh, PostsOnceToRunningWindowUntilRefreshRearms) {
     PluginRig rig;
-    rig.env.setupRunning = c.setupRunning;
-    rig.State().g_refreshPending = c.pendingBefore;
     rig.plugin.CheckCall(Check("DL1A"));
-    EXPECT_EQ(rig.env.refreshesPosted, c.posted);
-    EXPECT_EQ(rig.State().g_refreshPending, c.pendingAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, CheckCallRefresh,
-                         testing::Values(RefreshCase{"PendingAndRunning", true, 1, 1, 0},
-                                         RefreshCase{"NotPending", true, 0, 0, 0},
-                                         RefreshCase{"NoWindow", false, 1, 0, 1}),
-                         CaseName());
-
-TEST(CheckCallRefresh, PostsOnceUntilRefreshRearms) {
-    PluginRig rig;
+    EXPECT_EQ(rig.env.refreshesPosted, 0);
     rig.env.setupRunning = true;
     rig.plugin.CheckCall(Check("DL1A"));
     rig.plugin.CheckCall(Check("DL1AB"));
     EXPECT_EQ(rig.env.refreshesPosted, 1);
-    rig.State().g_refreshPending = 1;  // the refresh ends its pass
+    rig.plugin.Shared().RearmRefresh();  // the refresh ends its pass
     rig.plugin.CheckCall(Check("DL1ABC"));
     EXPECT_EQ(rig.env.refreshesPosted, 2);
 }

@@ -45,19 +45,35 @@ std::vector<std::string> FolderEntries() {
     return names;
 }
 
+// The bad-QSO line of Qso(call) as its defaults make it, with `message`:
+// `head` is the frequency and mode part, `tail` the fields after the call.
+std::string Golden(const std::string& call, const char* message,
+                   const std::string& tail = "599  012",
+                   const std::string& head = "14085  RTTY  ") {
+    return "QSO:  " + head + "2017-02-12 1405  DL1OWN  599  001  " + call + "  " + tail + message;
+}
+
+// A plug-in after its reset, for the tests that start there.
+template <typename Base = testing::Test>
+class ResetRig : public Base {
+  protected:
+    ResetRig() { rig.Reset(); }
+    PluginRig rig;
+};
+using AddData = ResetRig<>;
+using RemoveData = ResetRig<>;
+
 struct RefusalCase {
     const char* name;
     Qso qso;
-    const char* line;
+    std::string line;
     std::vector<std::string> workedBands;
 };
 
-class AddDataRefusal : public testing::TestWithParam<RefusalCase> {};
+class AddDataRefusal : public ResetRig<testing::TestWithParam<RefusalCase>> {};
 
 TEST_P(AddDataRefusal, WritesOneLineAndLeavesLogEmpty) {
     const RefusalCase& c = GetParam();
-    PluginRig rig;
-    rig.Reset();
     EXPECT_EQ(rig.plugin.AddData(c.qso), 0);
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {c.line}));
     EXPECT_TRUE(rig.State().g_log.IsEmpty());
@@ -66,32 +82,26 @@ TEST_P(AddDataRefusal, WritesOneLineAndLeavesLogEmpty) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, AddDataRefusal,
-    testing::Values(
-        RefusalCase{"WrongBand",
-                    Qso("DL1A").Band("160m").FreqHz(1838000),
-                    "QSO:  1838  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
-                    "   WRONG BAND !!!",
-                    {}},
-        RefusalCase{"WrongModeKeepsBand",
-                    Qso("DL1A").Mode("PSK"),
-                    "QSO:  14085  PSK  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
-                    "   WRONG MODE !!!",
-                    {"20m"}},
-        RefusalCase{"NoExchangeReceived",
-                    Qso("DL1A").Exch(""),
-                    "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  "
-                    "   NO RX NUMBER !!!",
-                    {"20m"}},
-        RefusalCase{"NoExchangeSent",
-                    Qso("DL1A").ExchSent(""),
-                    "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599    DL1A  599  012"
-                    "   NO RX NUMBER !!!",
-                    {"20m"}}),
+    testing::Values(RefusalCase{"WrongBand",
+                                Qso("DL1A").Band("160m").FreqHz(1838000),
+                                Golden("DL1A", "   WRONG BAND !!!", "599  012", "1838  RTTY  "),
+                                {}},
+                    RefusalCase{"WrongModeKeepsBand",
+                                Qso("DL1A").Mode("PSK"),
+                                Golden("DL1A", "   WRONG MODE !!!", "599  012", "14085  PSK  "),
+                                {"20m"}},
+                    RefusalCase{"NoExchangeReceived",
+                                Qso("DL1A").Exch(""),
+                                Golden("DL1A", "   NO RX NUMBER !!!", "599  "),
+                                {"20m"}},
+                    RefusalCase{"NoExchangeSent",
+                                Qso("DL1A").ExchSent(""),
+                                "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599    DL1A  599  012"
+                                "   NO RX NUMBER !!!",
+                                {"20m"}}),
     CaseName());
 
-TEST(AddData, WorkedBandsKeepFirstAppearanceOfExactTexts) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, WorkedBandsKeepFirstAppearanceOfExactTexts) {
     rig.plugin.AddData(Qso("A").Band("20m"));
     rig.plugin.AddData(Qso("B").Band("20M"));
     rig.plugin.AddData(Qso("C").Band("20m"));
@@ -107,12 +117,10 @@ struct ProvinceCase {
     std::vector<std::string> lines;
 };
 
-class AddDataProvince : public testing::TestWithParam<ProvinceCase> {};
+class AddDataProvince : public ResetRig<testing::TestWithParam<ProvinceCase>> {};
 
 TEST_P(AddDataProvince, EntersQsoWithProvinceOrFlag) {
     const ProvinceCase& c = GetParam();
-    PluginRig rig;
-    rig.Reset();
     EXPECT_EQ(rig.plugin.AddData(c.qso), 1);
     ASSERT_EQ(rig.State().g_log.GetCount(), 1);
     const CInfo& info = rig.State().g_log.GetAt(0);
@@ -133,25 +141,22 @@ INSTANTIATE_TEST_SUITE_P(
                      Qso("EA1ABC").Spanish("EA", "XX"),
                      "",
                      1,
-                     {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1ABC  599  XX"
-                      "   NO SPAIN PROVINCE !!!"}},
+                     {Golden("EA1ABC", "   NO SPAIN PROVINCE !!!", "599  XX", "14085 RY ")}},
         ProvinceCase{"HeadquartersLowerCase", Qso("EA4URE").Spanish("EA", "hq"), "HQ", 0, {}},
         ProvinceCase{"HeadquartersBlanks", Qso("EA4URE").Spanish("EA", "\f HQ\t\r\n"), "HQ", 0, {}},
-        ProvinceCase{"HeadquartersSendingProvince",
-                     Qso("EA4URE").Spanish("EA", "M"),
-                     "",
-                     1,
-                     {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA4URE  599  M"
-                      "  ONLY HQ POSSIBLE FROM EA4URE !!!"}},
+        ProvinceCase{
+            "HeadquartersSendingProvince",
+            Qso("EA4URE").Spanish("EA", "M"),
+            "",
+            1,
+            {Golden("EA4URE", "  ONLY HQ POSSIBLE FROM EA4URE !!!", "599  M", "14085 RY ")}},
         ProvinceCase{"ForeignExchangeNotChecked", Qso("DL1A").Exch("abc"), "", 0, {}},
         ProvinceCase{"HeadquartersCallAbroadNotChecked", Qso("EA4URE").Exch("12"), "", 0, {}},
         ProvinceCase{
             "LowerCaseCountryIsNotSpanish", Qso("EA1A").Country("ea").Exch("XX"), "", 0, {}}),
     CaseName());
 
-TEST(AddData, FillsRecordFromArguments) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, FillsRecordFromArguments) {
     rig.plugin.AddData(Qso("W4X")
                            .Country("K")
                            .Prefix("W4")
@@ -175,20 +180,15 @@ TEST(AddData, FillsRecordFromArguments) {
     EXPECT_TRUE(info.m_time.SameAs(QsoTime()));
 }
 
-TEST(AddData, SpanishStationGetsNoCallArea) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, SpanishStationGetsNoCallArea) {
     rig.plugin.AddData(Qso("EA1A").Spanish("EA", "M").Prefix("EA1"));
     const CInfo& info = rig.State().g_log.GetAt(0);
     EXPECT_EQ(info.m_areaJA + info.m_areaK + info.m_areaVE + info.m_areaVK, -4);
 }
 
-TEST(AddData, ThirdIdenticalQsoGetsTwoDupeLines) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, ThirdIdenticalQsoGetsTwoDupeLines) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
-    const std::string dupe =
-        "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012   DUPE !!!";
+    const std::string dupe = Golden("DL1A", "   DUPE !!!");
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {dupe, dupe, dupe}));
     const LogStore& log = rig.State().g_log;
     EXPECT_EQ(log.GetAt(0).m_dupe, 0);
@@ -198,23 +198,17 @@ TEST(AddData, ThirdIdenticalQsoGetsTwoDupeLines) {
     EXPECT_EQ(log.GetAt(2).m_bad, 0);
 }
 
-TEST(AddData, BadProvinceDupeGetsProvinceLineThenDupeLine) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, BadProvinceDupeGetsProvinceLineThenDupeLine) {
     rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
     rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
-    const std::string province =
-        "QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1A  599  XX   NO SPAIN PROVINCE !!!";
-    const std::string dupe =
-        "QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  EA1A  599  XX   DUPE !!!";
+    const std::string province = Golden("EA1A", "   NO SPAIN PROVINCE !!!", "599  XX", "14085 RY ");
+    const std::string dupe = Golden("EA1A", "   DUPE !!!", "599  XX");
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {province, province, dupe}));
     const CInfo& second = rig.State().g_log.GetAt(1);
     EXPECT_EQ(second.m_bad + second.m_dupe + second.m_notCounted, 3);
 }
 
-TEST(AddData, DupeNeedsExactlySameCallBandAndMode) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, DupeNeedsExactlySameCallBandAndMode) {
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.AddData(Qso("DL1A").Mode("rtty"));
     rig.plugin.AddData(Qso("DL1A").Band("20M"));
@@ -227,16 +221,14 @@ TEST(AddData, DupeNeedsExactlySameCallBandAndMode) {
 struct LineTextCase {
     const char* name;
     Qso qso;
-    const char* line;
+    std::string line;
 };
 
-class AddDataLineText : public testing::TestWithParam<LineTextCase> {};
+class AddDataLineText : public ResetRig<testing::TestWithParam<LineTextCase>> {};
 
 // A dupe makes the line; the second QSO is the one reported.
 TEST_P(AddDataLineText, WritesFieldsAsGiven) {
     const LineTextCase& c = GetParam();
-    PluginRig rig;
-    rig.Reset();
     rig.plugin.AddData(c.qso);
     rig.plugin.AddData(c.qso);
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kCreated, {c.line}));
@@ -246,14 +238,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, AddDataLineText,
     testing::Values(
         LineTextCase{"FrequencyInWholeKilohertz", Qso("DL1A").FreqHz(7040999),
-                     "QSO:  7040  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
-                     "   DUPE !!!"},
+                     Golden("DL1A", "   DUPE !!!", "599  012", "7040  RTTY  ")},
         LineTextCase{"FrequencyBelowOneKilohertz", Qso("DL1A").FreqHz(999),
-                     "QSO:  0  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
-                     "   DUPE !!!"},
+                     Golden("DL1A", "   DUPE !!!", "599  012", "0  RTTY  ")},
         LineTextCase{"LargestFrequency", Qso("DL1A").FreqHz(std::numeric_limits<uint32_t>::max()),
-                     "QSO:  4294967  RTTY  2017-02-12 1405  DL1OWN  599  001  DL1A  599  012"
-                     "   DUPE !!!"},
+                     Golden("DL1A", "   DUPE !!!", "599  012", "4294967  RTTY  ")},
         LineTextCase{"InvalidTime", Qso("DL1A").Time(COleDateTime(1.0, COleDateTime::invalid)),
                      "QSO:  14085  RTTY  Invalid DateTime  DL1OWN  599  001  DL1A  599  012"
                      "   DUPE !!!"},
@@ -266,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "   DUPE !!!"}),
     CaseName());
 
-TEST(AddData, WithoutResetEntersQsoAndWritesNoFile) {
+TEST(AddDataOwnRig, WithoutResetEntersQsoAndWritesNoFile) {
     PluginRig rig;
     EXPECT_EQ(rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX")), 1);
     EXPECT_EQ(rig.plugin.AddData(Qso("DL1A").Band("160m")), 0);
@@ -274,7 +263,7 @@ TEST(AddData, WithoutResetEntersQsoAndWritesNoFile) {
     EXPECT_TRUE(FolderEntries().empty());
 }
 
-TEST(AddData, UnwritableFileStillEntersQso) {
+TEST(AddDataOwnRig, UnwritableFileStillEntersQso) {
     PluginRig rig;
     std::filesystem::create_directory(kBadQsoFile);  // a name taken by a folder
     rig.Reset();
@@ -284,9 +273,7 @@ TEST(AddData, UnwritableFileStillEntersQso) {
     EXPECT_TRUE(std::filesystem::is_directory(kBadQsoFile));
 }
 
-TEST(AddData, PathIntoMissingFolderStillEntersQso) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(AddData, PathIntoMissingFolderStillEntersQso) {
     rig.State().g_badQsoFile = "missing/folder/bad.txt";
     EXPECT_EQ(rig.plugin.AddData(Qso("DL1A").Band("160m")), 0);
     EXPECT_EQ(rig.plugin.AddData(Qso("DL1A")), 1);
@@ -294,22 +281,30 @@ TEST(AddData, PathIntoMissingFolderStillEntersQso) {
 }
 
 // Whichever allocation fails on the way, the host hears "logged" only for a
-// QSO that is in the log.
-TEST(AddData, FailedAllocationAnswersWhetherQsoIsInLog) {
+// QSO that is in the log, and the log's index agrees with it: the checks
+// answer as for a log that holds the QSO exactly when it was logged.
+TEST(AddDataOwnRig, FailedAllocationLeavesQsoWhollyInLogOrNotAtAll) {
     for (int before = 0;; ++before) {
         PluginRig rig;
         rig.Reset();
-        const FailingAllocation failing(before);
-        const bool logged = rig.plugin.AddData(Qso("DL1A"));
-        if (!failing.Failed()) break;  // the add made fewer allocations
-        EXPECT_EQ(logged, rig.State().g_log.GetCount() == 1) << "allocation " << before;
+        bool logged;
+        {
+            const FailingAllocation failing(before);
+            logged = rig.plugin.AddData(Qso("DL1A"));
+            if (!failing.Failed()) break;  // the add made fewer allocations
+        }
+        SCOPED_TRACE("allocation " + std::to_string(before));
+        EXPECT_EQ(logged, rig.State().g_log.GetCount() == 1);
+        EXPECT_EQ(rig.plugin.CheckCall(CheckOf(Qso("DL1A"))),
+                  logged ? CallVerdict::kDupe : CallVerdict::kNewCountry);
+        EXPECT_EQ(rig.plugin.CheckCall(CheckOf(Qso("DL2B"))),
+                  logged ? CallVerdict::kNothingNew : CallVerdict::kNewCountry);
     }
 }
 
-TEST(AddData, DoesNotAskForRefresh) {
-    PluginRig rig;
+TEST_F(AddData, DoesNotAskForRefresh) {
     rig.env.setupRunning = true;
-    rig.State().g_refreshPending = 0;
+    rig.TakePendingRefresh();
     rig.plugin.AddData(Qso("DL1A"));
     EXPECT_EQ(rig.env.refreshesPosted, 0);
     EXPECT_EQ(rig.State().g_refreshPending, 0);
@@ -317,9 +312,7 @@ TEST(AddData, DoesNotAskForRefresh) {
 
 // ---- Removing ----
 
-TEST(RemoveData, TakesOutFirstMatchingRecordOnly) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, TakesOutFirstMatchingRecordOnly) {
     rig.plugin.AddData(Qso("DL1A").FreqHz(1000));
     rig.plugin.AddData(Qso("DL2B").FreqHz(2000));
     rig.plugin.AddData(Qso("DL1A").FreqHz(3000));
@@ -328,9 +321,7 @@ TEST(RemoveData, TakesOutFirstMatchingRecordOnly) {
     EXPECT_EQ(rig.State().g_log.GetAt(1).m_dupe, 1);  // flags are never recomputed
 }
 
-TEST(RemoveData, SkipsRecordsOfOtherTime) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, SkipsRecordsOfOtherTime) {
     rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 0)).FreqHz(1000));
     rig.plugin.AddData(Qso("DL1A").Time(QsoTime(14, 5)).FreqHz(2000));
     rig.plugin.RemoveData(Qso("DL1A").Time(QsoTime(14, 5)));
@@ -344,12 +335,10 @@ struct MatchCase {
     bool found;
 };
 
-class RemoveDataMatch : public testing::TestWithParam<MatchCase> {};
+class RemoveDataMatch : public ResetRig<testing::TestWithParam<MatchCase>> {};
 
 TEST_P(RemoveDataMatch, FindsRecordOnlyWhenAllValuesEqual) {
     const MatchCase& c = GetParam();
-    PluginRig rig;
-    rig.Reset();
     rig.plugin.AddData(c.logged);
     rig.plugin.RemoveData(c.removed);
     EXPECT_EQ(rig.State().g_log.IsEmpty(), c.found);
@@ -378,9 +367,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Qso("DL1A"), false}),
     CaseName());
 
-TEST(RemoveData, RewritesFileWithoutLinesOfThatCallAndMinute) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, RewritesFileWithoutLinesOfThatCallAndMinute) {
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.AddData(Qso("DL1A"));  // DUPE line, 14:05
     rig.plugin.AddData(Qso("DL2B"));
@@ -389,42 +376,33 @@ TEST(RemoveData, RewritesFileWithoutLinesOfThatCallAndMinute) {
     rig.plugin.RemoveData(Qso("DL1A"));
     EXPECT_EQ(
         rig.BadQsoContent(),
-        FileOf(kRewritten, {"QSO:  14085  RTTY  2017-02-12 1405  DL1OWN  599  001  DL2B  599  012"
-                            "   DUPE !!!",
+        FileOf(kRewritten, {Golden("DL2B", "   DUPE !!!"),
                             "QSO:  14085  RTTY  2017-02-12 1406  DL1OWN  599  001  DL1A  599  012"
                             "   WRONG BAND !!!"}));
 }
 
-TEST(RemoveData, KeepsLinesOfLongerCallInSameMinute) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, KeepsLinesOfLongerCallInSameMinute) {
     rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
     rig.plugin.AddData(Qso("EA1AB").Spanish("EA", "XX"));
     rig.plugin.AddData(Qso("XEA1A").Spanish("EA", "XX"));
     rig.plugin.RemoveData(Qso("EA1A"));
-    EXPECT_EQ(rig.BadQsoContent(),
-              FileOf(kRewritten, {"QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  EA1AB  599  XX"
-                                  "   NO SPAIN PROVINCE !!!",
-                                  "QSO:  14085 RY 2017-02-12 1405  DL1OWN  599  001  XEA1A  599  XX"
-                                  "   NO SPAIN PROVINCE !!!"}));
+    EXPECT_EQ(
+        rig.BadQsoContent(),
+        FileOf(kRewritten, {Golden("EA1AB", "   NO SPAIN PROVINCE !!!", "599  XX", "14085 RY "),
+                            Golden("XEA1A", "   NO SPAIN PROVINCE !!!", "599  XX", "14085 RY ")}));
 }
 
-TEST(RemoveData, RecordNotFoundStillRewritesAndDropsItsLines) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, RecordNotFoundStillRewritesAndDropsItsLines) {
     rig.plugin.AddData(Qso("DL1A").Band("160m"));  // refused: a line, no record
     rig.plugin.AddData(Qso("DL2B"));
     rig.env.setupRunning = true;
-    rig.State().g_refreshPending = 0;
     rig.plugin.RemoveData(Qso("DL1A").Band("160m"));
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
     EXPECT_EQ(rig.State().g_log.GetCount(), 1);
     EXPECT_EQ(rig.env.refreshesPosted, 1);
 }
 
-TEST(RemoveData, InvalidTimeQsoLosesItsLines) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, InvalidTimeQsoLosesItsLines) {
     const Qso broken = Qso("DL1A").Time({5.5, COleDateTime::invalid});
     rig.plugin.AddData(broken);
     rig.plugin.AddData(broken);
@@ -433,18 +411,14 @@ TEST(RemoveData, InvalidTimeQsoLosesItsLines) {
     EXPECT_EQ(rig.State().g_log.GetCount(), 1);
 }
 
-TEST(RemoveData, CallWithLineBreakLosesItsLines) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, CallWithLineBreakLosesItsLines) {
     rig.plugin.AddData(Qso("DL1\r\nA"));
     rig.plugin.AddData(Qso("DL1\r\nA"));
     rig.plugin.RemoveData(Qso("DL1\r\nA"));
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
 }
 
-TEST(RemoveData, HeaderOnlyFileGetsRewrittenHeader) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, HeaderOnlyFileGetsRewrittenHeader) {
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.RemoveData(Qso("DL1A"));
     EXPECT_EQ(rig.BadQsoContent(), "KOLVEX TEST UBN file  \r\n");
@@ -452,14 +426,23 @@ TEST(RemoveData, HeaderOnlyFileGetsRewrittenHeader) {
 
 // A file edited elsewhere comes back in the one shape a removal writes; one
 // already in that shape with nothing to drop is not written at all (its time
-// stays), which spares a rewrite of the whole file at most removals.
-TEST(RemoveData, FileComesBackInTheRewrittenShapeAndOneAlreadySoIsNotWritten) {
+// stays), which spares a rewrite of the whole file at most removals.  Only
+// the removed minute standing alone marks a line: its digits inside a
+// frequency, an exchange or a date do not.
+TEST(RemoveDataOwnRig, FileComesBackInTheRewrittenShapeAndOneAlreadySoIsNotWritten) {
     const std::string gone = "QSO: 1405  DL1A  599", kept = "QSO: 1405  DL2B  599";
     const std::string otherMinute = "QSO: 1406  DL1A  599";
+    const std::vector<std::string> digitsOfMinute = {
+        "QSO:  14050  DL1A  1406", "QSO:  21405  DL1A  1406", "QSO:  7040  DL1A  11405   DUPE !!!"};
     struct FileCase {
         const char* name;
         std::string before, after;
+        COleDateTime removed = QsoTime();
     } cases[] = {
+        {"minute_digits_in_fields", FileOf(kRewritten, digitsOfMinute), ""},
+        {"minute_digits_in_file_to_rewrite", FileOf(kCreated, digitsOfMinute),
+         FileOf(kRewritten, digitsOfMinute)},
+        {"year_holds_minute_digits", FileOf(kRewritten, {Golden("DL1A", "")}), "", QsoTime(20, 17)},
         {"kept_as_it_is", FileOf(kRewritten, {kept, otherMinute}), ""},
         {"header_only", FileOf(kRewritten, {}), ""},
         {"carriage_return_inside", FileOf(kRewritten, {kept + "\r", "a\rb"}), ""},
@@ -476,22 +459,20 @@ TEST(RemoveData, FileComesBackInTheRewrittenShapeAndOneAlreadySoIsNotWritten) {
         TempFolder::Write(kBadQsoFile, c.before);
         const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
         std::filesystem::last_write_time(kBadQsoFile, written);
-        rig.plugin.RemoveData(Qso("DL1A"));
+        rig.plugin.RemoveData(Qso("DL1A").Time(c.removed));
         EXPECT_EQ(rig.BadQsoContent(), c.after.empty() ? c.before : c.after);
         EXPECT_EQ(std::filesystem::last_write_time(kBadQsoFile) == written, c.after.empty());
     }
 }
 
-TEST(RemoveData, MissingFileIsRecreatedWithHeaderOnly) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, MissingFileIsRecreatedWithHeaderOnly) {
     rig.plugin.AddData(Qso("DL1A"));
     std::filesystem::remove(kBadQsoFile);
     rig.plugin.RemoveData(Qso("DL2B"));
     EXPECT_EQ(rig.BadQsoContent(), FileOf(kRewritten, {}));
 }
 
-TEST(RemoveData, WithoutResetWritesNoFile) {
+TEST(RemoveDataOwnRig, WithoutResetWritesNoFile) {
     PluginRig rig;
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.RemoveData(Qso("DL1A"));
@@ -499,7 +480,7 @@ TEST(RemoveData, WithoutResetWritesNoFile) {
     EXPECT_TRUE(FolderEntries().empty());
 }
 
-TEST(RemoveData, UnwritableFileStillRemovesRecord) {
+TEST(RemoveDataOwnRig, UnwritableFileStillRemovesRecord) {
     PluginRig rig;
     std::filesystem::create_directory(kBadQsoFile);
     rig.Reset();
@@ -518,13 +499,11 @@ struct WindowCase {
     int provinceResets;
 };
 
-class RemoveDataWindows : public testing::TestWithParam<WindowCase> {};
+class RemoveDataWindows : public ResetRig<testing::TestWithParam<WindowCase>> {};
 
 // A second QSO keeps the log from emptying, which would clear every list.
 TEST_P(RemoveDataWindows, ResetsWindowOfRemovedStationsKind) {
     const WindowCase& c = GetParam();
-    PluginRig rig;
-    rig.Reset();
     rig.env.callAreaOpen = c.callAreaOpen;
     rig.env.provinceOpen = c.provinceOpen;
     rig.plugin.AddData(Qso("DL1A"));
@@ -551,56 +530,43 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"RecordNotFoundResetsNothing", Qso("DL9Z").Country("K"), true, true, 0, 0}),
     CaseName());
 
-// Fills row `row` of every band-row list with one entry.
-void FillRow(PluginState& s, int row) {
-    for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)
-        (s.bandLists.*slot.list)[static_cast<size_t>(row)] = {"X"};
-}
+struct MapRowCase {
+    const char* name;
+    const char* band;
+    bool callAreaOpen;
+    int emptiedRow;  // whose map lists empty; kNoBandRow for none
+};
 
-TEST(RemoveData, CallAreaResetEmptiesRowOfBandExceptMultipliers) {
-    PluginRig rig;
-    rig.Reset();
-    rig.env.callAreaOpen = true;
-    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4"));
+class RemoveDataMapRows : public ResetRig<testing::TestWithParam<MapRowCase>> {};
+
+// The call-area reset empties the map lists (not the entities) of the
+// removed QSO's band row, only while its window is open; "20M", a band of its
+// own that no window shows, empties none.  A second QSO keeps the log from
+// emptying, which would clear every list.
+TEST_P(RemoveDataMapRows, EmptiesMapListsOfBandRowOnly) {
+    const MapRowCase& c = GetParam();
+    rig.env.callAreaOpen = c.callAreaOpen;
+    rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4").Band(c.band));
     rig.plugin.AddData(Qso("OTHER"));
-    PluginState& s = rig.State();
-    FillRow(s, 3);
-    FillRow(s, 2);
-    rig.plugin.RemoveData(Qso("K4A").Country("K"));
+    BandRowLists& lists = rig.State().bandLists;
+    test_lists::FillEveryRow(lists, "X");
+    rig.plugin.RemoveData(Qso("K4A").Country("K").Band(c.band));
     for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
-        const bool mapList = slot.kind != test_lists::Kind::kEntities;
-        EXPECT_EQ((s.bandLists.*slot.list)[3].empty(), mapList);
-        EXPECT_EQ((s.bandLists.*slot.list)[2], std::vector<std::string>{"X"});
+        for (int row = 0; row < kBandRows; ++row) {
+            const bool emptied = row == c.emptiedRow && slot.kind != test_lists::Kind::kEntities;
+            EXPECT_EQ((lists.*slot.list)[static_cast<size_t>(row)].empty(), emptied) << row;
+        }
     }
 }
 
-TEST(RemoveData, BandWithoutRowEmptiesFirstRow) {
-    PluginRig rig;
-    rig.Reset();
-    rig.env.callAreaOpen = true;
-    rig.plugin.AddData(Qso("K4A").Country("K").Band("20M"));
-    rig.plugin.AddData(Qso("OTHER"));
-    PluginState& s = rig.State();
-    FillRow(s, 0);
-    FillRow(s, 3);
-    rig.plugin.RemoveData(Qso("K4A").Country("K").Band("20M"));
-    EXPECT_TRUE(s.bandLists.g_bandAreasK[0].empty());
-    EXPECT_EQ(s.bandLists.g_bandAreasK[3], std::vector<std::string>{"X"});
-}
+INSTANTIATE_TEST_SUITE_P(Table, RemoveDataMapRows,
+                         testing::Values(MapRowCase{"RowOfBand", "20m", true, 3},
+                                         MapRowCase{"RowOfOtherBand", "40m", true, 2},
+                                         MapRowCase{"WindowClosed", "20m", false, kNoBandRow},
+                                         MapRowCase{"BandWithoutRow", "20M", true, kNoBandRow}),
+                         CaseName());
 
-TEST(RemoveData, CallAreaWindowClosedKeepsRows) {
-    PluginRig rig;
-    rig.Reset();
-    rig.plugin.AddData(Qso("K4A").Country("K"));
-    rig.plugin.AddData(Qso("OTHER"));
-    FillRow(rig.State(), 3);
-    rig.plugin.RemoveData(Qso("K4A").Country("K"));
-    EXPECT_EQ(rig.State().bandLists.g_bandAreasK[3], std::vector<std::string>{"X"});
-}
-
-TEST(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
     rig.plugin.AddData(Qso("DL1A"));
     PluginState& s = rig.State();
     test_lists::FillEveryRow(s.bandLists, "X");
@@ -609,12 +575,10 @@ TEST(RemoveData, LastQsoEmptiesWorkedBandsAndEveryRow) {
     EXPECT_EQ(test_lists::FilledRows(s.bandLists), 0);
 }
 
-TEST(RemoveData, RemainingQsoKeepsWorkedBandsAndRows) {
-    PluginRig rig;
-    rig.Reset();
+TEST_F(RemoveData, RemainingQsoKeepsWorkedBandsAndRows) {
     rig.plugin.AddData(Qso("DL1A").Band("40m"));
     rig.plugin.AddData(Qso("DL2B"));
-    FillRow(rig.State(), 2);
+    test_lists::FillEveryRow(rig.State().bandLists, "X");
     rig.plugin.RemoveData(Qso("DL1A").Band("40m"));
     EXPECT_EQ(rig.State().g_workedBands, (std::vector<std::string>{"40m", "20m"}));
     EXPECT_EQ(rig.State().bandLists.g_bandMults[2], std::vector<std::string>{"X"});
@@ -627,14 +591,12 @@ struct RemoveRefreshCase {
     int posted;
 };
 
-class RemoveDataRefresh : public testing::TestWithParam<RemoveRefreshCase> {};
+class RemoveDataRefresh : public ResetRig<testing::TestWithParam<RemoveRefreshCase>> {};
 
 TEST_P(RemoveDataRefresh, RearmsFlagAndPostsToRunningWindow) {
     const RemoveRefreshCase& c = GetParam();
-    PluginRig rig;
-    rig.Reset();
     rig.env.setupRunning = c.setupRunning;
-    rig.State().g_refreshPending = 0;
+    rig.TakePendingRefresh();
     rig.plugin.RemoveData(Qso("DL1A"));
     EXPECT_EQ(rig.State().g_refreshPending, 1);
     EXPECT_EQ(rig.env.refreshesPosted, c.posted);

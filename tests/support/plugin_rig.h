@@ -2,6 +2,7 @@
 // windows and an in-memory settings file.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "contest/ole_date_time.h"
@@ -33,4 +34,21 @@ struct PluginRig {
     void Reset(const ResetArgs& args = ContestReset()) { plugin.ResetStats(args); }
     std::string BadQsoContent() const { return TempFolder::Read(kBadQsoFile); }
     std::string Result() { return plugin.GetResult(); }
+    // A reset on a host whose settings file names `version`.
+    void ResetOnHost(const std::string& version) {
+        std::filesystem::create_directory("host");
+        TempFolder::Write("host/MixW2.ini", "[Main]\r\nMixW=" + version + "\r\n");
+        ResetArgs args = ContestReset();
+        args.hostDirectory = folder.Path() + "host/";
+        Reset(args);
+    }
+    // The host's check takes the refresh the state asks for, as a running
+    // setup window lets it; its post is not counted.
+    void TakePendingRefresh() {
+        const bool running = env.setupRunning;
+        env.setupRunning = true;
+        plugin.CheckCall(CheckArgs());
+        env.setupRunning = running;
+        env.refreshesPosted = 0;
+    }
 };

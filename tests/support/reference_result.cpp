@@ -87,7 +87,7 @@ BandScan StartBand(const std::string& band, BandRowLists& lists) {
     BandScan s;
     s.f.band = band;
     const int row = BandRow(band);
-    if (row < 0) return s;
+    if (row == kNoBandRow) return s;
     s.lists = &lists;
     s.row = static_cast<size_t>(row);
     for (const test_lists::Slot& slot : test_lists::kEveryBandRowList)

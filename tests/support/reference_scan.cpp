@@ -70,7 +70,7 @@ CallVerdict JudgeCall(const Log& log, const std::string& hostVersion, const Chec
                                     ? CallVerdict::kNothingNew
                                     : CallVerdict::kRefused;
     if (args.hasBand && args.hasBand2 && !SameIgnoringCase(args.band, args.band2)) return refused;
-    if (!ValidBands().Contains(args.band) || !ValidModes().Contains(args.mode)) return refused;
+    if (!IsContestBand(args.band) || !ValidModes().Contains(args.mode)) return refused;
     if (args.country.empty()) return CallVerdict::kNothingNew;
     for (const CInfo& q : log) {
         if (q.m_call == args.call && q.m_band == args.band) return CallVerdict::kDupe;
