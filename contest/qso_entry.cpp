@@ -109,8 +109,7 @@ Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
         const LogStore::Id found = *id;
         removal.removed = true;
         removal.row = std::max(BandRow(qso.band), 0);
-        removal.callAreaStation = IsCallAreaCountry(qso.country);
-        removal.spanishStation = IsSpanishCountry(qso.country);
+        removal.stations = StationKindsOf(qso.country);
         data.g_log.RemoveAt(found);
     }
     if (data.g_log.IsEmpty()) {

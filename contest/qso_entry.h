@@ -8,6 +8,7 @@
 #include "contest/bad_qso_file.h"
 #include "contest/contest_data.h"
 #include "contest/ole_date_time.h"
+#include "contest/station_kinds.h"
 
 struct QsoArgs {
     std::string ownCall;
@@ -45,10 +46,9 @@ Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso, int ea
                CInfo& info);
 // What a removal touched, so that the windows showing it can be reset.
 struct Removal {
-    bool removed = false;          // a record left the log
-    int row = 0;                   // the QSO's band row (0 for a band without one)
-    bool callAreaStation = false;  // a station of a call-area country
-    bool spanishStation = false;   // a station whose QSO may have marked a province
+    bool removed = false;       // a record left the log
+    int row = 0;                // the QSO's band row (0 for a band without one)
+    StationKinds stations = 0;  // the kinds of station it was
 };
 
 // Takes out the first record of this QSO.
