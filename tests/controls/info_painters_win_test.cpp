@@ -105,7 +105,7 @@ TableView SampleTable(int band, const std::string& call) {
                   {"40m", "   -", "   -", "   -"},
                   {"20m", "RTTY", "23:59", "1234"},
                   {"15m", "   -", "   -", "   -"},
-                  {"10m", "RTTY"}}};  // empty fields paint nothing
+                  {"10m", "RTTY", "", ""}}};  // empty fields paint nothing
     return view;
 }
 
