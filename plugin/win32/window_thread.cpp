@@ -4,6 +4,7 @@
 
 #include "controls/com.h"
 #include "plugin/win32/host_automation.h"
+#include "windows/win32/info_slots.h"
 #include "windows/win32/plugin_window.h"
 #include "windows/win32/setup_window.h"
 
