@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
     const int qsoCount = std::max(ArgOf(argc, argv, "--qsos", 100000), 1);
     const std::string dll = ModuleFolder() + "Stats.dll";
     TempFolder folder;
-    live_host::WriteFiveWindowSettings();
+    live_host::WriteEveryWindowSettings();
     host::AutomationService service;
     if (!service.Start(host::AutomationQuirk::none)) return 2;
     Rig rig;

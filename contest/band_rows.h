@@ -1,4 +1,4 @@
-// Per-band lists of worked multipliers, one row per band row (160m..10m).
+// Per-band lists of worked multipliers, one row per band row of kBands.
 #pragma once
 
 #include <array>

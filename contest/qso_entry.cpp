@@ -95,8 +95,7 @@ Removal RemoveQso(ContestData& data, const QsoArgs& qso) {
         const LogStore::Id found = *id;
         removal.removed = true;
         removal.row = BandRow(qso.band);
-        removal.callAreaStation = IsCallAreaCountry(qso.country);
-        removal.spanishStation = IsSpanishCountry(qso.country);
+        removal.stations = StationKindsOf(qso.country);
         data.g_log.RemoveAt(found);
     }
     if (data.g_log.IsEmpty()) {

@@ -8,6 +8,7 @@
 #include "contest/contest_data.h"
 #include "contest/contest_rules.h"
 #include "contest/qso_args.h"
+#include "contest/station_kinds.h"
 
 // The record of the QSO before any rule is applied.
 CInfo RecordOf(const QsoArgs& qso);
@@ -28,10 +29,9 @@ Entry JudgeQso(std::vector<std::string>& workedBands, const QsoArgs& qso, int ea
                CInfo& info);
 // What a removal touched, so that the windows showing it can be reset.
 struct Removal {
-    bool removed = false;          // a record left the log
-    int row = kNoBandRow;          // the QSO's band row, if its band has one
-    bool callAreaStation = false;  // a station of a call-area country
-    bool spanishStation = false;   // a station whose QSO may have marked a province
+    bool removed = false;       // a record left the log
+    int row = kNoBandRow;       // the QSO's band row, if its band has one
+    StationKinds stations = 0;  // the kinds of station it was
 };
 
 // Takes out the first record of this QSO.

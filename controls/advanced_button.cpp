@@ -7,18 +7,6 @@ namespace {
 constexpr int kCaptionBuffer = 512;
 }  // namespace
 
-bool CAdvancedComponent::SetTextColor(COLORREF color) {
-    m_textColor = color;
-    Redraw();
-    return true;
-}
-
-bool CAdvancedComponent::SetFaceColor(COLORREF color) {
-    m_faceColor = color;
-    Redraw();
-    return true;
-}
-
 void CAdvancedComponent::SetColors(COLORREF face, COLORREF text) {
     if (face == m_faceColor && text == m_textColor) return;
     m_faceColor = face;

@@ -1,6 +1,6 @@
 // The coloured cell of the map windows: a button that paints itself as a
 // rectangle or an ellipse in its face colour with a centred caption, and
-// repaints whenever a colour is set.  It has no mouse handling of
+// repaints when its colours change.  It has no mouse handling of
 // its own: a click goes to the button class, which tells the parent as
 // usual, and nothing toggles.
 #pragma once
@@ -15,9 +15,6 @@ class CAdvancedComponent {
     CAdvancedComponent(const CAdvancedComponent&) = delete;
     CAdvancedComponent& operator=(const CAdvancedComponent&) = delete;
 
-    // Both store the colour and repaint, even when it is the same colour.
-    virtual bool SetTextColor(COLORREF color);
-    virtual bool SetFaceColor(COLORREF color);
     // Face and text together, with one repaint at the next WM_PAINT, and
     // none when neither changes: cells changed together paint in one go.
     void SetColors(COLORREF face, COLORREF text);

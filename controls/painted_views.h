@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,16 +29,38 @@ constexpr bool EachContestBandIsPainted() {
 }
 static_assert(EachContestBandIsPainted(), "a contest band's previous-QSO row must be painted");
 
-// The cells of a previous-QSO row that the table paints: the band label,
-// mode, time, and province or number.
-constexpr std::size_t kTableCells = 4;
+// One line of the previous-QSO table: a band and the newest QSO on it with
+// the typed call.
+struct PrevQsoRow {
+    std::string band;  // the band's label; empty until a reset names it
+    std::string mode;
+    std::string time;      // hh:mm
+    std::string exchange;  // the province of a Spanish station, else the number
+};
+
+// The table's columns, left to right: each field of a row once, with its
+// title above it.
+struct PrevQsoColumn {
+    std::string PrevQsoRow::*field;
+    int x;
+    const char* title;
+    int titleX;
+};
+inline constexpr PrevQsoColumn kPrevQsoColumns[] = {
+    {&PrevQsoRow::band, 20, "Band", 20},
+    {&PrevQsoRow::mode, 100, "Mode", 100},
+    {&PrevQsoRow::time, 180, "Time", 178},
+    {&PrevQsoRow::exchange, 260, "Prov/NR", 245},
+};
+static_assert(std::size(kPrevQsoColumns) * sizeof(std::string) == sizeof(PrevQsoRow),
+              "kPrevQsoColumns: one column for each field of a previous-QSO row");
 
 // The previous-QSO table: the typed call, the band the radio is on and one
-// row per band index, each with the cells the table draws.
+// row per band index.
 struct TableView {
     int currentBand = -1;
     std::string call;  // as typed; the table shows "Call" when empty
-    std::array<std::vector<std::string>, kWindowBands> rows;
+    std::array<PrevQsoRow, kWindowBands> rows;
 };
 
 // The multiplier list: the worked entities and call areas of the current
@@ -49,6 +72,9 @@ struct MultiplierView {
 
 // Equal views paint the same pixels: a control compares them to skip a
 // repaint that would change nothing.
+inline bool operator==(const PrevQsoRow& a, const PrevQsoRow& b) {
+    return a.band == b.band && a.mode == b.mode && a.time == b.time && a.exchange == b.exchange;
+}
 inline bool operator==(const TableView& a, const TableView& b) {
     return a.currentBand == b.currentBand && a.call == b.call && a.rows == b.rows;
 }

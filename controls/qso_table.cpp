@@ -1,8 +1,5 @@
 #include "controls/qso_table.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "controls/gdi.h"
 #include "controls/handles.h"
 #include "controls/text_out.h"
@@ -12,7 +9,6 @@ const COLORREF kBackground = RGB(255, 255, 198);
 const COLORREF kHighlight = RGB(198, 255, 255);
 // Two title lines, then band r on line r + 1 (band 0 falls on the second title line).
 constexpr int kLines = kWindowBands + 1;
-constexpr int kCellX[kTableCells] = {20, 100, 180, 260};
 
 void FillWith(HDC dc, const RECT& area, COLORREF colour) {
     Brush brush(CreateSolidBrush(colour));
@@ -20,20 +16,17 @@ void FillWith(HDC dc, const RECT& area, COLORREF colour) {
 }
 
 void PaintTitles(HDC dc, const std::string& call) {
-    TextAt(dc, 20, 38, "Band");
-    TextAt(dc, 100, 38, "Mode");
+    for (const PrevQsoColumn& column : kPrevQsoColumns) TextAt(dc, column.titleX, 38, column.title);
     TextAt(dc, 140, 10, call.empty() ? std::string("Call") : call);
-    TextAt(dc, 178, 38, "Time");
-    TextAt(dc, 245, 38, "Prov/NR");
 }
 
 // Band row r on line r + 1, from the first painted row on.
 void PaintRows(HDC dc, int lineHeight, const TableView& view) {
     for (int row = kFirstPaintedRow; row < kWindowBands; ++row) {
-        const int line = row + 1;
-        const std::vector<std::string>& cells = view.rows[static_cast<size_t>(row)];
-        const size_t shown = std::min(cells.size(), std::size(kCellX));
-        for (size_t c = 0; c < shown; ++c) TextAt(dc, kCellX[c], line * lineHeight + 10, cells[c]);
+        const int y = (row + 1) * lineHeight + 10;
+        const PrevQsoRow& cells = view.rows[static_cast<size_t>(row)];
+        for (const PrevQsoColumn& column : kPrevQsoColumns)
+            TextAt(dc, column.x, y, cells.*column.field);
     }
 }
 }  // namespace

@@ -180,17 +180,21 @@ void PluginChecker::CheckRemovedLines(const QsoArgs& qso) {
     m_lines = std::move(keptLines);
 }
 
-void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callAreaResets,
-                                    int provinceResets) {
+// The removal's map resets, each kind's map once if it is open.
+void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found) {
     const PluginState& s = m_plugin.State();
     const std::string& c = qso.country;
     const bool areaCountry = own_rules::CallAreaCountry("fuzz checker", c) && found;
-    FUZZ_CHECK(m_env.callAreaResets == callAreaResets + (areaCountry && m_env.callAreaOpen));
     // Any Spanish entity's QSO may have marked a province.
-    const bool spanish = own_rules::SpanishCountry("fuzz checker", c);
-    FUZZ_CHECK(m_env.provinceResets == provinceResets + (found && spanish && m_env.provinceOpen));
+    const bool spanish = own_rules::SpanishCountry("fuzz checker", c) && found;
+    StationKinds removed = 0;
+    if (areaCountry) removed |= kCallAreaStation;
+    if (spanish) removed |= kSpanishStation;
+    const StationKinds reset = removed & m_env.openMaps;
+    FUZZ_CHECK(m_env.mapResets ==
+               (reset != 0 ? std::vector<StationKinds>{reset} : std::vector<StationKinds>{}));
     const int row = BandRow(qso.band);
-    if (areaCountry && m_env.callAreaOpen && row != kNoBandRow) {
+    if ((reset & kCallAreaStation) != 0 && row != kNoBandRow) {
         for (const test_lists::Slot& slot : test_lists::kEveryBandRowList) {
             if (slot.kind != test_lists::Kind::kEntities)
                 FUZZ_CHECK((s.bandLists.*slot.list)[static_cast<size_t>(row)].empty());
@@ -201,13 +205,12 @@ void PluginChecker::CheckMapWindows(const QsoArgs& qso, bool found, int callArea
 
 void PluginChecker::Remove(const QsoArgs& qso) {
     const bool found = reference::FindQso(m_ref.log, qso) >= 0;
-    const int callAreaResets = m_env.callAreaResets;
-    const int provinceResets = m_env.provinceResets;
+    m_env.mapResets.clear();
     const int posted = m_env.refreshesPosted;
     m_plugin.RemoveData(qso);
     reference::RemoveQso(m_ref, qso);
     if (found) --m_count;
-    CheckMapWindows(qso, found, callAreaResets, provinceResets);
+    CheckMapWindows(qso, found);
     m_pending = true;
     FUZZ_CHECK(m_env.refreshesPosted == posted + (m_env.setupRunning ? 1 : 0));
     m_traffic += m_size;  // the file as it was, read whole
@@ -239,8 +242,9 @@ void PluginChecker::SetHtml() {
 
 void PluginChecker::Windows(std::uint8_t open) {
     m_env.setupRunning = (open & 1) != 0;
-    m_env.provinceOpen = (open & 2) != 0;
-    m_env.callAreaOpen = (open & 4) != 0;
+    m_env.openMaps = 0;
+    if ((open & 2) != 0) m_env.openMaps |= kSpanishStation;
+    if ((open & 4) != 0) m_env.openMaps |= kCallAreaStation;
 }
 
 // What the window thread does when its refresh pass ends.

@@ -46,7 +46,7 @@ class PluginChecker {
     void KeepLine(std::string_view line);
     void CheckAddedLines(const std::vector<std::string>& messages);
     void CheckRemovedLines(const QsoArgs& qso);
-    void CheckMapWindows(const QsoArgs& qso, bool found, int callAreaResets, int provinceResets);
+    void CheckMapWindows(const QsoArgs& qso, bool found);
     void CheckFigures(const ResultFigures& parsed, const ResultFigures& expected, int badLines);
     void CheckExport(std::size_t outputsBefore);
 

@@ -54,7 +54,7 @@ refmodel::Outcome RefreshDriver::Run(SharedState& shared, const refmodel::HostSc
     const TableView table = TakeTableView(shared, m_refresh);
     out.tableCall = table.call;
     out.tableBand = table.currentBand;
-    for (size_t row = 0; row < out.tableRows.size(); ++row) out.tableRows[row] = table.rows[row];
+    out.tableRows = table.rows;
     const MultiplierView multipliers = TakeMultiplierView(shared, m_refresh);
     out.multiplierBand = multipliers.currentBand;
     out.multipliers = multipliers.entries;

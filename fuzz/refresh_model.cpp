@@ -50,7 +50,6 @@ Outcome Settle(Outcome out, const StateInputs& state, const Memory& memory) {
     out.tableCall = memory.call;
     out.tableBand = memory.currentBand;
     out.tableRows = out.rows;
-    for (std::vector<std::string>& row : out.tableRows) row.resize(std::max<size_t>(row.size(), 4));
     out.multiplierBand = memory.currentBand;
     if (memory.currentBand >= 0 && memory.currentBand < kBandRows) {
         out.multipliers = state.lists.g_bandMults[static_cast<size_t>(memory.currentBand)];

@@ -29,7 +29,7 @@ struct HostScript {
 
 // What the pass reads from the shared state besides the log.
 struct StateInputs {
-    BandRowList rows;  // the previous-QSO rows
+    PrevQsoRowSet rows;  // the previous-QSO rows
     BandRowLists lists;
     Captions captions;
 };
@@ -55,12 +55,12 @@ struct Outcome {
     std::vector<std::string> provinces;
     std::string callAreaTitle;
     std::vector<std::string> callAreas;
-    BandRowList rows;
+    PrevQsoRowSet rows;
     Memory memory;
     int pending = 1;
     std::string tableCall;
     int tableBand = -1;
-    BandRowList tableRows;
+    PrevQsoRowSet tableRows;
     int multiplierBand = -1;
     std::vector<std::string> multipliers;
 };

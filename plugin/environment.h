@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "contest/lock_rule.h"
+#include "contest/station_kinds.h"
 #include "results/cabrillo_log.h"
 
 // Posts to the window thread: each returns at once, so each may be called
@@ -17,9 +18,9 @@ class WindowPosts {
     virtual ~WindowPosts() = default;
     virtual bool SetupWindowRunning() = 0;
     virtual void PostRefresh() = 0;  // WM_REFRESH_INFO to the setup window
-    // The map windows that a removal resets; each answers whether it was open.
-    virtual bool ResetProvinceCells() = 0;
-    virtual bool ResetCallAreaCells() = 0;
+    // Resets the map windows of the kinds of station a removal took out;
+    // answers the kinds whose map was open.
+    virtual StationKinds ResetMaps(StationKinds removed) = 0;
 };
 
 // Calls that may wait: on the disk, on the operator, on the window thread.

@@ -59,12 +59,11 @@ bool StatsPlugin::IsValidExchg(const std::string& exchange, const std::string& c
 
 void StatsPlugin::SetVersion() { m_shared.Lock()->g_htmlResult = 1; }
 
-// The map windows of the removed station's kind go back to unworked; the
+// The map windows of the removed station's kinds go back to unworked; the
 // next refresh marks what is still worked.  The call-area map also takes
 // its band's map lists with it, when it is open.
 void StatsPlugin::ResetMapsAfter(const Removal& removal, PluginState& state) {
     if (!removal.removed) return;
-    if (removal.callAreaStation && m_posts.ResetCallAreaCells())
+    if ((m_posts.ResetMaps(removal.stations) & kCallAreaStation) != 0)
         state.bandLists.EmptyMapRow(removal.row);
-    if (removal.spanishStation) m_posts.ResetProvinceCells();
 }

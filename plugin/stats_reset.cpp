@@ -8,6 +8,7 @@
 #include "contest/host_versions.h"
 #include "plugin/stats_plugin.h"
 #include "windows/header_settings.h"
+#include "windows/prev_qso_rows.h"
 
 namespace {
 
@@ -70,9 +71,7 @@ void StartContest(PluginState& s, const ResetArgs& args, std::string hostVersion
     s.g_ownCountry = args.ownCountry;
     s.g_ownCall = args.ownCall;
     if (IsRussianCaptionCountry(s.g_ownCountry)) s.g_russianCaptions = 1;
-    for (int i = 0; i < kBandRows; ++i) {
-        s.g_prevQsoRows[static_cast<size_t>(i)] = {kBands[i].text, "-", "-", "-", "-"};
-    }
+    StartRows(s.g_prevQsoRows);
     s.g_exportMode = args.exportRequest;
 }
 

@@ -94,9 +94,6 @@ TableView TakeTableView(SharedView& shared, const RefreshState& refresh) {
     view.currentBand = refresh.currentBand;
     view.call = refresh.currentCall;
     view.rows = shared.TakeRows();
-    for (std::vector<std::string>& row : view.rows) {
-        if (row.size() < kTableCells) row.resize(kTableCells);
-    }
     return view;
 }
 

@@ -19,7 +19,8 @@
 // infinities included) gives -1.
 int BandOfDial(double hz);
 
-// The host's automation object.
+// The host's automation object (HostAutomation calls its members by their
+// dispatch ids).
 class HostLink {
   public:
     virtual ~HostLink() = default;
@@ -27,15 +28,15 @@ class HostLink {
     // Each answer is empty (SendMacro: false) when the call to the host failed.
     // Each call reaches the host's thread, which may be waiting for the
     // shared state's lock inside an export: never made under it.
-    std::optional<std::string> TypedCall() {  // dispatch id 8 with 5
+    std::optional<std::string> TypedCall() {
         LockRule::ExpectNoLock("the host's typed call");
         return DoTypedCall();
     }
-    std::optional<double> DialHz() {  // dispatch id 2
+    std::optional<double> DialHz() {
         LockRule::ExpectNoLock("the host's dial");
         return DoDialHz();
     }
-    bool SendMacro(const std::string& text) {  // dispatch id 16
+    bool SendMacro(const std::string& text) {
         LockRule::ExpectNoLock("the host's macro");
         return DoSendMacro(text);
     }

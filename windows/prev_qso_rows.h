@@ -7,7 +7,8 @@
 #include "contest/log_store.h"
 #include "windows/shared_view.h"
 
-// Every row's cells 1 to 4 become "   -", then each band's newest QSO with
-// `call` fills mode, time and province or exchange.  A row never made by a
-// reset keeps an empty label.
+// Every row as a new contest starts it: its band's label, "-" in the others.
+void StartRows(PrevQsoRowSet& rows);
+// Each band's newest QSO with `call` fills mode, time and province or
+// exchange; a band without one shows "   -" in each.  The labels stay.
 void FillRows(PrevQsoRowSet& rows, const LogStore& log, const std::string& call);

@@ -11,8 +11,8 @@
 #include "controls/painted_views.h"
 #include "windows/window_titles.h"
 
-// One row per band index: the band label and the cells the table paints.
-using PrevQsoRowSet = std::array<std::vector<std::string>, kWindowBands>;
+// One row per band index.
+using PrevQsoRowSet = std::array<PrevQsoRow, kWindowBands>;
 
 // One band's lists for the map windows, and the captions read with them.
 struct MapLists {

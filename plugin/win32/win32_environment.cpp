@@ -36,11 +36,8 @@ void Win32Environment::PostRefresh() {
 
 // The cells belong to the window thread: the reset is posted to it, never
 // painted from the host thread.
-bool Win32Environment::ResetProvinceCells() {
-    return m_windows != nullptr && m_windows->PostMapReset(kProvinceMap);
-}
-bool Win32Environment::ResetCallAreaCells() {
-    return m_windows != nullptr && m_windows->PostMapReset(kCallAreaMap);
+StationKinds Win32Environment::ResetMaps(StationKinds removed) {
+    return m_windows != nullptr ? m_windows->PostMapReset(removed) : 0;
 }
 
 bool Win32Environment::DoEdit(CabrilloHeader& header) {

@@ -16,8 +16,7 @@ class Win32Environment : public Environment {
 
     bool SetupWindowRunning() override;
     void PostRefresh() override;
-    bool ResetProvinceCells() override;
-    bool ResetCallAreaCells() override;
+    StationKinds ResetMaps(StationKinds removed) override;
 
   protected:
     std::vector<std::string> DoFindFiles(const std::string& pattern) override;

@@ -4,6 +4,7 @@
 
 #include "controls/com.h"
 #include "plugin/win32/host_automation.h"
+#include "windows/win32/info_slots.h"
 #include "windows/win32/plugin_window.h"
 #include "windows/win32/setup_window.h"
 
@@ -191,10 +192,9 @@ void WindowThread::PostRefresh() {
     if (setup != nullptr) PostRefreshRequest(setup);
 }
 
-bool WindowThread::PostMapReset(WPARAM maps) {
-    const bool open = ((maps & kProvinceMap) != 0 && m_registry.g_provinceWnd != nullptr) ||
-                      ((maps & kCallAreaMap) != 0 && m_registry.g_callAreaWnd != nullptr);
+StationKinds WindowThread::PostMapReset(StationKinds removed) {
+    const StationKinds open = OpenMapsOf(removed, m_registry);
     HWND setup = m_registry.g_setupWnd;
-    if (open && setup != nullptr) PostMessageA(setup, WM_RESET_MAPS, maps, 0);
+    if (open != 0 && setup != nullptr) PostMessageA(setup, WM_RESET_MAPS, open, 0);
     return open;
 }

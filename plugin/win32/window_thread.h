@@ -9,6 +9,7 @@
 
 #include <atomic>
 
+#include "contest/station_kinds.h"
 #include "controls/handles.h"
 #include "windows/info_refresh.h"
 #include "windows/win32/window_registry.h"
@@ -38,9 +39,9 @@ class WindowThread {
     // Window thread: the Setup window is shown and its loop about to run.
     void SetupShown();
     void PostRefresh();
-    // Asks the window thread to reset the named maps; true when one of them
-    // is open.
-    bool PostMapReset(WPARAM maps);
+    // Asks the window thread to reset the maps of the removed kinds of
+    // station; answers the kinds whose map is open.
+    StationKinds PostMapReset(StationKinds removed);
 
     WindowRegistry& Registry() { return m_registry; }
 

@@ -493,41 +493,38 @@ TEST(RemoveDataOwnRig, UnwritableFileStillRemovesRecord) {
 struct WindowCase {
     const char* name;
     Qso removed;
-    bool callAreaOpen;
-    bool provinceOpen;
-    int callAreaResets;
-    int provinceResets;
+    StationKinds openMaps;
+    std::vector<StationKinds> mapResets;
 };
 
 class RemoveDataWindows : public ResetRig<testing::TestWithParam<WindowCase>> {};
+constexpr StationKinds kArea = kCallAreaStation, kSpain = kSpanishStation, kBoth = kArea | kSpain;
 
 // A second QSO keeps the log from emptying, which would clear every list.
 TEST_P(RemoveDataWindows, ResetsWindowOfRemovedStationsKind) {
     const WindowCase& c = GetParam();
-    rig.env.callAreaOpen = c.callAreaOpen;
-    rig.env.provinceOpen = c.provinceOpen;
+    rig.env.openMaps = c.openMaps;
     rig.plugin.AddData(Qso("DL1A"));
     rig.plugin.AddData(Qso("OTHER"));
     rig.plugin.RemoveData(c.removed);
-    EXPECT_EQ(rig.env.callAreaResets, c.callAreaResets);
-    EXPECT_EQ(rig.env.provinceResets, c.provinceResets);
+    EXPECT_EQ(rig.env.mapResets, c.mapResets);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RemoveDataWindows,
     testing::Values(
-        WindowCase{"UsaResetsCallAreas", Qso("DL1A").Country("K"), true, true, 1, 0},
-        WindowCase{"CanadaResetsCallAreas", Qso("DL1A").Country("VE"), true, false, 1, 0},
-        WindowCase{"JapanResetsCallAreas", Qso("DL1A").Country("JA"), true, false, 1, 0},
-        WindowCase{"AustraliaResetsCallAreas", Qso("DL1A").Country("VK"), true, false, 1, 0},
-        WindowCase{"CallAreaWindowClosed", Qso("DL1A").Country("K"), false, true, 0, 0},
-        WindowCase{"SpainResetsProvinces", Qso("DL1A").Country("EA"), true, true, 0, 1},
-        WindowCase{"BalearicsResetProvinces", Qso("DL1A").Country("EA6"), true, true, 0, 1},
-        WindowCase{"CanariesResetProvinces", Qso("DL1A").Country("EA8"), true, true, 0, 1},
-        WindowCase{"CeutaMelillaResetProvinces", Qso("DL1A").Country("EA9"), true, true, 0, 1},
-        WindowCase{"ProvinceWindowClosed", Qso("DL1A").Country("EA"), true, false, 0, 0},
-        WindowCase{"OtherCountryResetsNothing", Qso("DL1A").Country("DL"), true, true, 0, 0},
-        WindowCase{"RecordNotFoundResetsNothing", Qso("DL9Z").Country("K"), true, true, 0, 0}),
+        WindowCase{"UsaResetsCallAreas", Qso("DL1A").Country("K"), kBoth, {kArea}},
+        WindowCase{"CanadaResetsCallAreas", Qso("DL1A").Country("VE"), kArea, {kArea}},
+        WindowCase{"JapanResetsCallAreas", Qso("DL1A").Country("JA"), kArea, {kArea}},
+        WindowCase{"AustraliaResetsCallAreas", Qso("DL1A").Country("VK"), kArea, {kArea}},
+        WindowCase{"CallAreaWindowClosed", Qso("DL1A").Country("K"), kSpain, {}},
+        WindowCase{"SpainResetsProvinces", Qso("DL1A").Country("EA"), kBoth, {kSpain}},
+        WindowCase{"BalearicsResetProvinces", Qso("DL1A").Country("EA6"), kBoth, {kSpain}},
+        WindowCase{"CanariesResetProvinces", Qso("DL1A").Country("EA8"), kBoth, {kSpain}},
+        WindowCase{"CeutaMelillaResetProvinces", Qso("DL1A").Country("EA9"), kBoth, {kSpain}},
+        WindowCase{"ProvinceWindowClosed", Qso("DL1A").Country("EA"), kArea, {}},
+        WindowCase{"OtherCountryResetsNothing", Qso("DL1A").Country("DL"), kBoth, {}},
+        WindowCase{"RecordNotFoundResetsNothing", Qso("DL9Z").Country("K"), kBoth, {}}),
     CaseName());
 
 struct MapRowCase {
@@ -545,7 +542,7 @@ class RemoveDataMapRows : public ResetRig<testing::TestWithParam<MapRowCase>> {}
 // emptying, which would clear every list.
 TEST_P(RemoveDataMapRows, EmptiesMapListsOfBandRowOnly) {
     const MapRowCase& c = GetParam();
-    rig.env.callAreaOpen = c.callAreaOpen;
+    rig.env.openMaps = c.callAreaOpen ? kCallAreaStation : 0;
     rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4").Band(c.band));
     rig.plugin.AddData(Qso("OTHER"));
     BandRowLists& lists = rig.State().bandLists;

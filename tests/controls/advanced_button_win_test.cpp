@@ -241,7 +241,7 @@ TEST(CAdvancedButton, CaptionColourFollowsTheDisabledState) {
     }
 }
 
-TEST(CAdvancedButton, SettersRepaintAtOnceEvenWithTheSameColour) {
+TEST(CAdvancedButton, RedrawRepaintsAtOnceEvenWithTheSameColours) {
     CellWindow window({{1015, 60, ""}});
     CAdvancedButton cell;
     ASSERT_TRUE(cell.AttachToDlgItem(1015, window.Window(), kGreen, kCaption, kGrey));
@@ -252,12 +252,10 @@ TEST(CAdvancedButton, SettersRepaintAtOnceEvenWithTheSameColour) {
         << "an ellipse leaves the corners";
     for (COLORREF face : {kMagenta, kGreen, kGreen}) {
         Scribble(button);
-        EXPECT_TRUE(cell.SetFaceColor(face));
+        cell.SetColors(face, kCaption);
+        cell.Redraw();
         EXPECT_EQ(ScreenPixel(button, 30, 10), face);
     }
-    Scribble(button);
-    EXPECT_TRUE(cell.SetTextColor(kCaption));
-    EXPECT_EQ(ScreenPixel(button, 30, 10), kGreen);
 }
 
 // The map windows set both colours at once: the cell repaints at the next
@@ -336,7 +334,8 @@ TEST(CAdvancedButton, TenThousandRepaintsLeakNoHandles) {
     auto repaint = [&](int times) {
         for (int i = 0; i < times; ++i) {
             CAdvancedButton& cell = i % 2 ? rectangle : ellipse;
-            cell.SetFaceColor(i % 4 < 2 ? kMagenta : kGreen);
+            cell.SetColors(i % 4 < 2 ? kMagenta : kGreen, cell.m_textColor);
+            cell.Redraw();
         }
     };
     repaint(100);  // anything made once, on first use, is made now

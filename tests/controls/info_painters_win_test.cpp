@@ -104,8 +104,8 @@ TableView SampleTable(int band, const std::string& call) {
                   {"80m", "RTTY", "12:34", "M"},
                   {"40m", "   -", "   -", "   -"},
                   {"20m", "RTTY", "23:59", "1234"},
-                  {"15m", "   -", "   -", "   -", "never"},
-                  {"10m", "RTTY"}}};  // a short row paints what it has
+                  {"15m", "   -", "   -", "   -"},
+                  {"10m", "RTTY", "", ""}}};  // empty fields paint nothing
     return view;
 }
 
@@ -135,11 +135,12 @@ TEST(PaintQsoTable, PaintsTitlesRowsAndTheCurrentBandsLine) {
                                    {140, 10, c.shownCall},
                                    {178, 38, "Time"},
                                    {245, 38, "Prov/NR"}};
-        const int x[] = {20, 100, 180, 260};
         for (int line = 2; line <= 6; ++line) {
-            const auto& row = view.rows[line - 1];
-            for (size_t i = 0; i < std::min<size_t>(row.size(), 4); ++i)
-                texts.push_back({x[i], line * 28 + 10, row[i]});
+            const PrevQsoRow& r = view.rows[line - 1];
+            const int y = line * 28 + 10;
+            for (const Text& t :
+                 {Text{20, y, r.band}, {100, y, r.mode}, {180, y, r.time}, {260, y, r.exchange}})
+                if (!t.text.empty()) texts.push_back(t);
         }
         ExpectTextsOnly(canvas, texts, [&](int y) {
             return y >= c.highlightTop && y < c.highlightBottom ? kHighlight : kTablePaper;
@@ -154,7 +155,7 @@ TEST(PaintQsoTable, NeverShowsThe160mRowAndShowsCallForNoCall) {
         return canvas;
     };
     TableView without160 = SampleTable(3, "EA8XYZ");
-    without160.rows[0].clear();
+    without160.rows[0] = {};
     EXPECT_TRUE(paint(SampleTable(3, "EA8XYZ"))->SamePixels(*paint(without160)));
     EXPECT_TRUE(paint(SampleTable(3, ""))->SamePixels(*paint(SampleTable(3, "Call"))));
 }
@@ -288,7 +289,8 @@ TEST(CMemDC, PaintsOddInputTenThousandTimesWithoutLosingGdiObjects) {
     const std::string high = "\x80\xA9\xC4\xFF\xE9\x81";
     const MultiplierView many{2, std::vector<std::string>(10000, std::string(100, 'W') + high)};
     TableView odd = SampleTable(4, std::string(10000, 'Q') + high);
-    for (auto& row : odd.rows) row.assign(4, std::string(100, '\xD0') + high);
+    const std::string wide = std::string(100, '\xD0') + high;
+    for (PrevQsoRow& row : odd.rows) row = {wide, wide, wide, wide};
     const RECT rects[] = {
         {0, 0, 0, 0}, {0, 0, 160, 120}, {-5000, -5000, 2147483647, 2147483647}, {10, 10, -10, -10}};
     const std::function<void(HDC, const RECT&, int)> painters[] = {
@@ -398,7 +400,7 @@ TEST(OwnerDrawnInfoControls, RefreshRepaintsOnlyWhatChanged) {
     EXPECT_FALSE(refreshed()) << "the same view";
     shown.call = "EA8XYW";
     EXPECT_TRUE(refreshed()) << "another call";
-    shown.rows[3][2] = "00:00";
+    shown.rows[3].time = "00:00";
     EXPECT_TRUE(refreshed()) << "another time";
     EXPECT_FALSE(refreshed());
     const TableView before = shown;

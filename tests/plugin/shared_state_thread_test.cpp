@@ -90,8 +90,7 @@ TEST(SharedState, RefreshThroughTheDoorWhileHostCalls) {
     TempFolder folder;
     FakeEnvironment env;
     env.setupRunning = true;
-    env.callAreaOpen = true;
-    env.provinceOpen = true;
+    env.openMaps = kCallAreaStation | kSpanishStation;
     MapProfileStore profile;
     StatsPlugin plugin(env, profile);
 

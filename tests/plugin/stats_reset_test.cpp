@@ -241,12 +241,11 @@ TEST_F(ResetWithHost, LearnsOwnCallAndCountry) {
 }
 
 TEST_F(ResetWithHost, PreviousQsoRowsStartBlank) {
-    rig.State().g_prevQsoRows[2] = {"40m", "RTTY", "1405", "M", "x", "extra"};
+    rig.State().g_prevQsoRows[2] = {"40m", "RTTY", "1405", "M"};
     rig.Reset();
     const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(rig.State().g_prevQsoRows[i],
-                  (std::vector<std::string>{bands[i], "-", "-", "-", "-"}));
+        EXPECT_EQ(rig.State().g_prevQsoRows[i], (PrevQsoRow{bands[i], "-", "-", "-"}));
     }
 }
 

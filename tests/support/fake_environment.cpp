@@ -23,14 +23,10 @@ bool FakeEnvironment::DoEdit(CabrilloHeader& header) {
     return dialog(header);
 }
 
-bool FakeEnvironment::ResetProvinceCells() {
-    if (provinceOpen) ++provinceResets;
-    return provinceOpen;
-}
-
-bool FakeEnvironment::ResetCallAreaCells() {
-    if (callAreaOpen) ++callAreaResets;
-    return callAreaOpen;
+StationKinds FakeEnvironment::ResetMaps(StationKinds removed) {
+    const StationKinds reset = removed & openMaps;
+    if (reset != 0) mapResets.push_back(reset);
+    return reset;
 }
 
 std::string MapProfileStore::Read(const std::string& key, const std::string& fallback) {

@@ -18,16 +18,13 @@ class FakeEnvironment : public Environment {
     bool SetupWindowRunning() override { return setupRunning; }
     void DoStartUiThread() override { ++threadsStarted; }
     void PostRefresh() override { ++refreshesPosted; }
-    bool ResetProvinceCells() override;
-    bool ResetCallAreaCells() override;
+    StationKinds ResetMaps(StationKinds removed) override;
 
     bool setupRunning = false;
-    bool provinceOpen = false;
-    bool callAreaOpen = false;
+    StationKinds openMaps = 0;  // the kinds of station whose map window is open
     int threadsStarted = 0;
     int refreshesPosted = 0;
-    int provinceResets = 0;
-    int callAreaResets = 0;
+    std::vector<StationKinds> mapResets;  // each reset of an open map: the kinds it reset
     std::vector<std::string> outputs;
     std::vector<std::string> patterns;  // every pattern listed
     // The dialog: sees the loaded header, may change it; answers OK or Cancel.

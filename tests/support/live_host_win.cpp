@@ -152,7 +152,7 @@ void PrintThreadStacks() {
     std::fflush(stdout);
 }
 
-POINT WriteFiveWindowSettings() {
+POINT WriteEveryWindowSettings() {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const POINT setup{work.left + (work.right - work.left) * 7 / 10,

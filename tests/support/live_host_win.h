@@ -54,10 +54,10 @@ void PrintThreadStacks();
 
 // This process's visible top-level window whose title starts with `head`.
 HWND VisibleWindowTitled(const std::wstring& head);
-// A settings file that opens all five windows, the Setup window low on the
-// right of the work area, the other four in the top left.  Returns where it
+// A settings file that opens every window, the Setup window low on the
+// right of the work area, the information windows in the top left.  Returns where it
 // puts the Setup window.
-POINT WriteFiveWindowSettings();
+POINT WriteEveryWindowSettings();
 // Moves the plug-in's visible windows side by side in rows from the top
 // left of the work area, each at its own size, so that none covers another
 // whatever size the fonts and the DPI gave them; true once all are there.

@@ -13,6 +13,7 @@
 #include "contest/info.h"
 #include "contest/qso_entry.h"
 #include "results/score.h"
+#include "windows/shared_view.h"
 
 namespace reference {
 
@@ -30,24 +31,20 @@ int CountSame(const Log& log, const std::string& call, const std::string& band,
 // whose values are both NaN match too.
 int FindQso(const Log& log, const QsoArgs& qso);
 
-// The previous-QSO rows for `call` (rows of at least five cells, cell 0
-// kept): cells 1 to 4 become "   -", then, unless the call is empty, every
-// record in store order whose call and band label (of the band rows) match
-// exactly overwrites its row with mode, time and province or exchange.
+// The previous-QSO rows for `call` (labels kept): mode, time and exchange
+// become "   -", then, unless the call is empty, every record in store
+// order whose call and band label (of the band rows) match exactly
+// overwrites its row with mode, time and province or exchange.
 // `log`: any range of records in store order (a Log, or a LogStore).
 template <typename Records>
-void FillPrevQsoRows(const Records& log, const std::string& call, BandRowList& rows) {
-    for (std::vector<std::string>& row : rows) {
-        if (row.size() < 5) row.resize(5);
-        for (size_t cell = 1; cell < 5; ++cell) row[cell] = "   -";
-    }
+void FillPrevQsoRows(const Records& log, const std::string& call, PrevQsoRowSet& rows) {
+    for (PrevQsoRow& row : rows) row.mode = row.time = row.exchange = "   -";
     if (call.empty()) return;
     for (const CInfo& q : log) {
         for (size_t r = 0; r < rows.size(); ++r) {
             if (q.m_call != call || q.m_band != kBands[r].text) continue;
-            rows[r][1] = q.m_mode;
-            rows[r][2] = q.m_time.Format("%H:%M");
-            rows[r][3] = IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived;
+            rows[r] = {rows[r].band, q.m_mode, q.m_time.Format("%H:%M"),
+                       IsSpanishCountry(q.m_country) ? q.m_province : q.m_exchReceived};
         }
     }
 }

@@ -33,16 +33,16 @@ struct Rig {
 
     Rig() {
         state.g_contestYear = "2017";
-        for (int i = 0; i < kBandRows; ++i) {
-            state.g_prevQsoRows[static_cast<std::size_t>(i)] = {kBands[i].text, "-", "-", "-", "-"};
-        }
+        StartRows(state.g_prevQsoRows);
     }
     // One pass after the call check has taken the token.
     RefreshView Pass() {
         state.g_refreshPending = 0;
         return RunRefreshPass(shared, refresh, host);
     }
-    const Row& RowOf(int band) const { return state.g_prevQsoRows[static_cast<size_t>(band)]; }
+    const PrevQsoRow& RowOf(int band) const {
+        return state.g_prevQsoRows[static_cast<size_t>(band)];
+    }
 };
 
 // ---- How far a pass goes ----
@@ -79,7 +79,7 @@ TEST_P(RefreshPass, StopsWhereItMustAndAlwaysSetsTheToken) {
     EXPECT_EQ(rig.refresh.shownBand, c.bandKnown ? 3 : kNoBandShown);
     EXPECT_EQ(!view.prevQsoTitle.empty(), c.rowsUpdated);
     EXPECT_EQ(!view.provinceTitle.empty(), c.bandKnown);
-    EXPECT_EQ(rig.RowOf(3)[1], c.rowsUpdated ? kDash : "-");
+    EXPECT_EQ(rig.RowOf(3).mode, c.rowsUpdated ? kDash : "-");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,12 +107,12 @@ struct RowCase {
     std::vector<CInfo> log;
     std::string call;
     int band;
-    Row expected;
+    PrevQsoRow expected;
 };
 
-class PrevQsoRow : public testing::TestWithParam<RowCase> {};
+class PrevQsoRowOfBand : public testing::TestWithParam<RowCase> {};
 
-TEST_P(PrevQsoRow, ShowsTheNewestQsoOfTheBand) {
+TEST_P(PrevQsoRowOfBand, ShowsTheNewestQsoOfTheBand) {
     const RowCase& c = GetParam();
     Rig rig;
     for (const CInfo& r : c.log) rig.state.g_log.Add(r);
@@ -125,75 +125,68 @@ const COleDateTime kInvalidTime(1.5, COleDateTime::invalid);
 const COleDateTime kNullTime(0.0, COleDateTime::null);
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PrevQsoRow,
-    testing::Values(RowCase{"NeverWorked",
-                            {Qso("DL1ABC").Record()},
-                            "F5XYZ",
-                            3,
-                            {"20m", kDash, kDash, kDash, kDash}},
-                    RowCase{"NewestOf20mWins",
-                            {Qso("DL1ABC").Time(QsoTime(10, 5)).Mode("PSK").Exch("007").Record(),
-                             Qso("DL1ABC").Time(QsoTime(12, 30)).Exch("123").Record()},
-                            "DL1ABC",
-                            3,
-                            {"20m", "RTTY", "12:30", "123", kDash}},
-                    RowCase{"NewestInStoreOrderNotByTime",
-                            {Qso("DL1ABC").Time(QsoTime(12, 30)).Record(),
-                             Qso("DL1ABC").Time(QsoTime(10, 5)).Record()},
-                            "DL1ABC",
-                            3,
-                            {"20m", "RTTY", "10:05", "012", kDash}},
-                    RowCase{"OtherBandOwnRow",
-                            {Qso("DL1ABC").Band("40m").Time(QsoTime(9, 0)).Record(),
-                             Qso("DL1ABC").Record()},
-                            "DL1ABC",
-                            2,
-                            {"40m", "RTTY", "09:00", "012", kDash}},
-                    RowCase{"Row0Is160mUnderItsLabel",
-                            {Qso("DL1ABC").Band("160m").Record()},
-                            "DL1ABC",
-                            0,
-                            {"160m", "RTTY", "14:05", "012", kDash}},
-                    RowCase{"SpanishShowsProvince",
-                            {Qso("EA8ZZZ").Country("EA8").Exch("tf ").Record("TF")},
-                            "EA8ZZZ",
-                            3,
-                            {"20m", "RTTY", "14:05", "TF", kDash}},
-                    RowCase{"SpanishWithoutProvinceShowsNothing",
-                            {Qso("EA1ZZZ").Country("EA").Exch("XX").Record("")},
-                            "EA1ZZZ",
-                            3,
-                            {"20m", "RTTY", "14:05", "", kDash}},
-                    RowCase{"LowerCaseCountryShowsExchange",
-                            {Qso("EA1ZZZ").Country("ea").Exch("m").Record("M")},
-                            "EA1ZZZ",
-                            3,
-                            {"20m", "RTTY", "14:05", "m", kDash}},
-                    RowCase{"InvalidTime",
-                            {Qso("DL1ABC").Time(kInvalidTime).Record()},
-                            "DL1ABC",
-                            3,
-                            {"20m", "RTTY", "Invalid DateTime", "012", kDash}},
-                    RowCase{"NullTime",
-                            {Qso("DL1ABC").Time(kNullTime).Record()},
-                            "DL1ABC",
-                            3,
-                            {"20m", "RTTY", "", "012", kDash}},
-                    RowCase{"CallComparedExactly",
-                            {Qso("DL1ABC").Record()},
-                            "dl1abc",
-                            3,
-                            {"20m", kDash, kDash, kDash, kDash}},
-                    RowCase{"BandComparedExactly",
-                            {Qso("DL1ABC").Band("20M").Record()},
-                            "DL1ABC",
-                            3,
-                            {"20m", kDash, kDash, kDash, kDash}},
-                    RowCase{"EmptyCallMatchesNothing",
-                            {Qso("").Record()},
-                            "",
-                            3,
-                            {"20m", kDash, kDash, kDash, kDash}}),
+    Cases, PrevQsoRowOfBand,
+    testing::Values(
+        RowCase{"NeverWorked", {Qso("DL1ABC").Record()}, "F5XYZ", 3, {"20m", kDash, kDash, kDash}},
+        RowCase{"NewestOf20mWins",
+                {Qso("DL1ABC").Time(QsoTime(10, 5)).Mode("PSK").Exch("007").Record(),
+                 Qso("DL1ABC").Time(QsoTime(12, 30)).Exch("123").Record()},
+                "DL1ABC",
+                3,
+                {"20m", "RTTY", "12:30", "123"}},
+        RowCase{"NewestInStoreOrderNotByTime",
+                {Qso("DL1ABC").Time(QsoTime(12, 30)).Record(),
+                 Qso("DL1ABC").Time(QsoTime(10, 5)).Record()},
+                "DL1ABC",
+                3,
+                {"20m", "RTTY", "10:05", "012"}},
+        RowCase{"OtherBandOwnRow",
+                {Qso("DL1ABC").Band("40m").Time(QsoTime(9, 0)).Record(), Qso("DL1ABC").Record()},
+                "DL1ABC",
+                2,
+                {"40m", "RTTY", "09:00", "012"}},
+        RowCase{"Row0Is160mUnderItsLabel",
+                {Qso("DL1ABC").Band("160m").Record()},
+                "DL1ABC",
+                0,
+                {"160m", "RTTY", "14:05", "012"}},
+        RowCase{"SpanishShowsProvince",
+                {Qso("EA8ZZZ").Country("EA8").Exch("tf ").Record("TF")},
+                "EA8ZZZ",
+                3,
+                {"20m", "RTTY", "14:05", "TF"}},
+        RowCase{"SpanishWithoutProvinceShowsNothing",
+                {Qso("EA1ZZZ").Country("EA").Exch("XX").Record("")},
+                "EA1ZZZ",
+                3,
+                {"20m", "RTTY", "14:05", ""}},
+        RowCase{"LowerCaseCountryShowsExchange",
+                {Qso("EA1ZZZ").Country("ea").Exch("m").Record("M")},
+                "EA1ZZZ",
+                3,
+                {"20m", "RTTY", "14:05", "m"}},
+        RowCase{"InvalidTime",
+                {Qso("DL1ABC").Time(kInvalidTime).Record()},
+                "DL1ABC",
+                3,
+                {"20m", "RTTY", "Invalid DateTime", "012"}},
+        RowCase{"NullTime",
+                {Qso("DL1ABC").Time(kNullTime).Record()},
+                "DL1ABC",
+                3,
+                {"20m", "RTTY", "", "012"}},
+        RowCase{"CallComparedExactly",
+                {Qso("DL1ABC").Record()},
+                "dl1abc",
+                3,
+                {"20m", kDash, kDash, kDash}},
+        RowCase{"BandComparedExactly",
+                {Qso("DL1ABC").Band("20M").Record()},
+                "DL1ABC",
+                3,
+                {"20m", kDash, kDash, kDash}},
+        RowCase{
+            "EmptyCallMatchesNothing", {Qso("").Record()}, "", 3, {"20m", kDash, kDash, kDash}}),
     CaseName());
 
 TEST(PrevQsoRows, RemovedNewestGivesWayToTheOlder) {
@@ -202,16 +195,16 @@ TEST(PrevQsoRows, RemovedNewestGivesWayToTheOlder) {
     rig.state.g_log.RemoveAt(rig.state.g_log.Add(Qso("DL1ABC").Time(QsoTime(12, 30)).Record()));
     rig.host.call = "DL1ABC";
     rig.Pass();
-    EXPECT_EQ(rig.RowOf(3)[2], "10:05");
+    EXPECT_EQ(rig.RowOf(3).time, "10:05");
 }
 
-TEST(PrevQsoRows, RowsWithoutResetGrowToFiveCells) {
+TEST(PrevQsoRows, RowsWithoutResetKeepAnEmptyLabel) {
     Rig rig;
-    for (Row& row : rig.state.g_prevQsoRows) row.clear();
+    rig.state.g_prevQsoRows = {};
     rig.state.g_log.Add(Qso("DL1ABC").Record());
     rig.host.call = "DL1ABC";
     rig.Pass();
-    EXPECT_EQ(rig.RowOf(3), (Row{"", "RTTY", "14:05", "012", kDash}));
+    EXPECT_EQ(rig.RowOf(3), (PrevQsoRow{"", "RTTY", "14:05", "012"}));
 }
 
 // ---- "<SP1>" when the dial moved more than 300 Hz since it was last sent ----
@@ -394,11 +387,11 @@ TEST(TakeViews, TableCopiesRowsCallAndBand) {
     for (std::size_t r = 0; r < kWindowBands; ++r) EXPECT_EQ(view.rows[r], rig.RowOf(int(r)));
 }
 
-TEST(TakeViews, TableRowsHaveFourCellsBeforeAnyReset) {
+TEST(TakeViews, TableRowsAreBlankBeforeAnyReset) {
     PluginState state;
     SharedState shared{state};
     const TableView view = TakeTableView(shared, RefreshState{});
-    for (const Row& row : view.rows) EXPECT_EQ(row, Row(4));
+    for (const PrevQsoRow& row : view.rows) EXPECT_EQ(row, PrevQsoRow{});
     EXPECT_EQ(view.currentBand, -1);
 }
 

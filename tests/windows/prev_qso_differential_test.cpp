@@ -13,10 +13,9 @@
 #include "tests/support/qso_builder.h"
 #include "tests/support/reference_scan.h"
 #include "tests/windows/fake_host_link.h"
+#include "windows/prev_qso_rows.h"
 
 namespace {
-
-using Rows = std::array<std::vector<std::string>, kWindowBands>;
 
 const char* const kCalls[] = {"DL1ABC", "dl1abc", "EA8ZZ", "K1XY", "JA1QQ", "EA", ""};
 const char* const kBands[] = {"160m", "80m", "40m", "20m", "15m", "10m", "20M", "6m", ""};
@@ -25,9 +24,10 @@ const char* const kModes[] = {"RTTY", "PSK"};
 const char* const kTexts[] = {"M", "TF", "012", "", "599"};
 
 // The rows as a reset leaves their labels, then filled by the plain scan.
-Rows ScanRows(const std::vector<CInfo>& log, const std::string& call) {
-    Rows rows;
-    for (int r = 0; r < kWindowBands; ++r) rows[static_cast<std::size_t>(r)] = {::kBands[r].text};
+PrevQsoRowSet ScanRows(const std::vector<CInfo>& log, const std::string& call) {
+    PrevQsoRowSet rows;
+    for (int r = 0; r < kWindowBands; ++r)
+        rows[static_cast<std::size_t>(r)].band = ::kBands[r].text;
     reference::FillPrevQsoRows(log, call, rows);
     return rows;
 }
@@ -59,12 +59,7 @@ struct Mirror {
     std::vector<CInfo> log;  // the same records, in store order
     std::vector<LogStore::Id> ids;
 
-    Mirror() {
-        for (int r = 0; r < kWindowBands; ++r) {
-            state.g_prevQsoRows[static_cast<std::size_t>(r)] = {::kBands[r].text, "-", "-", "-",
-                                                                "-"};
-        }
-    }
+    Mirror() { StartRows(state.g_prevQsoRows); }
 
     void Add(const CInfo& q) {
         ids.push_back(state.g_log.Add(q));

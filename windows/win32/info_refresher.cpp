@@ -19,8 +19,8 @@ void InfoRefresher::Apply(const RefreshView& view, InfoWindowSet& windows) {
     windows.ForEachOpen([&](const InfoSlot&, InfoWindow& window) { window.Show(view); });
 }
 
-void InfoRefresher::ResetMaps(InfoWindowSet& windows, WPARAM maps) {
+void InfoRefresher::ResetMaps(InfoWindowSet& windows, StationKinds removed) {
     windows.ForEachOpen([&](const InfoSlot& slot, InfoWindow& window) {
-        if ((slot.mapBit & maps) != 0) window.ResetCells();
+        if (ResetBy(slot, removed)) window.ResetCells();
     });
 }

@@ -20,8 +20,8 @@ class InfoRefresher {
     // host; it may come from a removal after the pass read the log, so it
     // is remembered, and Run answers true: one more refresh is due.
     bool Run(InfoWindowSet& windows, const InfoFlags& due, bool onTop);
-    // The maps named in `maps` (MapWindowBits) back to unworked.
-    static void ResetMaps(InfoWindowSet& windows, WPARAM maps);
+    // The maps of the kinds of station in `removed` back to unworked.
+    static void ResetMaps(InfoWindowSet& windows, StationKinds removed);
 
   private:
     void Apply(const RefreshView& view, InfoWindowSet& windows);

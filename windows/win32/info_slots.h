@@ -1,7 +1,7 @@
 // The information windows as data, one per InfoKind: what tells them apart
-// is a row of this table (box, key, template, place, registry entry, map
-// bit, how to make one), and the code that closes, toggles and repaints
-// them walks it.  The order the refresh opens them in is its own
+// is a row of this table (box, key, template, place, registry entry, a
+// map's own part, how to make one), and the code that closes, toggles,
+// resets and repaints them walks it.  The order the refresh opens them in is its own
 // list (InfoWindowSet::OpenDue).
 #pragma once
 
@@ -9,10 +9,12 @@
 #include <atomic>
 #include <memory>
 
+#include "contest/station_kinds.h"
 #include "windows/win32/info_window.h"
 #include "windows/win32/window_registry.h"
 
 class SharedView;
+struct MapSlot;
 struct RefreshState;
 
 enum InfoKind : int {
@@ -39,7 +41,7 @@ struct InfoSlot {
     int templateId;
     PositionKeys position;
     std::atomic<HWND> WindowRegistry::*entry;
-    WPARAM mapBit;  // its MapWindowBits for a map reset; 0 for a list
+    const MapSlot* map;  // a map's cells, view and reset; null for a list
     std::unique_ptr<InfoWindow> (*make)(const InfoSlot& slot, const InfoContext& context);
 };
 
@@ -51,3 +53,8 @@ using InfoFlags = std::array<bool, kInfoWindowKinds>;
 
 // The slot whose box is `id`, or null.
 const InfoSlot* SlotOfBox(int id);
+
+// Whether the slot is a map that a removal of the `removed` kinds resets.
+bool ResetBy(const InfoSlot& slot, StationKinds removed);
+// The kinds in `removed` whose map window is open.
+StationKinds OpenMapsOf(StationKinds removed, const WindowRegistry& registry);

@@ -50,12 +50,11 @@ std::vector<MapCell> CallAreaCells() {
     return cells;
 }
 
-MapWindow::MapWindow(const InfoSlot& slot, const InfoContext& context, std::vector<MapCell> cells,
-                     MapView view)
+MapWindow::MapWindow(const InfoSlot& slot, const InfoContext& context, const MapSlot& map)
     : InfoWindow(slot, context, WindowLook::kControlTextBackground),
-      m_cellSpecs(std::move(cells)),
+      m_cellSpecs(map.cells()),
       m_worked(m_cellSpecs.size(), 0),
-      m_view(view) {
+      m_view(map.view) {
     for (size_t i = 0; i < m_cellSpecs.size(); ++i) {
         m_cells.push_back(std::make_unique<CAdvancedButton>());
         m_cellOfCode.emplace(m_cellSpecs[i].code, i);  // the first cell of a code wins

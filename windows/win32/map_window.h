@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "contest/station_kinds.h"
 #include "controls/advanced_button.h"
 #include "windows/win32/info_window.h"
 
@@ -23,10 +24,17 @@ struct MapView {
     std::vector<std::string> RefreshView::*worked;
 };
 
+// A map window's part of its slot: its cells, what it shows of a pass, and
+// the kinds of station whose removal resets it.
+struct MapSlot {
+    std::vector<MapCell> (*cells)();
+    MapView view;
+    StationKinds resetBy;
+};
+
 class MapWindow : public InfoWindow {
   public:
-    MapWindow(const InfoSlot& slot, const InfoContext& context, std::vector<MapCell> cells,
-              MapView view);
+    MapWindow(const InfoSlot& slot, const InfoContext& context, const MapSlot& map);
 
     // Title and cells follow the band of the dial.
     void Show(const RefreshView& view) override;

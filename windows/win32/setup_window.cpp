@@ -87,7 +87,7 @@ bool Setup::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& r
             result = 0;
             return true;
         case WM_RESET_MAPS:
-            InfoRefresher::ResetMaps(m_windows, wParam);
+            InfoRefresher::ResetMaps(m_windows, static_cast<StationKinds>(wParam));
             return true;
         case WM_CLOSE_ALL:
             m_windows.CloseAll();

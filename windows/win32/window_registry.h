@@ -10,13 +10,12 @@
 // Posted to the Setup window (wParam 0, lParam 0): refresh the windows.
 constexpr UINT WM_REFRESH_INFO = WM_USER + 500;
 // Posted to the Setup window by the host thread: reset the cells of the map
-// windows named in wParam (MapWindowBits), as after a band change.
+// windows of the kinds of station in wParam (StationKinds), as after a band
+// change.
 constexpr UINT WM_RESET_MAPS = WM_USER + 501;
 // Posted to the Setup window by CloseAllWindows: close the information
 // windows, then end the Setup window and with it the thread.
 constexpr UINT WM_CLOSE_ALL = WM_USER + 502;
-
-enum MapWindowBits : WPARAM { kProvinceMap = 1, kCallAreaMap = 2 };
 
 // Each entry is null while its window does not exist.  The window thread
 // writes them; the host thread only reads them, to post to the windows.

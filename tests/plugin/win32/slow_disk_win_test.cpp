@@ -170,7 +170,7 @@ struct UnloadAtEnd {
 TEST(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
     ASSERT_NE(StatsDll::Get().module, nullptr);
     const TempFolder folder;
-    live_host::WriteFiveWindowSettings();
+    live_host::WriteEveryWindowSettings();
     host::AutomationService service;
     ASSERT_TRUE(service.Start(host::AutomationQuirk::none));
     service.Object()->SetDialHz(14085000.0);
@@ -228,7 +228,7 @@ TEST(SlowDisk, WindowsAnswerAndPaintWhileTheHostThreadWrites) {
 // finish them and end by itself, so both keys hold their new values.
 TEST(SlowDisk, AnUnloadLetsTheWindowThreadFinishItsSettingsWrites) {
     const TempFolder folder;
-    const POINT stored = live_host::WriteFiveWindowSettings();
+    const POINT stored = live_host::WriteEveryWindowSettings();
     host::AutomationService service;
     ASSERT_TRUE(service.Start(host::AutomationQuirk::none));
     host::StatsExports dll;  // a load of its own: this test unloads it

@@ -59,7 +59,6 @@ TEST(Win32Environment, WithoutTheWindowThreadNothingRuns) {
     EXPECT_FALSE(env.SetupWindowRunning());
     env.StartUiThread();
     env.PostRefresh();
-    EXPECT_FALSE(env.ResetProvinceCells());
-    EXPECT_FALSE(env.ResetCallAreaCells());
+    EXPECT_EQ(env.ResetMaps(kSpanishStation | kCallAreaStation), 0u);
     EXPECT_FALSE(env.SetupWindowRunning());
 }

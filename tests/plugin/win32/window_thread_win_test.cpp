@@ -156,19 +156,20 @@ TEST_F(WindowThreadTest, BoxesOpenAndCloseTheirWindowsAndWriteTheirKeys) {
         int id;
         std::atomic<HWND>* entry;
         const char* key;
+        StationKinds resetBy;  // the kinds of station whose removal resets it
     };
-    for (const Box& box : {Box{IDC_SETUP_EADX100, &r.g_multiplierWnd, "EA100DX"},
-                           Box{IDC_SETUP_CALL_AREA, &r.g_callAreaWnd, "Call_Area"},
-                           Box{IDC_SETUP_PROVINCE, &r.g_provinceWnd, "Province"},
-                           Box{IDC_SETUP_PREV_QSO, &r.g_prevQsoWnd, "setup_view_prev_qso"}}) {
+    for (const Box& box :
+         {Box{IDC_SETUP_EADX100, &r.g_multiplierWnd, "EA100DX", 0},
+          Box{IDC_SETUP_CALL_AREA, &r.g_callAreaWnd, "Call_Area", kCallAreaStation},
+          Box{IDC_SETUP_PROVINCE, &r.g_provinceWnd, "Province", kSpanishStation},
+          Box{IDC_SETUP_PREV_QSO, &r.g_prevQsoWnd, "setup_view_prev_qso", 0}}) {
         Click(box.id);
         HWND opened = box.entry->load();
         EXPECT_TRUE(IsWindowVisible(opened)) << box.key;
         EXPECT_TRUE(Checked(box.id)) << box.key;
         EXPECT_EQ(settings.ReadText(box.key, "?"), "1");
-        // A removal asks for a map reset; the answer says whether that map is open.
-        EXPECT_EQ(windows.PostMapReset(kProvinceMap), box.id == IDC_SETUP_PROVINCE) << box.key;
-        EXPECT_EQ(windows.PostMapReset(kCallAreaMap), box.id == IDC_SETUP_CALL_AREA) << box.key;
+        // A removal asks for a map reset; the answer names the kinds whose map is open.
+        EXPECT_EQ(windows.PostMapReset(kSpanishStation | kCallAreaStation), box.resetBy) << box.key;
         Click(box.id);
         EXPECT_EQ(box.entry->load(), nullptr) << box.key;
         EXPECT_FALSE(IsWindow(opened)) << box.key;

@@ -277,7 +277,7 @@ class LiveWindows : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         s_folder = new TempFolder;
-        s_setupPlace = live_host::WriteFiveWindowSettings();
+        s_setupPlace = live_host::WriteEveryWindowSettings();
         s_service = new host::AutomationService;
         s_service->Start(host::AutomationQuirk::none);
         Host().SetDialHz(14085000.0);
