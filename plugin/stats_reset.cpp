@@ -7,7 +7,7 @@
 #include "contest/contest_rules.h"
 #include "contest/host_versions.h"
 #include "plugin/stats_plugin.h"
-#include "windows/header_settings.h"
+#include "results/header_settings.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
+#include "results/header_settings.h"
 #include "tests/support/case_name.h"
 #include "tests/support/fake_environment.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_folder.h"
-#include "windows/header_settings.h"
 
 namespace {
 

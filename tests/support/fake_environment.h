@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "plugin/environment.h"
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 class FakeEnvironment : public Environment {
   public:

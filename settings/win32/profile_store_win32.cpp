@@ -1,4 +1,4 @@
-#include "windows/win32/profile_store_win32.h"
+#include "settings/win32/profile_store_win32.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "results/cabrillo_log.h"
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 // The stored fields; "Operators" falls back to the own call.
 StoredHeader ReadStoredHeader(Settings& settings, const std::string& callsign);

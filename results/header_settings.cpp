@@ -1,4 +1,4 @@
-#include "windows/header_settings.h"
+#include "results/header_settings.h"
 
 StoredHeader ReadStoredHeader(Settings& settings, const std::string& callsign) {
     StoredHeader stored;
