@@ -58,7 +58,7 @@ const CContestRules& ValidModes();  // "RTTY"
 extern const char* const kHqCall;      // "EA4URE"
 extern const char* const kHqExchange;  // "HQ", the HQ station's only exchange
 
-// The 52 Spanish province codes, in the order of the province map's cells:
+// The Spanish province codes, in the order of the province map's cells:
 // alphabetical, but for SS before SO and TO before TF, as the map has them.
 inline constexpr const char* kProvinceCodes[] = {
     "A",  "AB", "AL", "AV", "B",  "BA", "BI", "BU", "C",  "CA", "CC", "CE", "CO",

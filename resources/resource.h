@@ -40,8 +40,8 @@
 #define IDD_PREV_QSO 112
 #define IDC_PREV_TABLE 1003
 
-// Province window: 52 cells in reading order, FIRST to LAST without GAP,
-// then the HQ cell.
+// Province window: a cell per entry of kProvinceCodes in reading order,
+// FIRST to LAST without GAP, then the HQ cell.
 #define IDD_PROVINCE 110
 #define IDC_PROVINCE_FIRST 1015
 #define IDC_PROVINCE_GAP 1019
