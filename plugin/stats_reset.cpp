@@ -11,6 +11,9 @@
 
 namespace {
 
+// Set, the next reset starts no windows: they start on every other reset.
+constexpr const char* kStartKey = "Start";
+
 // The folder part of a search pattern, separator included.
 std::string FolderOf(const std::string& pattern) {
     const size_t slash = pattern.find_last_of("\\/");
@@ -105,12 +108,12 @@ void StatsPlugin::EditHeaderAndStartWindows(const ResetArgs& args, const std::st
                                             CCabrilloLog& cabrillo) {
     if (args.exportRequest != 0) {
         EditStoredHeader(m_settings, cabrillo, m_blocking, args.ownCall, args.start, args.end);
-        m_settings.WriteFlag("Start", true);
+        m_settings.WriteFlag(kStartKey, true);
     }
-    if (m_settings.ReadInt("Start") != 0) {
-        m_settings.WriteFlag("Start", false);
+    if (m_settings.ReadInt(kStartKey) != 0) {
+        m_settings.WriteFlag(kStartKey, false);
     } else if (!m_posts.SetupWindowRunning()) {
         if (!TraitsOfHost(hostVersion).noWindows) m_blocking.StartUiThread();
-        m_settings.WriteFlag("Start", true);
+        m_settings.WriteFlag(kStartKey, true);
     }
 }

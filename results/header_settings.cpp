@@ -1,26 +1,45 @@
 #include "results/header_settings.h"
 
+namespace {
+
+constexpr const char* kClaimedKey = "Claimed";
+
+// Each stored header field's key, in the order a confirmed header writes
+// them (a key new to the file goes at the end of its section).
+struct HeaderKey {
+    enum Use { kReadAndWritten, kWrittenOnly, kReadOnly };
+    const char* key;
+    std::string StoredHeader::*field;
+    Use use;
+};
+constexpr HeaderKey kHeaderKeys[] = {
+    {"Operators", &StoredHeader::operators, HeaderKey::kReadAndWritten},
+    {"Name", &StoredHeader::name, HeaderKey::kReadAndWritten},
+    {"Email", &StoredHeader::email, HeaderKey::kReadAndWritten},
+    {"Address", &StoredHeader::address, HeaderKey::kReadAndWritten},
+    {"Category", &StoredHeader::category, HeaderKey::kWrittenOnly},
+    {"Contest", &StoredHeader::contest, HeaderKey::kWrittenOnly},
+    {"Club", &StoredHeader::club, HeaderKey::kReadAndWritten},
+    {"SoapBox", &StoredHeader::soapbox, HeaderKey::kReadAndWritten},
+    {kClaimedKey, &StoredHeader::claimed, HeaderKey::kReadOnly},
+};
+
+}  // namespace
+
 StoredHeader ReadStoredHeader(Settings& settings, const std::string& callsign) {
     StoredHeader stored;
-    stored.operators = settings.ReadText("Operators", callsign);
-    stored.name = settings.ReadText("Name", "");
-    stored.address = settings.ReadText("Address", "");
-    stored.claimed = settings.ReadText("Claimed", "");
-    stored.email = settings.ReadText("Email", "");
-    stored.club = settings.ReadText("Club", "");
-    stored.soapbox = settings.ReadText("SoapBox", "");
+    for (const HeaderKey& k : kHeaderKeys) {
+        if (k.use == HeaderKey::kWrittenOnly) continue;
+        const bool operators = k.field == &StoredHeader::operators;
+        stored.*k.field = settings.ReadText(k.key, operators ? callsign : "");
+    }
     return stored;
 }
 
 void WriteStoredHeader(Settings& settings, const StoredHeader& stored) {
-    settings.WriteText("Operators", stored.operators);
-    settings.WriteText("Name", stored.name);
-    settings.WriteText("Email", stored.email);
-    settings.WriteText("Address", stored.address);
-    settings.WriteText("Category", stored.category);
-    settings.WriteText("Contest", stored.contest);
-    settings.WriteText("Club", stored.club);
-    settings.WriteText("SoapBox", stored.soapbox);
+    for (const HeaderKey& k : kHeaderKeys) {
+        if (k.use != HeaderKey::kReadOnly) settings.WriteText(k.key, stored.*k.field);
+    }
 }
 
 int EditStoredHeader(Settings& settings, CCabrilloLog& log, HeaderEditor& editor,
@@ -30,4 +49,8 @@ int EditStoredHeader(Settings& settings, CCabrilloLog& log, HeaderEditor& editor
     const int confirmed = log.EditHeader(stored, editor, callsign, start, end);
     if (confirmed != 0) WriteStoredHeader(settings, stored);
     return confirmed;
+}
+
+void KeepClaimedScore(Settings& settings, const std::string& claimed) {
+    if (settings.ReadText(kClaimedKey, "") != claimed) settings.WriteText(kClaimedKey, claimed);
 }

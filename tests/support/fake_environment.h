@@ -41,5 +41,5 @@ class MapProfileStore : public ProfileStore {
     void Write(const std::string& key, const std::string& value) override;
 
     std::map<std::string, std::string> values;
-    int writes = 0;
+    std::vector<std::string> writes;  // the keys written, in order
 };
