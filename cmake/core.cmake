@@ -4,6 +4,7 @@
 # the core itself, chosen below.
 file(GLOB STATS_CORE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/contest/*.cpp
+  ${CMAKE_SOURCE_DIR}/settings/*.cpp
   ${CMAKE_SOURCE_DIR}/results/*.cpp
   ${CMAKE_SOURCE_DIR}/windows/*.cpp
   ${CMAKE_SOURCE_DIR}/plugin/*.cpp)

@@ -19,6 +19,7 @@ option(STATS_UNIT_TESTS "Build the native unit tests" ON)
 if(STATS_UNIT_TESTS)
   file(GLOB CORE_TEST_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/tests/contest/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/settings/*_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/results/*_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/plugin/*_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)

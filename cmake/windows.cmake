@@ -18,6 +18,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}")
 # the DLL itself, the rest into a library the Windows tests link too.
 file(GLOB STATS_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/controls/*.cpp
+  ${CMAKE_SOURCE_DIR}/settings/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/results/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/windows/win32/*.cpp)
 add_library(stats_win STATIC ${STATS_WIN_SOURCES})

@@ -17,7 +17,7 @@ struct CallAreaKind {
     const char* resultHeading;            // the result's column heading
     // Its block of ten cells' control ids on the call-area map (the first
     // id plus ten times the group).  Not its place on screen: the template
-    // shows USA, JA, VE, VK from the top.
+    // stacks the blocks in an order of its own.
     int mapGroup;
     const char* mapLabel;  // the label above its cells in the template
 };

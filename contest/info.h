@@ -35,5 +35,6 @@ static_assert(std::is_nothrow_move_constructible_v<CInfo>,
               "the log moves records without throwing");
 
 // Stores the last decimal digit of the call prefix as the call area of a
-// K, VE, VK or JA station; any other country leaves the record alone.
+// station of a kCallAreaKind country; any other country leaves the record
+// alone.
 void SetCallArea(CInfo& info, const std::string& country, const std::string& prefix);

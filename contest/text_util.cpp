@@ -43,6 +43,17 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first);
 }
 
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
+    if (from.empty() || from == to) return text;
+    std::string out;
+    size_t start = 0;
+    for (size_t hit; (hit = text.find(from, start)) != std::string::npos;
+         start = hit + from.size()) {
+        out.append(text, start, hit - start).append(to);
+    }
+    return out.append(text, start, std::string::npos);
+}
+
 std::string Format(const char* format, ...) {
     va_list args;
     va_start(args, format);

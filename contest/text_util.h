@@ -11,6 +11,9 @@ std::string ToUpper(std::string text);
 std::string BlankLineBreaks(std::string text);
 // Leading and trailing blanks, tabs, CR, LF, VT and FF removed.
 std::string Trim(const std::string& text);
+// Every `from` replaced by `to`, left to right; what `to` brings in is not
+// searched again.
+std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
 // printf into a std::string; texts of any length.
 std::string Format(const char* format, ...)
 #if defined(__GNUC__)

@@ -11,7 +11,7 @@
 #include "plugin/environment.h"
 #include "plugin/plugin_state.h"
 #include "plugin/shared_state.h"
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 struct ResetArgs {
     std::string hostDirectory;

@@ -7,10 +7,13 @@
 #include "contest/contest_rules.h"
 #include "contest/host_versions.h"
 #include "plugin/stats_plugin.h"
-#include "windows/header_settings.h"
+#include "results/header_settings.h"
 #include "windows/prev_qso_rows.h"
 
 namespace {
+
+// Set, the next reset starts no windows: they start on every other reset.
+constexpr const char* kStartKey = "Start";
 
 // The folder part of a search pattern, separator included.
 std::string FolderOf(const std::string& pattern) {
@@ -104,12 +107,12 @@ void StatsPlugin::EditHeaderAndStartWindows(const ResetArgs& args, const std::st
                                             CCabrilloLog& cabrillo) {
     if (args.exportRequest != 0) {
         EditStoredHeader(m_settings, cabrillo, m_blocking, args.ownCall, args.start, args.end);
-        m_settings.WriteFlag("Start", true);
+        m_settings.WriteFlag(kStartKey, true);
     }
-    if (m_settings.ReadInt("Start") != 0) {
-        m_settings.WriteFlag("Start", false);
+    if (m_settings.ReadInt(kStartKey) != 0) {
+        m_settings.WriteFlag(kStartKey, false);
     } else if (!m_posts.SetupWindowRunning()) {
         if (!TraitsOfHost(hostVersion).noWindows) m_blocking.StartUiThread();
-        m_settings.WriteFlag("Start", true);
+        m_settings.WriteFlag(kStartKey, true);
     }
 }

@@ -4,6 +4,8 @@
 
 #include "contest/bad_qso_file.h"
 #include "plugin/stats_plugin.h"
+#include "results/header_settings.h"
+#include "results/result_html.h"
 #include "results/result_text.h"
 #include "results/score.h"
 
@@ -61,9 +63,7 @@ const char* StatsPlugin::GetResult() {
     const std::string badQsoFile = m_shared.Lock()->g_badQsoFile;
     const int badLines = BadQso::CountLines(badQsoFile);
     const ResultMade made = MakeResult(*m_shared.Lock(), badLines);
-    if (m_settings.ReadText("Claimed", "") != made.claimed) {
-        m_settings.WriteText("Claimed", made.claimed);
-    }
+    KeepClaimedScore(m_settings, made.claimed);
     if (made.cabrillo) m_blocking.ShowOutput(WriteCabrilloFile(*made.cabrillo));
     return made.text;
 }

@@ -40,7 +40,7 @@
 #define IDD_PREV_QSO 112
 #define IDC_PREV_TABLE 1003
 
-// Province window: one cell for each of kProvinceCodes in reading order,
+// Province window: a cell per entry of kProvinceCodes in reading order,
 // FIRST to LAST without GAP, then the HQ cell.
 #define IDD_PROVINCE 110
 #define IDC_PROVINCE_FIRST 1015

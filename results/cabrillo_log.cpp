@@ -6,17 +6,6 @@
 #include "contest/file_output.h"
 #include "contest/text_util.h"
 
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to) {
-    if (from.empty() || from == to) return text;
-    std::string out;
-    size_t start = 0;
-    for (size_t hit; (hit = text.find(from, start)) != std::string::npos;
-         start = hit + from.size()) {
-        out.append(text, start, hit - start).append(to);
-    }
-    return out.append(text, start, std::string::npos);
-}
-
 namespace {
 
 constexpr const char* kAllBands = "ALL";

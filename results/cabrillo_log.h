@@ -55,8 +55,6 @@ class HeaderEditor {
     virtual bool DoEdit(CabrilloHeader& header) = 0;
 };
 
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
-
 // The header dialog's CATEGORY-BAND choices: "ALL", then each contest band
 // in capitals ("80M", ...), so a new band in the table is offered too.
 std::vector<std::string> CategoryBands();

@@ -1,9 +1,8 @@
-#include <string>
-#include <vector>
+#include "results/result_html.h"
 
-#include "contest/call_area_kinds.h"
+#include <string>
+
 #include "contest/text_util.h"
-#include "results/result_text.h"
 
 namespace {
 
@@ -20,9 +19,6 @@ const char* const kScoreRow =
 const char* const kSingleFigureRow = "<tr><th>%s</th><td colspan=%i><center>%5i</center></td></tr>";
 const char* const kRateHeading = "<th colspan=%i><center>%s</center></th></tr>";
 const char* const kRateRow = "<tr><th>%s</th><td colspan=%i><center>%5i /%i</center></td></tr>";
-// The band, the figures, one per call-area kind, the multipliers: the rows
-// below the figures span as many columns.
-constexpr int kColumns = 6 + kCallAreaKinds;
 
 // The host's texts go into the page as text, never as markup, and on the
 // page's one line.
@@ -51,20 +47,16 @@ std::string HtmlText(const std::string& text) {
 }
 
 std::string ColumnHeads() {
-    std::vector<std::string> heads = {"Band", "QSOs", "Points", "EADX100", "Prov"};
-    for (const CallAreaKind& kind : kCallAreaKind) heads.push_back(kind.resultHeading);
-    heads.push_back("iMults");
-    std::string row = "<tr>";
-    for (const std::string& head : heads) row += "<th>" + head + "</th>";
+    std::string row = "<tr><th>Band</th>";
+    for (const FigureColumn& column : kFigureColumns) row += Format("<th>%s</th>", column.heading);
     return row + "</tr>";
 }
 
 std::string FigureRow(const BandFigures& f) {
-    std::vector<int> figures = {f.qsos, f.points, f.entities, f.provinces};
-    figures.insert(figures.end(), f.areas.begin(), f.areas.end());
-    figures.push_back(f.multipliers);
     std::string row = "<tr><th><center>" + HtmlText(f.band) + "</center></th>";
-    for (int figure : figures) row += Format("<td><center>%i</center></td>", figure);
+    for (const FigureColumn& column : kFigureColumns) {
+        row += Format("<td><center>%i</center></td>", column.Of(f));
+    }
     return row + "</tr>";
 }
 
@@ -78,14 +70,15 @@ std::string ResultHtml(const ResultTitle& title, const ResultFigures& r) {
     page += ColumnHeads();
     for (const BandFigures& band : r.bands) page += FigureRow(band);
     page += FigureRow(r.total);
-    page += Format(kCountRow, "Dupe", r.total.dupes, kColumns - 2);
-    page += Format(kCountRow, "Bad QSO", r.rejected, kColumns - 2);
-    page += Format(kScoreRow, "Score:", kColumns - 1, r.total.points, r.total.multipliers, r.score);
-    page += Format(kSingleFigureRow, "Last QSO points:", kColumns - 1, r.lastQsoPoints);
-    page += Format(kRateHeading, kColumns, "Rate");
-    page += Format(kRateRow, "Hourly (10min/1 hour) QSO rate:", kColumns - 1, r.hourQsos,
+    page += Format(kCountRow, "Dupe", r.total.dupes, kResultColumns - 2);
+    page += Format(kCountRow, "Bad QSO", r.rejected, kResultColumns - 2);
+    page += Format(kScoreRow, "Score:", kResultColumns - 1, r.total.points, r.total.multipliers,
+                   r.score);
+    page += Format(kSingleFigureRow, "Last QSO points:", kResultColumns - 1, r.lastQsoPoints);
+    page += Format(kRateHeading, kResultColumns, "Rate");
+    page += Format(kRateRow, "Hourly (10min/1 hour) QSO rate:", kResultColumns - 1, r.hourQsos,
                    r.tenMinuteQsos * 6);
-    page += Format(kRateRow, "Hourly (10min/1 hour) pts rate:", kColumns - 1, r.hourPoints,
+    page += Format(kRateRow, "Hourly (10min/1 hour) pts rate:", kResultColumns - 1, r.hourPoints,
                    r.tenMinutePoints * 6);
     page += "</table><h6 align=right>";
     page += kCreditLine;

@@ -1,23 +1,22 @@
 #include "results/result_text.h"
 
-#include "contest/call_area_kinds.h"
 #include "contest/text_util.h"
-
-const char* const kCreditLine = "Stats.dll for the KOLVEX Contest (C) - MixW statistics plug-in";
 
 namespace {
 
 std::string FigureRow(const BandFigures& f) {
-    std::string row = Format("%s\t %i\t  %i\t   %i\t  %i", f.band.c_str(), f.qsos, f.points,
-                             f.entities, f.provinces);
-    for (int areas : f.areas) row += Format("\t%i", areas);
-    return row + Format("\t  %i\r\n", f.multipliers);
+    std::string row = Format("%s", f.band.c_str());
+    for (const FigureColumn& column : kFigureColumns) {
+        row += Format("%s%i", column.textLead, column.Of(f));
+    }
+    return row + "\r\n";
 }
 
+// The band's column has no heading.
 std::string ColumnHeads() {
-    std::string heads = "\tQSOs\tPoints\tEADX100\tProv";
-    for (const CallAreaKind& kind : kCallAreaKind) heads += std::string("\t") + kind.resultHeading;
-    return heads + "\tiMults\r\n";
+    std::string heads;
+    for (const FigureColumn& column : kFigureColumns) heads += std::string("\t") + column.heading;
+    return heads + "\r\n";
 }
 
 }  // namespace

@@ -1,17 +1,9 @@
-// The result as the host shows it: tab-separated text, or one HTML page.
+// The result as the host shows it by default: tab-separated text.
 #pragma once
 
 #include <string>
 
+#include "results/result_layout.h"
 #include "results/score.h"
 
-struct ResultTitle {
-    std::string periodStart;  // "%d.%m"
-    std::string periodEnd;    // "%d.%m.%Y"
-    std::string ownCall;
-};
-
-extern const char* const kCreditLine;
-
 std::string ResultText(const ResultTitle& title, const ResultFigures& figures);
-std::string ResultHtml(const ResultTitle& title, const ResultFigures& figures);

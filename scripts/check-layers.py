@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Checks the include graph between the product's folders.
 
-A folder is a portable one (contest, results, windows, plugin) or a Win32
-one (controls, resources, and each win32/ folder).  The folders stand on
-floors, from the bottom: contest, controls, resources, results, windows,
-plugin, each win32/ folder just above its parent.  It fails on an include
+A folder is a portable one (contest, settings, results, windows, plugin) or
+a Win32 one (controls, resources, and each win32/ folder).  The folders
+stand on floors, from the bottom: contest, settings, controls, resources,
+results, windows, plugin, each win32/ folder just above its parent.  It fails on an include
 of a folder on a higher floor, and when a portable file includes a Windows
 header or a file of a Win32 folder that needs Windows (one that includes a
 Windows header, or such a file).  Usage: check-layers.py [--arrows] [ROOT]
@@ -13,9 +13,11 @@ import os
 import re
 import sys
 
-PORTABLE = ("contest", "results", "windows", "plugin")
+PORTABLE = ("contest", "settings", "results", "windows", "plugin")
 WIN32 = ("controls", "resources")
-FLOORS = ("contest", "controls", "resources", "results", "windows", "plugin")
+# The settings file sits just above the contest: the reset, the result, the
+# Cabrillo header and the windows all keep keys in it.
+FLOORS = ("contest", "settings", "controls", "resources", "results", "windows", "plugin")
 SOURCE = re.compile(r"\.(h|hpp|cpp|rc)$")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 WINDOWS_HEADER = re.compile(

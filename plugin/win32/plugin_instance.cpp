@@ -2,7 +2,7 @@
 
 #include "plugin/win32/win32_environment.h"
 #include "plugin/win32/window_thread.h"
-#include "windows/win32/profile_store_win32.h"
+#include "settings/win32/profile_store_win32.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
+#include "results/result_html.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "results/result_text.h"
 #include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"

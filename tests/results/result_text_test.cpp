@@ -293,16 +293,16 @@ TEST(ResultText, RefillsRowsOfReportedBandsOnly) {
 TEST(ResultText, WritesClaimedOnlyWhenScoreChanges) {
     PluginRig rig;
     rig.Reset();
-    const int afterReset = rig.profile.writes;
+    const size_t afterReset = rig.profile.writes.size();
     rig.Result();
     EXPECT_EQ(rig.profile.values["Claimed"], "0");
-    EXPECT_EQ(rig.profile.writes, afterReset + 1);
+    EXPECT_EQ(rig.profile.writes.size(), afterReset + 1);
     rig.Result();
-    EXPECT_EQ(rig.profile.writes, afterReset + 1);
+    EXPECT_EQ(rig.profile.writes.size(), afterReset + 1);
     rig.plugin.AddData(Qso("DL1A"));
     rig.Result();
     EXPECT_EQ(rig.profile.values["Claimed"], "1");
-    EXPECT_EQ(rig.profile.writes, afterReset + 2);
+    EXPECT_EQ(rig.profile.writes.size(), afterReset + 2);
 }
 
 TEST(ResultText, AnswersOwnText) {

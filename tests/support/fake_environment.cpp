@@ -36,5 +36,5 @@ std::string MapProfileStore::Read(const std::string& key, const std::string& fal
 
 void MapProfileStore::Write(const std::string& key, const std::string& value) {
     values[key] = value;
-    ++writes;
+    writes.push_back(key);
 }

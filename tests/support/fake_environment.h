@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "plugin/environment.h"
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 class FakeEnvironment : public Environment {
   public:
@@ -38,5 +38,5 @@ class MapProfileStore : public ProfileStore {
     void Write(const std::string& key, const std::string& value) override;
 
     std::map<std::string, std::string> values;
-    int writes = 0;
+    std::vector<std::string> writes;  // the keys written, in order
 };

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 struct PositionKeys {
     const char* x;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "settings/win32/profile_store_win32.h"
 #include "tests/plugin/win32/export_run_win.h"
 #include "tests/plugin/win32/host_calls_win.h"
 #include "tests/support/import_hook_win.h"
@@ -26,7 +27,6 @@
 #include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
 #include "tools/message_pump.h"
-#include "windows/win32/profile_store_win32.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include "plugin/shared_state.h"
 #include "plugin/win32/window_thread.h"
 #include "resources/resource.h"
+#include "settings/win32/profile_store_win32.h"
 #include "tests/support/requested_places_win.h"
 #include "tests/support/screen_shot_win.h"
 #include "tests/support/temp_folder.h"
-#include "windows/win32/profile_store_win32.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 #include <cstdlib>
 

@@ -1,11 +1,10 @@
-#include "windows/win32/profile_store_win32.h"
+#include "settings/win32/profile_store_win32.h"
 
 #include <windows.h>
 
 namespace {
-// Values are read through a buffer of this size, so at most 99 characters
-// come back; longer values are cut.
-constexpr DWORD kValueBuffer = 100;
+// Room for the longest value and its terminator; longer values are cut.
+constexpr DWORD kValueBuffer = Settings::kMaxText + 1;
 }  // namespace
 
 std::string ProfileStoreWin32::Read(const std::string& key, const std::string& fallback) {

@@ -17,7 +17,7 @@ class Settings {
   public:
     static constexpr const char* kFile = "Plugins\\KOLVEX.ini";
     static constexpr const char* kSection = "Settings";
-    static constexpr size_t kMaxText = 99;  // values are read through a 100-byte buffer
+    static constexpr size_t kMaxText = 99;  // what a 100-byte read buffer holds; more is cut
 
     explicit Settings(ProfileStore& store) : m_store(store) {}
 

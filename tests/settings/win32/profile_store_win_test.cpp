@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "settings/win32/profile_store_win32.h"
 #include "tests/support/temp_folder.h"
-#include "windows/win32/profile_store_win32.h"
 
 namespace {
 const char kIni[] = "Plugins\\KOLVEX.ini";

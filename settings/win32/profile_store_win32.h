@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "windows/settings.h"
+#include "settings/settings.h"
 
 class ProfileStoreWin32 : public ProfileStore {
   public:
