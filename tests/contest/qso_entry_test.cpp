@@ -542,7 +542,7 @@ class RemoveDataMapRows : public ResetRig<testing::TestWithParam<MapRowCase>> {}
 // emptying, which would clear every list.
 TEST_P(RemoveDataMapRows, EmptiesMapListsOfBandRowOnly) {
     const MapRowCase& c = GetParam();
-    rig.env.openMaps = c.callAreaOpen ? kCallAreaStation : 0;
+    rig.env.openMaps = c.callAreaOpen ? kArea : StationKinds{0};
     rig.plugin.AddData(Qso("K4A").Country("K").Prefix("K4").Band(c.band));
     rig.plugin.AddData(Qso("OTHER"));
     BandRowLists& lists = rig.State().bandLists;
