@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "tests/support/case_name.h"
@@ -284,6 +285,8 @@ const QsoLineCase kQsoLineCases[] = {
      "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1ABCDEF/QRP 599 M\r\n", 14085,
      "EA8ABCDEF/QRP", "EA1ABCDEF/QRP"},
 };
+
+void PrintTo(const QsoLineCase& c, std::ostream* out) { *out << c.name; }
 
 class CabrilloQsoLine : public CabrilloHeaderEdit,
                         public testing::WithParamInterface<QsoLineCase> {};

@@ -340,7 +340,7 @@ TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
     const COLORREF cream = RGB(255, 250, 198), labelShade = RGB(255, 240, 198);
     const std::vector<ShownMap> maps = ShownMaps();
     ASSERT_EQ(maps.size(), 2u);
-    // What differs from that look, " SS corner 0,0 SS face VE label"; the
+    // What differs from that look, " SS corner 0,0 SO lit VE label"; the
     // windows may still be painting, so it is read until nothing differs.
     auto wrongLook = [&] {
         std::string wrong;
@@ -355,9 +355,8 @@ TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
                         wrong += " " + c.code + " corner " + std::to_string(p.x) + "," +
                                  std::to_string(p.y);
                 }
-                // Not worked yet: green just inside the ring, left of the caption.
-                if (shot.At(c.cell, 4, r.bottom / 2) != kGreen) wrong += " " + c.code + " face";
             }
+            wrong += Mismatches(map, {});  // not worked yet
             for (HWND label : Children(map.window, "Static"))
                 if (shot.Count(labelShade, label) == 0) wrong += " " + TextOf(label) + " label";
         }
