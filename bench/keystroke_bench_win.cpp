@@ -192,12 +192,8 @@ std::string ModuleFolder() {
 }
 
 bool OpenWindows(Rig& rig, const std::string& folder) {
-    host::ResetRequest reset;
+    host::ResetRequest reset = live_host::ContestReset();
     reset.hostDir = folder;
-    reset.ownCall = "EA4QQZ";
-    reset.ownCountry = "EA";
-    reset.start = host::OleDate{host::OleValue(2017, 2, 11, 0, 0, 0), host::OleDate::valid};
-    reset.end = host::OleDate{host::OleValue(2017, 2, 12, 23, 59, 0), host::OleDate::valid};
     rig.api.Reset(reset);
     const bool open =
         live_host::PumpUntil([&] { return live_host::PluginWindows(true).size() >= 5; }, 30000);
@@ -239,7 +235,7 @@ int main(int argc, char** argv) {
     const std::vector<host::CallCheck> calls = TypedCalls(log, callCount);
     std::printf("%-14s %-22s %8s %8s %8s %8s\n", "log", "until", "min", "median", "p90", "max");
     bool ok = Measure(rig, "empty", calls);
-    for (const host::Qso& qso : log) rig.api.Add(qso, "EA4QQZ");
+    for (const host::Qso& qso : log) rig.api.Add(qso, "EA4ZZZ");
     host::PumpMessagesFor(1000);
     const std::string loaded = std::to_string(log.size()) + " QSOs";
     ok = Measure(rig, loaded.c_str(), calls) && ok;

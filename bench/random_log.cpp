@@ -123,14 +123,4 @@ std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t
     return checks;
 }
 
-ResetArgs ContestReset() {
-    ResetArgs r;
-    r.hostDirectory = "./";
-    r.ownCall = "UR5EQF";
-    r.ownCountry = "UR";
-    r.start = COleDateTime(kContestStart, COleDateTime::valid);
-    r.end = COleDateTime(kContestStart + kContestDays, COleDateTime::valid);
-    return r;
-}
-
 }  // namespace benchlog

@@ -9,7 +9,7 @@
 
 #include "contest/call_checks.h"
 #include "contest/qso_entry.h"
-#include "plugin/stats_plugin.h"
+#include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
 
 namespace benchlog {
@@ -21,8 +21,5 @@ std::vector<QsoArgs> RandomQsos(std::size_t count, std::uint32_t stream);
 // other bands, some new.
 std::vector<CheckArgs> RandomChecks(const std::vector<QsoArgs>& log, std::size_t count,
                                     std::uint32_t stream);
-
-// The reset that starts each reload.
-ResetArgs ContestReset();
 
 }  // namespace benchlog

@@ -32,7 +32,7 @@ struct Loaded {
         for (const CheckArgs& c : benchlog::RandomChecks(qsos, kCalls, stream + 1)) {
             calls.push_back(c.call);
         }
-        ResetArgs reset = benchlog::ContestReset();
+        ResetArgs reset = ContestReset("UR5EQF", "UR");
         reset.end =
             COleDateTime(reset.end.Value() + static_cast<double>(size % 97), COleDateTime::valid);
         plugin.ResetStats(reset);

@@ -23,7 +23,7 @@ struct Loaded {
     explicit Loaded(std::size_t size) : plugin(env, profile) {
         qsos = benchlog::RandomQsos(size, static_cast<std::uint32_t>(size));
         checks = benchlog::RandomChecks(qsos, kChecks, static_cast<std::uint32_t>(size) + 1);
-        reset = benchlog::ContestReset();
+        reset = ContestReset("UR5EQF", "UR");
         // A bad-QSO file of its own for each size: the name follows the end day.
         reset.end =
             COleDateTime(reset.end.Value() + static_cast<double>(size % 97), COleDateTime::valid);

@@ -35,6 +35,14 @@ AddDataArgs QsoArgs(const Qso& q, const std::string& ownCall, HostDateTime* time
 
 }  // namespace
 
+void AllowWindowThread() {
+    char dir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, dir);
+    // A full path: a bare relative one would land in the Windows folder.
+    std::string ini = std::string(dir) + "\\Plugins\\KOLVEX.ini";
+    WritePrivateProfileStringA("Settings", "Start", "0", ini.c_str());
+}
+
 StatsPluginApi::~StatsPluginApi() {
     // Unloading runs the plug-in's own shutdown, which closes its windows.
     if (m_dll.module != nullptr) FreeLibrary(m_dll.module);

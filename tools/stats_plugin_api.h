@@ -24,6 +24,10 @@ struct CallCheck {
     std::string call, mode, callPrefix, country, band;
 };
 
+// Lets the next reset start the window thread: "Start" 0 in the plug-in's
+// settings file below the current folder.
+void AllowWindowThread();
+
 class StatsPluginApi {
   public:
     StatsPluginApi() = default;

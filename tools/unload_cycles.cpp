@@ -53,15 +53,6 @@ int WaitForWindows() {
     return open;
 }
 
-// "Start" 0 (or missing) lets the reset start the window thread.
-void AllowWindowThread() {
-    char dir[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, dir);
-    // A full path: a bare relative one would land in the Windows folder.
-    std::string ini = std::string(dir) + "\\Plugins\\KOLVEX.ini";
-    WritePrivateProfileStringA("Settings", "Start", "0", ini.c_str());
-}
-
 ResetRequest CycleReset(const HostOptions& o) {
     char dir[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, dir);

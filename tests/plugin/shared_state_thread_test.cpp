@@ -11,10 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "plugin/stats_plugin.h"
-#include "tests/support/fake_environment.h"
+#include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
-#include "tests/support/temp_folder.h"
 #include "tests/windows/fake_host_link.h"
 
 namespace {
@@ -35,38 +33,23 @@ const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
 
 QsoArgs QsoOf(int n) {
     const Station& s = kStations[n % 9];
-    QsoArgs q;
-    q.ownCall = "UR5EQF";
-    q.call = s.call;
-    q.callPrefix = s.prefix;
-    q.country = s.country;
-    q.band = kBands[(n / 9) % 5];
-    q.mode = "RTTY";
-    q.rstSent = q.rstReceived = "599";
-    q.exchSent = "001";
-    q.exchReceived = s.exchange;
-    q.time = COleDateTime(42840.5 + n / 1440.0, COleDateTime::valid);
-    q.freqHz = 14080000;
-    return q;
-}
-
-ResetArgs Reset() {
-    ResetArgs r;
-    r.hostDirectory = "./";
-    r.ownCall = "UR5EQF";
-    r.ownCountry = "UR";
-    r.start = COleDateTime(42840.5, COleDateTime::valid);
-    r.end = COleDateTime(42841.5, COleDateTime::valid);
-    return r;
+    return Qso(s.call)
+        .OwnCall("UR5EQF")
+        .Prefix(s.prefix)
+        .Country(s.country)
+        .Band(kBands[(n / 9) % 5])
+        .Exch(s.exchange)
+        .Time(COleDateTime(42840.5 + n / 1440.0, COleDateTime::valid))
+        .FreqHz(14080000);
 }
 
 // The host's side: a contest's worth of calls, with a reload in the middle.
 void HostCalls(StatsPlugin& plugin, std::vector<std::string>& faults) {
-    plugin.ResetStats(Reset());
+    plugin.ResetStats(ContestReset("UR5EQF", "UR"));
     std::vector<QsoArgs> logged;
     for (int n = 0; n < 1500; ++n) {
         if (n == 700) {
-            plugin.ResetStats(Reset());
+            plugin.ResetStats(ContestReset("UR5EQF", "UR"));
             for (const QsoArgs& q : logged) plugin.AddData(q);
         }
         const QsoArgs q = QsoOf(n);
@@ -87,12 +70,10 @@ void HostCalls(StatsPlugin& plugin, std::vector<std::string>& faults) {
 // The real refresh through the door, as the window thread runs it: every
 // copy it takes and every row it makes crosses SharedView.
 TEST(SharedState, RefreshThroughTheDoorWhileHostCalls) {
-    TempFolder folder;
-    FakeEnvironment env;
-    env.setupRunning = true;
-    env.openMaps = kCallAreaStation | kSpanishStation;
-    MapProfileStore profile;
-    StatsPlugin plugin(env, profile);
+    PluginRig rig;
+    rig.env.setupRunning = true;
+    rig.env.openMaps = kCallAreaStation | kSpanishStation;
+    StatsPlugin& plugin = rig.plugin;
 
     std::atomic<bool> done{false};
     int passes = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "contest/text_util.h"
@@ -238,61 +239,58 @@ TEST_F(CabrilloHeaderEdit, UnwritableFileReportedAsNotProduced) {
     EXPECT_EQ(WriteCabrilloFile(log.MakeFile(0, "MixW")), "File not produced: DL1OWN.cbr");
 }
 
+// The own call fills a field of 13 characters; a longer one, like any long
+// text, pushes the rest of the line along and keeps its one separating blank.
 struct QsoLineCase {
     const char* name;
-    const char* call;
-    int kHz;
-    COleDateTime time;
-    const char* exchSent;
     const char* line;
+    int kHz = 14085;
+    const char* ownCall = "DL1OWN";
+    const char* call = "EA1A";
+    const char* exchSent = "001";
+    COleDateTime time = QsoTime();
 };
+
+const QsoLineCase kQsoLineCases[] = {
+    {"FourDigitFrequency",
+     "QSO:  3580 RY 2017-02-12 1405 DL1OWN        599 001    EA1A          599 M\r\n", 3580},
+    {"LongTextsNotCut",
+     "QSO: 28080 RY 2017-02-12 1405 DL1OWN        599 1234567 EA1ABCDEFGHIJKL 599 M\r\n", 28080,
+     "DL1OWN", "EA1ABCDEFGHIJKL", "1234567"},
+    {"SixDigitFrequency",
+     "QSO: 144000 RY 2017-02-12 1405 DL1OWN        599 001    EA1A          599 M\r\n", 144000},
+    {"InvalidTime",
+     "QSO: 14085 RY Invalid DateTime DL1OWN        599 001    EA1A          599 M\r\n", 14085,
+     "DL1OWN", "EA1A", "001", COleDateTime(1.0, COleDateTime::invalid)},
+    {"NullTime", "QSO: 14085 RY  DL1OWN        599 001    EA1A          599 M\r\n", 14085, "DL1OWN",
+     "EA1A", "001", COleDateTime(1.0, COleDateTime::null)},
+    {"OwnCallOfTwelvePadded",
+     "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/MM  599 001    EA1A          599 M\r\n", 14085,
+     "EA8ABCDEF/MM"},
+    {"OwnCallOfThirteenFillsField",
+     "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1A          599 M\r\n", 14085,
+     "EA8ABCDEF/QRP"},
+    {"OwnCallOfFourteenNotCut",
+     "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEFG/QRP 599 001    EA1A          599 M\r\n", 14085,
+     "EA8ABCDEFG/QRP"},
+    {"OwnCallOfThirtyThreeNotCut",
+     "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEFGHIJKLMNOPQRSTUVWXYZ/QRP 599 001    EA1A          "
+     "599 M\r\n",
+     14085, "EA8ABCDEFGHIJKLMNOPQRSTUVWXYZ/QRP"},
+    {"BothCallsOfThirteen",
+     "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1ABCDEF/QRP 599 M\r\n", 14085,
+     "EA8ABCDEF/QRP", "EA1ABCDEF/QRP"},
+};
+
+void PrintTo(const QsoLineCase& c, std::ostream* out) { *out << c.name; }
 
 class CabrilloQsoLine : public CabrilloHeaderEdit,
                         public testing::WithParamInterface<QsoLineCase> {};
 
-TEST_P(CabrilloQsoLine, PadsFields) {
+TEST_P(CabrilloQsoLine, WrittenWholeAfterTheHeader) {
     const QsoLineCase& c = GetParam();
-    Edit("DL1OWN");
-    log.AddQsoLine(c.call, c.kHz, "RY", c.time, "599", c.exchSent, "599", "M");
-    ASSERT_EQ(log.QsoLines().size(), 1u);
-    EXPECT_EQ(log.QsoLines()[0], c.line);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CabrilloQsoLine,
-    testing::Values(
-        QsoLineCase{
-            "FourDigitFrequency", "EA1A", 3580, QsoTime(), "001",
-            "QSO:  3580 RY 2017-02-12 1405 DL1OWN        599 001    EA1A          599 M\r\n"},
-        QsoLineCase{
-            "LongTextsNotCut", "EA1ABCDEFGHIJKL", 28080, QsoTime(), "1234567",
-            "QSO: 28080 RY 2017-02-12 1405 DL1OWN        599 1234567 EA1ABCDEFGHIJKL 599 M\r\n"},
-        QsoLineCase{
-            "SixDigitFrequency", "EA1A", 144000, QsoTime(), "001",
-            "QSO: 144000 RY 2017-02-12 1405 DL1OWN        599 001    EA1A          599 M\r\n"},
-        QsoLineCase{
-            "InvalidTime", "EA1A", 14085, COleDateTime(1.0, COleDateTime::invalid), "001",
-            "QSO: 14085 RY Invalid DateTime DL1OWN        599 001    EA1A          599 M\r\n"},
-        QsoLineCase{"NullTime", "EA1A", 14085, COleDateTime(1.0, COleDateTime::null), "001",
-                    "QSO: 14085 RY  DL1OWN        599 001    EA1A          599 M\r\n"}),
-    CaseName());
-
-// The own call fills a field of 13 characters; a longer one pushes the rest
-// of the line along and keeps its one separating blank.
-struct OwnCallCase {
-    const char* name;
-    const char* ownCall;
-    const char* call;
-    const char* line;
-};
-
-class CabrilloOwnCallInQsoLine : public CabrilloHeaderEdit,
-                                 public testing::WithParamInterface<OwnCallCase> {};
-
-TEST_P(CabrilloOwnCallInQsoLine, WrittenWhole) {
-    const OwnCallCase& c = GetParam();
     Edit(c.ownCall);
-    log.AddQsoLine(c.call, 14085, "RY", QsoTime(), "599", "001", "599", "M");
+    log.AddQsoLine(c.call, c.kHz, "RY", c.time, "599", c.exchSent, "599", "M");
     const std::string file = Written();
     const std::string header = "\r\nCREATED-BY: MixW 3.1.1\r\n";
     const size_t start = file.find(header);
@@ -300,24 +298,6 @@ TEST_P(CabrilloOwnCallInQsoLine, WrittenWhole) {
     EXPECT_EQ(file.substr(start + header.size()), std::string(c.line) + "END-OF-LOG:\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CabrilloOwnCallInQsoLine,
-    testing::Values(
-        OwnCallCase{
-            "TwelveCharactersPadded", "EA8ABCDEF/MM", "EA1A",
-            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/MM  599 001    EA1A          599 M\r\n"},
-        OwnCallCase{
-            "ThirteenCharactersFillField", "EA8ABCDEF/QRP", "EA1A",
-            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1A          599 M\r\n"},
-        OwnCallCase{
-            "FourteenCharactersNotCut", "EA8ABCDEFG/QRP", "EA1A",
-            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEFG/QRP 599 001    EA1A          599 M\r\n"},
-        OwnCallCase{"ThirtyThreeCharactersNotCut", "EA8ABCDEFGHIJKLMNOPQRSTUVWXYZ/QRP", "EA1A",
-                    "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEFGHIJKLMNOPQRSTUVWXYZ/QRP 599 001    "
-                    "EA1A          599 M\r\n"},
-        OwnCallCase{
-            "BothCallsThirteenCharacters", "EA8ABCDEF/QRP", "EA1ABCDEF/QRP",
-            "QSO: 14085 RY 2017-02-12 1405 EA8ABCDEF/QRP 599 001    EA1ABCDEF/QRP 599 M\r\n"}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Table, CabrilloQsoLine, testing::ValuesIn(kQsoLineCases), CaseName());
 
 }  // namespace

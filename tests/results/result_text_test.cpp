@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -122,17 +123,50 @@ TEST(ResultText, SpanishOperatorScoresTwoPerSpanishQso) {
     EXPECT_NE(rig.Result().find("Last QSO: 2 points\r\n"), std::string::npos);
 }
 
-TEST(ResultText, CountryCountsOncePerBand) {
+// A log and lines its result holds.
+struct LinesCase {
+    const char* name;
+    std::vector<QsoArgs> log;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
+
+class ResultLines : public testing::TestWithParam<LinesCase> {};
+
+TEST_P(ResultLines, HoldEachLine) {
     PluginRig rig;
     rig.Reset();
-    rig.plugin.AddData(Qso("DL1A"));
-    rig.plugin.AddData(Qso("DL2B"));
-    rig.plugin.AddData(Qso("DL1A").Band("40m"));
+    for (const QsoArgs& q : GetParam().log) rig.plugin.AddData(q);
     const std::string result = rig.Result();
-    EXPECT_NE(result.find("40m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
-    EXPECT_NE(result.find("20m\t 2\t  2\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
-    EXPECT_NE(result.find("Score: 3*2 = 6\r\n"), std::string::npos);
+    for (const std::string& line : GetParam().lines)
+        EXPECT_NE(result.find(line), std::string::npos) << line;
 }
+
+const char* const kOneOnTwenty = "20m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n";
+const char* const kNothingOnTwenty = "20m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n";
+INSTANTIATE_TEST_SUITE_P(
+    Table, ResultLines,
+    testing::Values(
+        LinesCase{"CountryCountsOncePerBand",
+                  {Qso("DL1A"), Qso("DL2B"), Qso("DL1A").Band("40m")},
+                  {"40m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n",
+                   "20m\t 2\t  2\t   1\t  0\t0\t0\t0\t0\t  1\r\n", "Score: 3*2 = 6\r\n"}},
+        LinesCase{"DupeAddsToDupeFigureOnly",
+                  {Qso("DL1A"), Qso("DL1A")},
+                  {kOneOnTwenty, "\r\nDupe\t 1\r\n"}},
+        LinesCase{
+            "BadProvinceCountsNothing", {Qso("EA1A").Spanish("EA", "XX")}, {kNothingOnTwenty}},
+        // The second a dupe, and still not counted.
+        LinesCase{"QsoWithEmptyCallCountsNothing",
+                  {Qso(""), Qso("")},
+                  {kNothingOnTwenty, "\r\nDupe\t 0\r\n"}},
+        LinesCase{"EmptyCountryIsAnEntity", {Qso("X1A").Country("")}, {kOneOnTwenty}},
+        LinesCase{"OnlyLastQsosBandCountsInTheRates",
+                  {Qso("DL1A").Band("40m").Spanish("EA", "M").Time(QsoTime()),
+                   Qso("DL2B").Time(QsoTime())},
+                  {"QSO rate:     1 (6) QSOs/hour", "Last QSO: 1 points"}}),
+    CaseName());
 
 TEST(ResultText, SameDigitInUsaAndCanadaCountsInBothColumns) {
     PluginRig rig;
@@ -143,40 +177,6 @@ TEST(ResultText, SameDigitInUsaAndCanadaCountsInBothColumns) {
     EXPECT_NE(rig.Result().find("20m\t 3\t  3\t   2\t  0\t0\t1\t1\t0\t  4\r\n"), std::string::npos);
     EXPECT_EQ(rig.State().bandLists.g_bandMults[3],
               (std::vector<std::string>{"K", "K4", "VE", "VE4"}));
-}
-
-TEST(ResultText, DupeAddsToDupeFigureOnly) {
-    PluginRig rig;
-    rig.Reset();
-    rig.plugin.AddData(Qso("DL1A"));
-    rig.plugin.AddData(Qso("DL1A"));
-    const std::string result = rig.Result();
-    EXPECT_NE(result.find("20m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
-    EXPECT_NE(result.find("\r\nDupe\t 1\r\n"), std::string::npos);
-}
-
-TEST(ResultText, BadProvinceCountsNothing) {
-    PluginRig rig;
-    rig.Reset();
-    rig.plugin.AddData(Qso("EA1A").Spanish("EA", "XX"));
-    EXPECT_NE(rig.Result().find("20m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"), std::string::npos);
-}
-
-TEST(ResultText, QsoWithEmptyCallCountsNothing) {
-    PluginRig rig;
-    rig.Reset();
-    rig.plugin.AddData(Qso(""));
-    rig.plugin.AddData(Qso(""));  // a dupe, and still not counted
-    const std::string result = rig.Result();
-    EXPECT_NE(result.find("20m\t 0\t  0\t   0\t  0\t0\t0\t0\t0\t  0\r\n"), std::string::npos);
-    EXPECT_NE(result.find("\r\nDupe\t 0\r\n"), std::string::npos);
-}
-
-TEST(ResultText, EmptyCountryIsAnEntity) {
-    PluginRig rig;
-    rig.Reset();
-    rig.plugin.AddData(Qso("X1A").Country(""));
-    EXPECT_NE(rig.Result().find("20m\t 1\t  1\t   1\t  0\t0\t0\t0\t0\t  1\r\n"), std::string::npos);
 }
 
 // ---- Rates ----
@@ -224,16 +224,6 @@ TEST(ResultRate, SevenInTenMinutesThirtyInHour) {
     EXPECT_NE(result.find("Hourly (10min) pts rate:    90 (126) points/hour\r\n"),
               std::string::npos);
     EXPECT_NE(result.find("Last QSO: 3 points\r\n"), std::string::npos);
-}
-
-TEST(ResultRate, OnlyLastQsosBandCounts) {
-    PluginRig rig;
-    rig.Reset();
-    rig.plugin.AddData(Qso("DL1A").Band("40m").Spanish("EA", "M").Time(QsoTime()));
-    rig.plugin.AddData(Qso("DL2B").Time(QsoTime()));
-    const std::string result = rig.Result();
-    EXPECT_NE(result.find("QSO rate:     1 (6) QSOs/hour"), std::string::npos);
-    EXPECT_NE(result.find("Last QSO: 1 points"), std::string::npos);
 }
 
 // ---- Rejected count ----

@@ -13,8 +13,20 @@
 #include "tests/support/temp_folder.h"
 #include "tools/heap_in_use.h"
 #include "tools/message_pump.h"
+#include "windows/win32/info_slots.h"
 
 namespace live_host {
+
+host::ResetRequest ContestReset(bool exportRun) {
+    host::ResetRequest reset;
+    reset.hostDir = ".\\";
+    reset.exportRun = exportRun;
+    reset.ownCall = "EA4ZZZ";
+    reset.ownCountry = "EA";
+    reset.start = {42777.0, host::OleDate::valid};  // 2017-02-11 00:00
+    reset.end = {42778.999, host::OleDate::valid};  // 2017-02-12 23:58
+    return reset;
+}
 
 CallWatch::CallWatch() : m_thread([this] { Watch(); }) {}
 
@@ -152,6 +164,12 @@ void PrintThreadStacks() {
     std::fflush(stdout);
 }
 
+std::string AllWindowsShown() {
+    std::string ini = "[Settings]\r\n";
+    for (const InfoSlot& slot : kInfoSlots) ini += std::string(slot.showKey) + "=1\r\n";
+    return ini;
+}
+
 POINT WriteEveryWindowSettings() {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -159,9 +177,8 @@ POINT WriteEveryWindowSettings() {
                       work.top + (work.bottom - work.top) * 3 / 4};
     CreateDirectoryA("Plugins", nullptr);
     TempFolder::Write("Plugins\\KOLVEX.ini",
-                      "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                      "setup_view_prev_qso=1\r\nsetup_x=" +
-                          std::to_string(setup.x) + "\r\nsetup_y=" + std::to_string(setup.y) +
+                      AllWindowsShown() + "setup_x=" + std::to_string(setup.x) +
+                          "\r\nsetup_y=" + std::to_string(setup.y) +
                           "\r\nea_x=20\r\nea_y=20\r\narea_x=420\r\narea_y=20\r\ndxcc_x=20\r\n"
                           "dxcc_y=320\r\nprev_x=600\r\nprev_y=320\r\n");
     return setup;

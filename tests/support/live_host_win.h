@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "tools/stats_plugin_api.h"
+
 namespace live_host {
 
 // A call into the plug-in that takes longer than this is a fault.
@@ -48,12 +50,18 @@ class CallWatch {
     std::thread m_thread;
 };
 
+// The reset of the live tests: own call EA4ZZZ in Spain, the contest of 11
+// and 12 February 2017, the host's folder the current one.
+host::ResetRequest ContestReset(bool exportRun = false);
+
 // Every other thread of this process: the module and offset of where it
 // runs and of the return addresses along its frame chain.
 void PrintThreadStacks();
 
 // This process's visible top-level window whose title starts with `head`.
 HWND VisibleWindowTitled(const std::wstring& head);
+// The settings that show every information window, with their head.
+std::string AllWindowsShown();
 // A settings file that opens every window, the Setup window low on the
 // right of the work area, the information windows in the top left.  Returns where it
 // puts the Setup window.

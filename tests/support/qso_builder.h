@@ -49,14 +49,8 @@ class Qso {
     }
 
     Qso& OwnCall(const std::string& v) { return Set(m_args.ownCall, v); }
-    Qso& Time(const COleDateTime& v) {
-        m_args.time = v;
-        return *this;
-    }
-    Qso& FreqHz(std::uint32_t v) {
-        m_args.freqHz = v;
-        return *this;
-    }
+    Qso& Time(const COleDateTime& v) { return Set(m_args.time, v); }
+    Qso& FreqHz(std::uint32_t v) { return Set(m_args.freqHz, v); }
     Qso& Mode(const std::string& v) { return Set(m_args.mode, v); }
     Qso& RstSent(const std::string& v) { return Set(m_args.rstSent, v); }
     Qso& RstReceived(const std::string& v) { return Set(m_args.rstReceived, v); }
@@ -81,7 +75,8 @@ class Qso {
     }
 
   private:
-    Qso& Set(std::string& field, const std::string& v) {
+    template <typename T>
+    Qso& Set(T& field, const T& v) {
         field = v;
         return *this;
     }
@@ -99,22 +94,12 @@ class Check {
         m_args.hasBand = true;
     }
 
-    Check& Mode(const std::string& v) {
-        m_args.mode = v;
-        return *this;
-    }
-    Check& Prefix(const std::string& v) {
-        m_args.callPrefix = v;
-        return *this;
-    }
-    Check& Country(const std::string& v) {
-        m_args.country = v;
-        return *this;
-    }
+    Check& Mode(const std::string& v) { return Set(m_args.mode, v); }
+    Check& Prefix(const std::string& v) { return Set(m_args.callPrefix, v); }
+    Check& Country(const std::string& v) { return Set(m_args.country, v); }
     Check& Band(const std::string& v) {
-        m_args.band = v;
         m_args.hasBand = true;
-        return *this;
+        return Set(m_args.band, v);
     }
     Check& NoBand() {
         m_args.band.clear();
@@ -122,13 +107,16 @@ class Check {
         return *this;
     }
     Check& Band2(const std::string& v) {
-        m_args.band2 = v;
         m_args.hasBand2 = true;
-        return *this;
+        return Set(m_args.band2, v);
     }
 
     operator const CheckArgs&() const { return m_args; }
 
   private:
+    Check& Set(std::string& field, const std::string& v) {
+        field = v;
+        return *this;
+    }
     CheckArgs m_args;
 };

@@ -21,6 +21,14 @@ struct Reset : host::ResetStatsArgs {
     Reset() : ResetStatsArgs{".\\", 0, "EA4XYZ", nullptr, nullptr, "EA"} {}
 };
 inline int DoReset(const Reset& r) { return StatsDll::Get().Reset(r); }
+// The reset for a contest of 11 and 12 February 2017, from noon.
+inline Reset ContestReset() {
+    static HostDateTime start{42777.5, 0}, end{42778.999, 0};
+    Reset r;
+    r.start = &start;
+    r.end = &end;
+    return r;
+}
 
 struct Check : host::CheckCallArgs {
     Check() : CheckCallArgs{"DL1ABC", "RTTY", "DL1", "DL", "20m"} {}

@@ -150,14 +150,7 @@ std::vector<HWND> WindowThreadWindows(HWND table) {
     return windows;
 }
 
-HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
-
-Reset ContestReset() {
-    Reset reset;
-    reset.start = &g_start;
-    reset.end = &g_end;
-    return reset;
-}
+HostDateTime g_time{42777.6, 0};  // within the contest of ContestReset
 
 // Unloads the plug-in, with its windows, while the host still serves.
 struct UnloadAtEnd {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <utility>
@@ -16,6 +18,7 @@
 #include "tests/support/requested_places_win.h"
 #include "tests/support/screen_shot_win.h"
 #include "tests/support/temp_folder.h"
+#include "windows/win32/info_slots.h"
 
 namespace {
 
@@ -85,6 +88,23 @@ HCURSOR CursorAfterMouseOver(HWND window, HWND over) {
     return now;
 }
 
+// The plug-in's windows with the keys of their stored places (as a settings
+// file holds them) and where each opens without a usable one.
+struct PlacedWindow {
+    const char* name;
+    const char* xKey;
+    const char* yKey;
+    POINT fallback;
+    std::atomic<HWND> WindowRegistry::*entry;
+};
+const PlacedWindow kPlacedWindows[] = {
+    {"Setup", "setup_x", "setup_y", {10, 400}, &WindowRegistry::g_setupWnd},
+    {"Multiplier", "dxcc_x", "dxcc_y", {10, 400}, &WindowRegistry::g_multiplierWnd},
+    {"call areas", "area_x", "area_y", {10, 10}, &WindowRegistry::g_callAreaWnd},
+    {"provinces", "ea_x", "ea_y", {10, 10}, &WindowRegistry::g_provinceWnd},
+    {"previous QSOs", "prev_x", "prev_y", {10, 400}, &WindowRegistry::g_prevQsoWnd},
+};
+
 class WindowThreadTest : public testing::Test {
   protected:
     WindowThreadTest() : settings(store), windows(shared, settings) {
@@ -109,14 +129,13 @@ class WindowThreadTest : public testing::Test {
         Sleep(100);
     }
     void ShowAllInfoWindows() {
-        for (const char* key : {"EA100DX", "Call_Area", "Province", "setup_view_prev_qso"})
-            settings.WriteFlag(key, true);
+        for (const InfoSlot& slot : kInfoSlots) settings.WriteFlag(slot.showKey, true);
     }
     bool AllInfoWindowsShown() {
-        WindowRegistry& r = windows.Registry();
         return WaitFor([&] {
-            return Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd) && Shown(r.g_provinceWnd) &&
-                   Shown(r.g_prevQsoWnd);
+            return std::all_of(kInfoSlots.begin(), kInfoSlots.end(), [&](const InfoSlot& slot) {
+                return Shown(windows.Registry().*slot.entry);
+            });
         });
     }
     bool Checked(int id) {
@@ -132,17 +151,15 @@ class WindowThreadTest : public testing::Test {
     WindowThread windows;
 };
 
-TEST_F(WindowThreadTest, FreshInstallationOpensSetupAtDefaultPlaceWithBoxesClear) {
+TEST_F(WindowThreadTest, FreshInstallationOpensSetupWithBoxesClear) {
     HWND setup = StartSetup();
     ASSERT_NE(setup, nullptr);
-    EXPECT_EQ(PlaceOf(setup), std::make_pair(10L, 400L));
     EXPECT_EQ(WindowTextWide(setup), L"Setup KOLVEX-2017");
     EXPECT_NE(GetWindowLongA(setup, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     for (int id : {IDC_SETUP_EADX100, IDC_SETUP_CALL_AREA, IDC_SETUP_PROVINCE, IDC_SETUP_ON_TOP,
                    IDC_SETUP_PREV_QSO, IDC_SETUP_OLD_STYLE})
         EXPECT_FALSE(Checked(id)) << id;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(setup, IDC_SETUP_OLD_STYLE)));
-    EXPECT_NE(GetMenuState(GetSystemMenu(setup, FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_DISABLED, 0u);
     EXPECT_EQ(windows.Registry().g_multiplierWnd.load(), nullptr);
     windows.CloseAllWindows(false);
     EXPECT_FALSE(windows.SetupRunning());
@@ -211,56 +228,37 @@ TEST_F(WindowThreadTest, EveryWindowHasThePluginsIconNoCloseCommandAndSetsTheCur
     const HICON icon = PluginIcon();
     ASSERT_NE(icon, nullptr);
     const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-    WindowRegistry& r = windows.Registry();
-    const std::pair<const char*, HWND> all[] = {
-        {"Setup", setup},
-        {"Multiplier", r.g_multiplierWnd},
-        {"call areas", r.g_callAreaWnd},
-        {"provinces", r.g_provinceWnd},
-        {"previous QSOs", r.g_prevQsoWnd},
-    };
-    for (const auto& [name, window] : all) {
+    for (const PlacedWindow& w : kPlacedWindows) {
+        HWND window = windows.Registry().*w.entry;
         EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)), icon)
-            << name;
-        EXPECT_TRUE(CloseCommandDisabled(window)) << name;
-        EXPECT_EQ(CursorAfterMouseOver(window, window), arrow) << name;
+            << w.name;
+        EXPECT_TRUE(CloseCommandDisabled(window)) << w.name;
+        EXPECT_EQ(CursorAfterMouseOver(window, window), arrow) << w.name;
     }
     EXPECT_EQ(CursorAfterMouseOver(setup, GetDlgItem(setup, IDC_SETUP_EADX100)), arrow);
 }
 
 // x and y differ within each window and from every other window's, so a
 // window that reads or writes a key of the wrong axis or of another window
-// opens or saves elsewhere.
-TEST_F(WindowThreadTest, EachInformationWindowOpensAtItsOwnKeysAndSavesItsMoveThere) {
-    struct Row {
-        const char* name;
-        const char* xKey;
-        const char* yKey;
-        std::atomic<HWND> WindowRegistry::*entry;
-        LONG x;  // stored at (x, x + 30), moved to (x + 10, x + 60)
-    };
-    const Row rows[] = {
-        {"Multiplier", "dxcc_x", "dxcc_y", &WindowRegistry::g_multiplierWnd, 100},
-        {"call areas", "area_x", "area_y", &WindowRegistry::g_callAreaWnd, 140},
-        {"provinces", "ea_x", "ea_y", &WindowRegistry::g_provinceWnd, 180},
-        {"previous QSOs", "prev_x", "prev_y", &WindowRegistry::g_prevQsoWnd, 220},
-    };
+// opens or saves elsewhere: window i is stored at (x, x + 30) and moved to
+// (x + 10, x + 60), x = 100 + 40 i.
+TEST_F(WindowThreadTest, EachWindowOpensAtItsOwnKeysAndSavesItsMoveThere) {
     ShowAllInfoWindows();
-    for (const Row& row : rows) {
-        settings.WriteInt(row.xKey, row.x);
-        settings.WriteInt(row.yKey, row.x + 30);
+    auto xOf = [](const PlacedWindow& w) { return 100L + 40L * (&w - kPlacedWindows); };
+    for (const PlacedWindow& w : kPlacedWindows) {
+        settings.WriteInt(w.xKey, xOf(w));
+        settings.WriteInt(w.yKey, xOf(w) + 30);
     }
     StartSetup();
     ASSERT_TRUE(AllInfoWindowsShown());
-    WindowRegistry& r = windows.Registry();
-    for (const Row& row : rows) {
-        HWND window = r.*row.entry;
-        EXPECT_EQ(PlaceOf(window), std::make_pair(row.x, row.x + 30)) << row.name;
-        MoveThenHover(window, row.x + 10, row.x + 60);
+    for (const PlacedWindow& w : kPlacedWindows) {
+        HWND window = windows.Registry().*w.entry;
+        EXPECT_EQ(PlaceOf(window), std::make_pair(xOf(w), xOf(w) + 30)) << w.name;
+        MoveThenHover(window, xOf(w) + 10, xOf(w) + 60);
     }
-    for (const Row& row : rows) {
-        EXPECT_EQ(settings.ReadText(row.xKey, "?"), std::to_string(row.x + 10)) << row.name;
-        EXPECT_EQ(settings.ReadText(row.yKey, "?"), std::to_string(row.x + 60)) << row.name;
+    for (const PlacedWindow& w : kPlacedWindows) {
+        EXPECT_EQ(settings.ReadText(w.xKey, "?"), std::to_string(xOf(w) + 10)) << w.name;
+        EXPECT_EQ(settings.ReadText(w.yKey, "?"), std::to_string(xOf(w) + 60)) << w.name;
     }
 }
 
@@ -321,8 +319,7 @@ TEST_F(WindowThreadTest, StoredChoicesCheckTheBoxesOpenWindowsAndClosingSetupCle
     // windows along; nothing stays registered.
     PostMessageA(setup, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !windows.SetupRunning(); }));
-    for (auto* entry : {&r.g_multiplierWnd, &r.g_provinceWnd, &r.g_callAreaWnd, &r.g_prevQsoWnd})
-        EXPECT_EQ(entry->load(), nullptr);
+    for (const PlacedWindow& w : kPlacedWindows) EXPECT_EQ((r.*w.entry).load(), nullptr) << w.name;
     EXPECT_FALSE(IsWindow(province));
     // A later Setup window opens them again.
     StartSetup();
@@ -394,56 +391,70 @@ TEST_F(WindowThreadTest, PositionsAreSavedWhenTheMouseMovesOverAMovedWindow) {
     MoveThenHover(setup, 300, 520);
     EXPECT_EQ(settings.ReadText("setup_x", "none"), "300");
     EXPECT_EQ(settings.ReadText("setup_y", "none"), "520");
-}
-
-TEST_F(WindowThreadTest, AStoredPlaceOnNoScreenOpensAtTheDefaultAndItsKeysWaitForAMove) {
-    // Places from this machine's screens.  Left of all of them: a monitor
-    // that is gone.
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const LONG gone = GetSystemMetrics(SM_XVIRTUALSCREEN) - 4000;
-    settings.WriteInt("ea_x", gone);
-    settings.WriteInt("ea_y", 300);
-    // Corrupt keys, far beyond any screen.
-    settings.WriteInt("setup_x", 2147483000);
+    // Put at the default for a y on no screen and moved sideways only, it
+    // keeps both coordinates: the next one opens where this one was left.
+    windows.CloseAllWindows(false);
     settings.WriteInt("setup_y", -2147483000);
-    // On the screen, even partly off its right and bottom edges: as stored.
-    const std::pair<LONG, LONG> partlyOff{work.right - 80, work.bottom - 10};
-    const std::pair<LONG, LONG> leftEdge{work.left - 100, work.top + 300};
-    settings.WriteInt("dxcc_x", partlyOff.first);
-    settings.WriteInt("dxcc_y", partlyOff.second);
-    settings.WriteInt("area_x", leftEdge.first);
-    settings.WriteInt("area_y", leftEdge.second);
-    for (const char* key : {"Province", "EA100DX", "Call_Area"}) settings.WriteFlag(key, true);
-    const RequestedPlaces asked;
-    ASSERT_TRUE(asked.Hooked());
-    HWND setup = StartSetup();
-    WindowRegistry& r = windows.Registry();
-    ASSERT_TRUE(WaitFor([&] {
-        return Shown(r.g_provinceWnd) && Shown(r.g_multiplierWnd) && Shown(r.g_callAreaWnd);
-    }));
-    // Where each was put (a window manager may pull those partly off the
-    // screen onto it afterwards).
-    auto placeAsked = [&asked](HWND window) {
-        const POINT at = asked.Of(window).value_or(POINT{-1, -1});
-        return std::make_pair(at.x, at.y);
-    };
-    EXPECT_EQ(placeAsked(setup), std::make_pair(10L, 400L));
-    EXPECT_EQ(placeAsked(r.g_provinceWnd), std::make_pair(10L, 10L));
-    EXPECT_EQ(placeAsked(r.g_multiplierWnd), partlyOff);
-    EXPECT_EQ(placeAsked(r.g_callAreaWnd), leftEdge);
-    // Where the mouse passes over an unmoved window, its keys stay.
-    for (HWND window : {setup, r.g_provinceWnd.load()}) Hover(window);
-    EXPECT_EQ(settings.ReadText("setup_x", "?"), "2147483000");
-    EXPECT_EQ(settings.ReadText("setup_y", "?"), "-2147483000");
-    EXPECT_EQ(settings.ReadText("ea_x", "?"), std::to_string(gone));
-    // Moved sideways only, the Setup window keeps both coordinates: the
-    // next one opens where this one was left.
-    MoveThenHover(setup, 300, 400);
-    EXPECT_EQ(settings.ReadText("setup_x", "?"), "300");
-    EXPECT_EQ(settings.ReadText("setup_y", "?"), "400");
+    MoveThenHover(StartSetup(), 300, 400);
+    EXPECT_EQ(settings.ReadText("setup_y", "none"), "400");
     windows.CloseAllWindows(false);
     EXPECT_EQ(PlaceOf(StartSetup()), std::make_pair(300L, 400L));
+}
+
+// The same stored value in every key, read as atoi reads it: not a number
+// is 0, which means the default place; one too big for an int wraps
+// ("99999999999" reads as 1215752191).  A value that puts the title bar on
+// no screen (a monitor that is gone, a corrupt key) gives the default place,
+// and its keys stay until the window is moved; on the screen, even partly
+// off an edge, the window opens as stored.
+TEST_F(WindowThreadTest, EachWindowOpensAtItsStoredPlaceWhileItsTitleBarMeetsAScreen) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    struct Row {
+        const char* name;
+        std::string x, y;  // empty: no keys (the first row)
+        bool onScreen;
+    };
+    const Row rows[] = {
+        {"missing", "", "", false},
+        {"not a number", "abc", "abc", false},
+        {"negative", "-5", "-5", true},
+        {"above the screen", "-40", "-40", false},
+        {"too big", "99999999999", "99999999999", false},
+        {"on a monitor that is gone", std::to_string(GetSystemMetrics(SM_XVIRTUALSCREEN) - 4000),
+         "300", false},
+        {"corrupt", "2147483000", "-2147483000", false},
+        {"partly off the right and bottom", std::to_string(work.right - 80),
+         std::to_string(work.bottom - 10), true},
+        {"off the left edge", std::to_string(work.left - 100), std::to_string(work.top + 300),
+         true},
+    };
+    ShowAllInfoWindows();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const PlacedWindow& w : kPlacedWindows) {
+            if (!row.x.empty()) settings.WriteText(w.xKey, row.x);
+            if (!row.y.empty()) settings.WriteText(w.yKey, row.y);
+        }
+        // Where each is put: a window manager may pull one partly off the
+        // screen onto it afterwards.
+        const RequestedPlaces asked;
+        ASSERT_TRUE(asked.Hooked());
+        StartSetup();
+        ASSERT_TRUE(AllInfoWindowsShown());
+        for (const PlacedWindow& w : kPlacedWindows) {
+            HWND window = windows.Registry().*w.entry;
+            const POINT at = asked.Of(window).value_or(POINT{-1, -1});
+            const POINT stored{std::atoi(row.x.c_str()), std::atoi(row.y.c_str())};
+            const POINT expected = row.onScreen ? stored : w.fallback;
+            EXPECT_EQ(std::make_pair(at.x, at.y), std::make_pair(expected.x, expected.y)) << w.name;
+            if (row.onScreen) continue;
+            Hover(window);
+            EXPECT_EQ(settings.ReadText(w.xKey, ""), row.x) << w.name;
+            EXPECT_EQ(settings.ReadText(w.yKey, ""), row.y) << w.name;
+        }
+        windows.CloseAllWindows(false);
+    }
 }
 
 TEST_F(WindowThreadTest, EnterDoesNothingAndEscapeHidesAMapWindowThatStaysRegistered) {

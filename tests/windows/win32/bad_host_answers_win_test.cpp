@@ -1,16 +1,13 @@
 // The live windows through the real Stats.dll while the host answers badly:
 // each bad-answer mode of the served automation object, and no host at all,
 // for a short typed-call replay with all four information windows open;
-// then stored window positions that are missing, not numbers, negative or
-// too big; then a host slow to take back its object after the Setup window
-// closes, and a host calling from a thread without COM.  This program is
-// the host: it loads and unloads the DLL itself.
+// then a host slow to take back its object after the Setup window closes,
+// and a host calling from a thread without COM.  This program is the host:
+// it loads and unloads the DLL itself.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <atomic>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,7 +21,6 @@
 #include "tests/support/case_name.h"
 #include "tests/support/import_hook_win.h"
 #include "tests/support/live_host_win.h"
-#include "tests/support/requested_places_win.h"
 #include "tests/support/temp_folder.h"
 #include "tools/automation_service.h"
 #include "tools/crash_report.h"
@@ -37,8 +33,7 @@ using host::AutomationQuirk;
 using live_host::CallWatch;
 using live_host::kCallBoundMs;
 
-const char kAllWindowsShown[] =
-    "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\nsetup_view_prev_qso=1\r\nStart=0\r\n";
+const std::string kAllWindowsShown = live_host::AllWindowsShown() + "Start=0\r\n";
 // Only the Setup window, which the next reset starts.
 const char kSetupDue[] = "[Settings]\r\nStart=0\r\n";
 const int kPluginWindows = 5;  // Setup and the four information windows
@@ -51,16 +46,6 @@ const char* const kCalls[] = {"EA4QQA", "DL1QQB", "W1QQC", "JA9QQD", "EA8QQE", "
 // set-up would leave far more: every cell repaints several times a session.
 constexpr std::size_t kHeapSlack = 64 * 1024;
 constexpr DWORD kMarkSlack = 12;
-
-host::ResetRequest TestReset() {
-    host::ResetRequest reset;
-    reset.hostDir = ".\\";
-    reset.ownCall = "EA4ZZZ";
-    reset.ownCountry = "EA";
-    reset.start = {42777.0, host::OleDate::valid};  // 2017-02-11
-    reset.end = {42778.999, host::OleDate::valid};
-    return reset;
-}
 
 // Runs a call into the plug-in on some thread of the host.
 using Runner = std::function<void(const std::function<void()>&)>;
@@ -131,7 +116,7 @@ class Session {
     }
 
     void Reset(const Runner& run = RunHere) {
-        Call("ResetStats0", [&] { run([&] { m_api.Reset(TestReset()); }); });
+        Call("ResetStats0", [&] { run([&] { m_api.Reset(live_host::ContestReset()); }); });
     }
 
     // Reset, then wait until the Setup window and the four stored windows show.
@@ -287,72 +272,6 @@ TEST_P(BadHostAnswers, TypedCallsLeaveNoCrashNoHangTheExpectedMacrosAndACleanUnl
 }
 
 INSTANTIATE_TEST_SUITE_P(Quirks, BadHostAnswers, testing::ValuesIn(kQuirkCases), CaseName());
-
-struct PositionCase {
-    const char* name;
-    const char* stored;  // null: no position keys at all
-    bool onScreen;       // the title bar at the value as read meets the screen
-};
-
-const PositionCase kPositionCases[] = {
-    {"missing", nullptr, false},        {"not_a_number", "abc", false},    {"negative", "-5", true},
-    {"above_the_screen", "-40", false}, {"too_big", "99999999999", false},
-};
-
-struct PlacedWindow {
-    const wchar_t* title;
-    const char* xKey;
-    const char* yKey;
-    POINT fallback;  // where a missing or zero position puts it
-};
-
-const PlacedWindow kPlacedWindows[] = {
-    {L"Setup KOLVEX-2017", "setup_x", "setup_y", {10, 400}},
-    {L"KOLVEX-2017 EA100DX worked on 20m", "dxcc_x", "dxcc_y", {10, 400}},
-    {L"KOLVEX-2017 Previous QSO", "prev_x", "prev_y", {10, 400}},
-    {L"EA Prov - worked on 20m", "ea_x", "ea_y", {10, 10}},
-    {L" Call_Area 20m", "area_x", "area_y", {10, 10}},
-};
-
-void PrintTo(const PositionCase& c, std::ostream* out) { *out << c.name; }
-
-class StoredPositions : public LiveHost, public testing::WithParamInterface<PositionCase> {};
-
-// A stored value is read as atoi reads it: not a number is 0, which means
-// the window's default place; a negative one is used as it is while the
-// title bar still meets the screen.  One that puts the title bar off every
-// screen gives the default place too: -40 above the top, or one too big
-// for an int, which wraps in atoi ("99999999999" reads as 1215752191).
-TEST_P(StoredPositions, PlaceEachWindowWhereTheValueAsReadSays) {
-    const PositionCase& c = GetParam();
-    std::string ini = kAllWindowsShown;
-    if (c.stored != nullptr)
-        for (const PlacedWindow& w : kPlacedWindows)
-            ini += std::string(w.xKey) + "=" + c.stored + "\r\n" + w.yKey + "=" + c.stored + "\r\n";
-    TempFolder::Write("Plugins\\KOLVEX.ini", ini);
-    const int read = c.stored != nullptr ? std::atoi(c.stored) : 0;
-    const int placed = std::clamp(read, -32768, 32767);
-    Session session(*s_watch, AutomationQuirk::none);
-    session.Host()->SetDialHz(kDialHz);
-    // Where the plug-in puts each window: a window manager may pull one
-    // partly off the screen onto it afterwards.
-    const RequestedPlaces asked(GetModuleHandleA("Stats.dll"));
-    ASSERT_TRUE(asked.Hooked());
-    ASSERT_TRUE(session.OpenWindows());
-    for (const PlacedWindow& w : kPlacedWindows) {
-        HWND window = nullptr;
-        ASSERT_TRUE(live_host::PumpUntil(
-            [&] { return (window = live_host::VisibleWindowTitled(w.title)) != nullptr; }, 5000))
-            << w.xKey;
-        const POINT place = asked.Of(window).value_or(POINT{-1, -1});
-        EXPECT_EQ(place.x, c.onScreen ? placed : w.fallback.x) << w.xKey;
-        EXPECT_EQ(place.y, c.onScreen ? placed : w.fallback.y) << w.yKey;
-    }
-    session.TypeAndLog("EA4QQA");
-    host::PumpMessagesFor(300);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, StoredPositions, testing::ValuesIn(kPositionCases), CaseName());
 
 // The Setup windows shown now.
 int SetupWindows() {

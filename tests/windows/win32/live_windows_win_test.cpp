@@ -16,6 +16,7 @@
 
 #include "contest/call_area_kinds.h"
 #include "contest/contest_rules.h"
+#include "controls/painted_views.h"
 #include "controls/wide_text.h"
 #include "resources/resource.h"
 #include "tests/plugin/win32/host_calls_win.h"
@@ -37,7 +38,7 @@ const COLORREF kYellow = RGB(255, 255, 0);  // a worked cell's caption
 using live_host::PumpUntil;
 using live_host::VisibleWindowTitled;
 
-HostDateTime g_start{42777.5, 0}, g_end{42778.999, 0}, g_time{42777.6, 0};
+HostDateTime g_time{42777.6, 0};  // within the contest of ContestReset
 
 // Text pixels in each of the first `cells` entry places of the multiplier
 // list (40 by 15 pixels each, from x 5).
@@ -58,6 +59,13 @@ HWND PrevQsoWindow() {
     return found.empty() ? nullptr : found.front();
 }
 
+// The table's lines as the painter cuts them: the head, then one per band.
+int LineHeight(HWND table) {
+    RECT client;
+    GetClientRect(table, &client);
+    return client.bottom / (kWindowBands + 1);
+}
+
 // Text pixels on one line of the previous-QSO table (line 0 is the head,
 // band index b is line b + 1), right of the band column.
 int TableLineInk(HWND prev, int line) {
@@ -65,7 +73,7 @@ int TableLineInk(HWND prev, int line) {
     if (table == nullptr) return -1;
     RECT client;
     GetClientRect(table, &client);
-    const int h = client.bottom / 7;
+    const int h = LineHeight(table);
     return ScreenShot(prev).Ink(table, RECT{90, line * h + 10, client.right, (line + 1) * h});
 }
 
@@ -166,33 +174,27 @@ std::multiset<std::string> TableCodes(const ShownMap& map) {
     return codes;
 }
 
-// The cells of `worked` are magenta with a yellow caption; every other cell
-// is green with none.
-void ExpectWorked(const ShownMap& map, const std::set<std::string>& worked) {
-    ASSERT_NE(map.window, nullptr);
-    ASSERT_FALSE(map.cells.empty());
-    ScreenShot shot(map.window);
-    for (const ShownCell& c : map.cells) {
-        const bool marked = worked.count(c.code) != 0;
-        EXPECT_EQ(shot.CellFace(c.cell), marked ? kMagenta : kGreen) << "cell " << c.code;
-        EXPECT_EQ(shot.Count(kYellow, c.cell) > 3, marked) << "caption of cell " << c.code;
-        // The face left of the caption, inside the frame.
-        RECT face;
-        GetClientRect(c.cell, &face);
-        EXPECT_EQ(shot.At(c.cell, 4, face.bottom / 2), marked ? kMagenta : kGreen)
-            << "face " << c.code;
-    }
-}
-
-// The map's cells whose look differs from `worked`: " SS dark SO lit".
+// The map's cells that do not look as `worked` says, " SS dark SO lit": the
+// cells of `worked` magenta with a yellow caption, every other cell green
+// with none, each face also just inside its ring, left of the caption.
 std::string Mismatches(const ShownMap& map, const std::set<std::string>& worked) {
     ScreenShot shot(map.window);
     std::string wrong;
     for (const ShownCell& c : map.cells) {
-        const bool lit = shot.CellFace(c.cell) == kMagenta;
-        if (lit != (worked.count(c.code) != 0)) wrong += " " + c.code + (lit ? " lit" : " dark");
+        const bool marked = worked.count(c.code) != 0;
+        const COLORREF face = marked ? kMagenta : kGreen;
+        RECT r;
+        GetClientRect(c.cell, &r);
+        if (shot.CellFace(c.cell) != face || shot.At(c.cell, 4, r.bottom / 2) != face ||
+            (shot.Count(kYellow, c.cell) > 3) != marked)
+            wrong += " " + c.code + (marked ? " dark" : " lit");
     }
     return wrong;
+}
+void ExpectWorked(const ShownMap& map, const std::set<std::string>& worked) {
+    ASSERT_NE(map.window, nullptr);
+    ASSERT_FALSE(map.cells.empty());
+    EXPECT_EQ(Mismatches(map, worked), "");
 }
 std::string Mismatches(const std::vector<ShownMap>& maps, const std::set<std::string>& worked) {
     std::string wrong;
@@ -208,29 +210,34 @@ std::set<std::string> AllCodes(const std::vector<ShownMap>& maps) {
     return all;
 }
 
-// A 10 m QSO that works the multiplier `code`: a Spanish station sending
-// the province, or a station of the call area.
+// A QSO on `band` (10, 20 or 40 m) that works the multiplier `code`: a
+// Spanish station sending the province, or a station of the call area; by
+// default with a call made from the code.
 class MultiplierQso {
   public:
-    MultiplierQso(const std::string& code, bool province)
-        : m_call(province ? (code == "HQ" ? "EA4URE" : "EA1Z" + code) : code + "ZZ"),
+    MultiplierQso(const std::string& code, bool province, const std::string& band = "10m",
+                  const std::string& call = "")
+        : m_call(!call.empty() ? call
+                 : province    ? (code == "HQ" ? "EA4URE" : "EA1Z" + code)
+                               : code + "ZZ"),
           m_country(province ? "EA" : code.substr(0, code.size() - 1)),
           m_prefix(province ? "EA1" : code),
-          m_exchange(province ? code : "17") {}
+          m_exchange(province ? code : "17"),
+          m_band(band) {}
     Qso Get() const {
         Qso q;
         q.call = m_call.c_str();
         q.country = m_country.c_str();
         q.callPrefix = m_prefix.c_str();
         q.exchReceived = m_exchange.c_str();
-        q.band = "10m";
-        q.freqHz = 28085000;
+        q.band = m_band.c_str();
+        q.freqHz = m_band == "40m" ? 7040000 : m_band == "20m" ? 14085000 : 28085000;
         q.time = &g_time;
         return q;
     }
 
   private:
-    std::string m_call, m_country, m_prefix, m_exchange;
+    std::string m_call, m_country, m_prefix, m_exchange, m_band;
 };
 
 // While a COM call is under way, Windows' wait dispatches what is posted to
@@ -291,12 +298,7 @@ class LiveWindows : public testing::Test {
     }
     // One refresh pass after the host has answered its calls.
     static void Settle() { host::PumpMessagesFor(400); }
-    static void ResetStatistics() {
-        Reset reset;
-        reset.start = &g_start;
-        reset.end = &g_end;
-        DoReset(reset);
-    }
+    static void ResetStatistics() { DoReset(ContestReset()); }
 
     static TempFolder* s_folder;
     static POINT s_setupPlace;
@@ -338,7 +340,7 @@ TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
     const COLORREF cream = RGB(255, 250, 198), labelShade = RGB(255, 240, 198);
     const std::vector<ShownMap> maps = ShownMaps();
     ASSERT_EQ(maps.size(), 2u);
-    // What differs from that look, " SS corner 0,0 SS face VE label"; the
+    // What differs from that look, " SS corner 0,0 SO lit VE label"; the
     // windows may still be painting, so it is read until nothing differs.
     auto wrongLook = [&] {
         std::string wrong;
@@ -353,9 +355,8 @@ TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
                         wrong += " " + c.code + " corner " + std::to_string(p.x) + "," +
                                  std::to_string(p.y);
                 }
-                // Not worked yet: green just inside the ring, left of the caption.
-                if (shot.At(c.cell, 4, r.bottom / 2) != kGreen) wrong += " " + c.code + " face";
             }
+            wrong += Mismatches(map, {});  // not worked yet
             for (HWND label : Children(map.window, "Static"))
                 if (shot.Count(labelShade, label) == 0) wrong += " " + TextOf(label) + " label";
         }
@@ -369,35 +370,15 @@ TEST_F(LiveWindows, MapCellsAreEllipsesOnTheCreamAndLabelsOnTheirShade) {
 }
 
 TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
-    Qso madrid;
-    madrid.call = "EA4ZZA";
-    madrid.country = "EA";
-    madrid.callPrefix = "EA4";
-    madrid.exchReceived = "M";
-    madrid.time = &g_time;
-    Qso hq = madrid;
-    hq.call = "EA4URE";
-    hq.exchReceived = "HQ";
-    Qso usa;
-    usa.call = "K1QQA";
-    usa.country = "K";
-    usa.callPrefix = "K1";
-    usa.exchReceived = "17";
-    usa.time = &g_time;
-    Qso japan = usa;
-    japan.call = "JA9QQB";
-    japan.country = "JA";
-    japan.callPrefix = "JA9";
-    Qso fortyMetres = madrid;
-    fortyMetres.call = "EA5ZZC";
-    fortyMetres.exchReceived = "V";
-    fortyMetres.band = "40m";
-    fortyMetres.freqHz = 7040000;
+    const MultiplierQso madrid("M", true, "20m", "EA4ZZA"), hq("HQ", true, "20m"),
+        usa("K1", false, "20m", "K1QQA"), japan("JA9", false, "20m", "JA9QQB"),
+        fortyMetres("V", true, "40m", "EA5ZZC");
     // The passes and the first paints of the opening done: the list shows
     // nothing worked yet.
     Settle();
     EXPECT_EQ(ListInk(1), std::vector<int>{0});
-    for (const Qso* q : {&madrid, &hq, &usa, &japan, &fortyMetres}) EXPECT_EQ(Add(*q), 1);
+    for (const MultiplierQso* q : {&madrid, &hq, &usa, &japan, &fortyMetres})
+        EXPECT_EQ(Add(q->Get()), 1);
     int out = 0;
     StatsDll::Get().GetResult0(&out);  // the host fetches the result after each QSO
 
@@ -427,7 +408,7 @@ TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
 
     // Removing the 40 m QSO resets the map; the next refresh marks what the
     // rebuilt lists still hold.
-    EXPECT_EQ(Remove(fortyMetres), 1);
+    EXPECT_EQ(Remove(fortyMetres.Get()), 1);
     StatsDll::Get().GetResult0(&out);
     Settle();
     ExpectWorked(ProvinceMap(VisibleWindowTitled(L"EA Prov - worked on 40m 0 of 52")), {});
@@ -435,14 +416,9 @@ TEST_F(LiveWindows, MapsShowWhatIsWorkedOnTheBandOfTheDial) {
     // M and K1 worked on 40 m too: each band change starts the maps afresh,
     // and what both bands hold is marked again on each.  The last pass with
     // no call stays on 40 m, as the next case expects.
-    Qso madridForty = fortyMetres;
-    madridForty.call = "EA4ZZD";
-    madridForty.exchReceived = "M";
-    Qso usaForty = usa;
-    usaForty.call = "K1QQD";
-    usaForty.band = "40m";
-    usaForty.freqHz = 7040000;
-    for (const Qso* q : {&madridForty, &usaForty}) EXPECT_EQ(Add(*q), 1);
+    for (const MultiplierQso& q :
+         {MultiplierQso("M", true, "40m", "EA4ZZD"), MultiplierQso("K1", false, "40m", "K1QQD")})
+        EXPECT_EQ(Add(q.Get()), 1);
     StatsDll::Get().GetResult0(&out);
     for (double dialHz : {14085000.0, 7040000.0, 14085000.0, 7040000.0}) {
         const bool forty = dialHz < 10000000.0;
@@ -473,9 +449,7 @@ TEST_F(LiveWindows, TypingACallRefreshesOncePerPassAndShowsItsEarlierQsos) {
     ASSERT_NE(prev, nullptr);
     // The table: the 20 m line highlighted (band index 3, line 4).
     HWND table = GetDlgItem(prev, IDC_PREV_TABLE);
-    RECT client;
-    GetClientRect(table, &client);
-    const int h = client.bottom / 7;
+    const int h = LineHeight(table);
     ScreenShot shot(prev);
     EXPECT_EQ(shot.At(table, 2, 4 * h + 12), RGB(198, 255, 255));
     EXPECT_EQ(shot.At(table, 2, 5 * h + 12), RGB(255, 255, 198));
@@ -556,22 +530,15 @@ TEST_F(LiveWindows, ASetupWindowOfALaterResetGoesOnFromTheDialTheLastOneSaw) {
 TEST_F(LiveWindows, ARemovalWhileAPassWaitsForTheDialIsShownByOneMorePass) {
     HWND prev = PrevQsoWindow();
     ASSERT_NE(prev, nullptr);
-    Qso valencia;
-    valencia.call = "EA5ZZF";
-    valencia.country = "EA";
-    valencia.callPrefix = "EA5";
-    valencia.exchReceived = "V";
-    valencia.band = "40m";
-    valencia.freqHz = 7040000;
-    valencia.time = &g_time;
+    const MultiplierQso valencia("V", true, "40m", "EA5ZZF");
     const int fortyMetres = 3;  // band index 2
-    Type(valencia.call);
+    Type(valencia.Get().call);
     Settle();
     const int empty = TableLineInk(prev, fortyMetres);
-    EXPECT_EQ(Add(valencia), 1);
+    EXPECT_EQ(Add(valencia.Get()), 1);
     int out = 0;
     StatsDll::Get().GetResult0(&out);
-    Type(valencia.call);
+    Type(valencia.Get().call);
     Settle();
     ASSERT_TRUE(PumpUntil([&] { return TableLineInk(prev, fortyMetres) > empty + 20; })) << empty;
 
@@ -582,10 +549,10 @@ TEST_F(LiveWindows, ARemovalWhileAPassWaitsForTheDialIsShownByOneMorePass) {
     ASSERT_TRUE(waiting.Installed());
     bool removed = false;
     Host().BeforeNextDialAnswer([&] {
-        removed = Remove(valencia) == 1;
+        removed = Remove(valencia.Get()) == 1;
         waiting.Run();
     });
-    Type(valencia.call);
+    Type(valencia.Get().call);
     // No keystroke after it: the pass that follows empties the line.
     EXPECT_TRUE(PumpUntil([&] { return removed && TableLineInk(prev, fortyMetres) == empty; }))
         << removed << " " << TableLineInk(prev, fortyMetres) << " " << empty;

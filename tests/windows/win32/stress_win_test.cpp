@@ -56,25 +56,6 @@ double EnvNumber(const char* name, double fallback) {
     return text != nullptr && *text != '\0' ? std::atof(text) : fallback;
 }
 
-// The settings file by its full path: the profile functions would put a
-// bare relative name into the Windows folder.
-std::string SettingsFile() {
-    char dir[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, dir);
-    return std::string(dir) + "\\Plugins\\KOLVEX.ini";
-}
-
-host::ResetRequest StressReset(bool exportRun) {
-    host::ResetRequest reset;
-    reset.hostDir = ".\\";
-    reset.exportRun = exportRun;
-    reset.ownCall = "EA4ZZZ";
-    reset.ownCountry = "EA";
-    reset.start = {42777.0, host::OleDate::valid};  // 2017-02-11 00:00
-    reset.end = {42778.999, host::OleDate::valid};  // 2017-02-12 23:58
-    return reset;
-}
-
 // The first line where two results part, for the failure message.
 std::string FirstDifference(const std::string& a, const std::string& b) {
     std::size_t at = 0;
@@ -216,7 +197,7 @@ void StressRun::Reset(bool exportRun) {
         watcher =
             std::make_unique<host::WindowWatcher>("DARNOL Contest", "", host::FillHeaderAndConfirm);
     Call(exportRun ? "ResetStats0 (export run)" : "ResetStats0",
-         [&] { m_api->Reset(StressReset(exportRun)); });
+         [&] { m_api->Reset(live_host::ContestReset(exportRun)); });
     if (watcher) {
         EXPECT_TRUE(watcher->Finish().found) << "no header dialog, action " << m_totals.actions;
     }
@@ -269,7 +250,7 @@ void StressRun::Load() {
         EXPECT_TRUE(m_service->Start(hostKind == 1 ? kQuirks[quirk] : host::AutomationQuirk::none));
         if (HostObject() != nullptr) HostObject()->SetDialHz(m_dialHz);
     }
-    if (windows) WritePrivateProfileStringA("Settings", "Start", "0", SettingsFile().c_str());
+    if (windows) host::AllowWindowThread();
     m_api = std::make_unique<host::StatsPluginApi>();
     std::string error;
     bool loaded = false;
@@ -539,8 +520,7 @@ TEST(Stress, RandomRunThroughTheRealDllKeepsItsInvariants) {
     TempFolder folder;
     CreateDirectoryA("Plugins", nullptr);
     TempFolder::Write("Plugins\\KOLVEX.ini",
-                      "[Settings]\r\nEA100DX=1\r\nCall_Area=1\r\nProvince=1\r\n"
-                      "setup_view_prev_qso=1\r\nsetup_x=900\r\nsetup_y=800\r\n");
+                      live_host::AllWindowsShown() + "setup_x=900\r\nsetup_y=800\r\n");
     const double seconds = EnvNumber("STATS_STRESS_SECONDS", kDefaultSeconds);
     const auto start = static_cast<std::uint32_t>(EnvNumber("STATS_STRESS_START", kDefaultStart));
     std::printf("stress: start value %u, %.0f s\n", start, seconds);
