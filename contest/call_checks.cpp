@@ -23,9 +23,12 @@ bool IsSerialNumber(const std::string& exchange) {
 
 CallVerdict JudgeCall(const LogStore& log, const std::string& hostVersion, const CheckArgs& args) {
     const CallVerdict refused = RefusalVerdict(hostVersion);
-    if (args.hasBand && args.hasBand2 && NameBand(args.band).row != NameBand(args.band2).row)
+    // Each keystroke comes here: the band is looked up once, the second dial
+    // text only where it is not the same text.
+    const int row = NameBand(args.band).row;
+    if (args.hasBand && args.hasBand2 && args.band2 != args.band && NameBand(args.band2).row != row)
         return refused;
-    if (!IsContestBand(args.band) || !ValidModes().Contains(args.mode)) return refused;
+    if (!IsContestRow(row) || !ValidModes().Contains(args.mode)) return refused;
     if (args.country.empty()) return CallVerdict::kNothingNew;
     CInfo scratch;
     SetCallArea(scratch, args.country, args.callPrefix);

@@ -57,10 +57,7 @@ BandName NameBand(const std::string& band) {
     return {};
 }
 
-bool IsContestBand(const std::string& band) {
-    const int row = NameBand(band).row;
-    return row != kNoBandRow && kBands[row].contest;
-}
+bool IsContestBand(const std::string& band) { return IsContestRow(NameBand(band).row); }
 
 int BandRow(const std::string& band) {
     const BandName name = NameBand(band);

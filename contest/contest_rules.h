@@ -50,6 +50,8 @@ struct BandName {
     bool tableSpelling = false;  // spelled as the row's text
 };
 BandName NameBand(const std::string& band);
+// Whether the row (kNoBandRow included) counts in the contest.
+inline bool IsContestRow(int row) { return row != kNoBandRow && kBands[row].contest; }
 // Whether the text names a row that counts in the contest.
 bool IsContestBand(const std::string& band);
 // The row a band text stands for: its named row when spelled as the table
