@@ -76,8 +76,17 @@ target_include_directories(win_test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(win_test_support PUBLIC gtest)
 
 # GoogleTest's and Windows' headers, parsed once for all the test programs
-# (half the compile time of a small one).  The DLL's sources take none.
-target_precompile_headers(win_test_support PRIVATE <gtest/gtest.h> <windows.h>)
+# (half the compile time of a small one) in a build from scratch such as the
+# test command's.  Not under a compiler cache, which cannot keep what a
+# precompiled header went into.  The DLL's sources take none.
+function(stats_reuse_test_headers target)
+  if(NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    target_precompile_headers(${target} REUSE_FROM win_test_support)
+  endif()
+endfunction()
+if(NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  target_precompile_headers(win_test_support PRIVATE <gtest/gtest.h> <windows.h>)
+endif()
 
 include(cmake/win_test_programs.cmake)
 foreach(source ${STATS_WIN_TESTS})
@@ -85,7 +94,7 @@ foreach(source ${STATS_WIN_TESTS})
   add_executable(${name} ${source} ${STATS_RESOURCES})
   target_link_libraries(${name} PRIVATE stats_win_checked win_test_support gtest gtest_main version
     ${STATS_STATIC_LINK})
-  target_precompile_headers(${name} REUSE_FROM win_test_support)
+  stats_reuse_test_headers(${name})
   add_dependencies(${name} Stats)
 endforeach()
 
@@ -98,7 +107,7 @@ set(STATS_LIVE_HOST_SOURCES tests/support/live_host_win.cpp
 add_library(live_host_checked OBJECT ${STATS_LIVE_HOST_SOURCES} tools/window_watcher.cpp
   tools/crash_report.cpp)
 target_link_libraries(live_host_checked PUBLIC stats_win_checked win_test_support)
-target_precompile_headers(live_host_checked REUSE_FROM win_test_support)
+stats_reuse_test_headers(live_host_checked)
 foreach(name live_windows_win_test stress_win_test bad_host_answers_win_test slow_disk_win_test)
   if(TARGET ${name})
     target_link_libraries(${name} PRIVATE live_host_checked)
