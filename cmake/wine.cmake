@@ -40,11 +40,11 @@ add_test(NAME stats_dll_xp_imports
 # Wine sessions, each with its own prefix, X display and wineserver.  The
 # tests of a session run one at a time (they share its screen and its
 # windows); the sessions run side by side under ctest -j.  The Wine tests
-# mostly wait (for windows, timers, the host's pace), so three sessions fit
-# on two cores.  The test command runs three: the self-test kit in a fresh
-# session of its own (every Windows test program, about four and a half
-# minutes), and the stand-in host's shell tests spread over two by their
-# measured times (the unloads and the live run in the second; the load run,
+# mostly wait (for windows, timers, the host's pace), so four sessions fit
+# on two cores.  The test command runs four: the self-test kit in two fresh
+# sessions of its own (every Windows test program once, shared out, about
+# two and a half minutes), and the stand-in host's shell tests spread over
+# two by their measured times (the unloads and the live run in the second; the load run,
 # the automation test and the export run in the first).  The test programs
 # one by one (label wine_program, left out by the test command: the kit runs
 # them) share a third.
