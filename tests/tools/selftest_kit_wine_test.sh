@@ -15,15 +15,15 @@
 # deleted, the fourth runs no case and the others pass with one skipped case
 # each; the run must end with exactly those counts, each of the four failed,
 # and exit code 1.
+# WINE_SESSION "bare" runs the kit as a Linux user runs it: a new prefix made
+# by `wineboot --init` alone, on an Xvfb display of its own, with no window
+# manager and nothing else set; otherwise it is scripts/wine-session.sh,
+# whose start WINE_SESSION_DPI and the like reach.
 # With KIT_SECOND_SESSION set to some of PROGRAMS, the kit runs in two
 # fresh sessions side by side, from two unpacked copies: those programs in
 # the second, the others and the stand-in host's run in the first (each
 # named to run-tests.cmd); each run is checked as a whole kit run, and every
 # program must have run once.  Not with STAND_INS or "bare".
-# WINE_SESSION "bare" runs the kit as a Linux user runs it: a new prefix made
-# by `wineboot --init` alone, on an Xvfb display of its own, with no window
-# manager and nothing else set; otherwise it is scripts/wine-session.sh,
-# whose start WINE_SESSION_DPI and the like reach.
 # Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 zip=$3 programs=$4 stand_ins=${5:-}
