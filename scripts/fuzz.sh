@@ -4,6 +4,7 @@
 # inputs mix the host's calls with refresh passes of the window thread, so
 # the bounded run covers both.
 # Usage: scripts/fuzz.sh [seconds] [workers]   (defaults 60 and 1)
+#        scripts/fuzz.sh build                  (the build alone)
 # The workers are processes of their own on one shared corpus folder
 # (build-fuzz/campaign/corpus), each taking up the others' finds as it goes.
 # At the end it prints, for each worker, the inputs run, the inputs a second
@@ -22,6 +23,7 @@ build="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSTATS_BENCH=OFF -DSTATS_WINE=OFF >/dev/null
 cmake --build "$build" --target host_calls_fuzzer -j2
+[ "$seconds" != build ] || exit 0
 
 fuzzer="$build/host_calls_fuzzer"
 work="$build/campaign"

@@ -19,22 +19,45 @@
 # by `wineboot --init` alone, on an Xvfb display of its own, with no window
 # manager and nothing else set; otherwise it is scripts/wine-session.sh,
 # whose start WINE_SESSION_DPI and the like reach.
+# With KIT_SECOND_SESSION set to some of PROGRAMS, the kit runs in two
+# fresh sessions side by side, from two unpacked copies: those programs in
+# the second, the others and the stand-in host's run in the first (each
+# named to run-tests.cmd); each run is checked as a whole kit run, and every
+# program must have run once.  Not with STAND_INS or "bare".
 # Runs in the current folder, which it empties first (if made for a test).
 set -uo pipefail
 session=$1 state=$2 zip=$3 programs=$4 stand_ins=${5:-}
 
 . "$(dirname "$0")/wine_test_lib.sh"
 
-# The read-only mount of an interrupted run would keep its files.
-unmount_kit() {
-    if grep -qs " $(readlink -f kit) " /proc/mounts; then umount kit || umount -l kit; fi
+# The read-only mounts of an interrupted run would keep their files.
+unmount_kits() {
+    local folder
+    for folder in kit kit-2; do
+        if grep -qs " $(readlink -f $folder) " /proc/mounts; then
+            umount $folder || umount -l $folder
+        fi
+    done
 }
-empty_test_folder unmount_kit
-mkdir kit
-unzip -q "$zip" -d kit || exit 1
+empty_test_folder unmount_kits
 
 # shellcheck disable=SC2086  # the list splits into the names
 set -- $programs
+# The programs of each run (none named: the whole kit).
+firsts=() seconds=()
+if [ -n "${KIT_SECOND_SESSION:-}" ] && [ -z "$stand_ins" ] && [ "$session" != bare ]; then
+    read -ra seconds <<<"$KIT_SECOND_SESSION"
+    for program in "$@" stand_in_host; do
+        [[ " ${seconds[*]} " == *" $program "* ]] || firsts+=("$program")
+    done
+fi
+runs=1 kits=(kit)
+[ "${#seconds[@]}" -eq 0 ] || runs=2 kits=(kit kit-2)
+for folder in "${kits[@]}"; do
+    mkdir $folder
+    unzip -q "$zip" -d $folder || exit 1
+done
+
 count_run=no
 if [ -n "$stand_ins" ]; then
     count_run=yes failing=$1 crashing=$2 missing=$3 idle=$4 skipping=$5
@@ -46,42 +69,69 @@ if [ -n "$stand_ins" ]; then
     for program in "${@:6}"; do cp "$stand_ins/kit_stand_in_passes.exe" "kit/$program.exe"; done
 fi
 
-read_only=no
-if mount --bind kit kit 2>/dev/null; then
-    if mount -o remount,bind,ro kit 2>/dev/null; then read_only=yes; else umount kit; fi
-fi
+read_only=yes
+for folder in "${kits[@]}"; do
+    if mount --bind $folder $folder 2>/dev/null; then
+        mount -o remount,bind,ro $folder 2>/dev/null || { umount $folder; read_only=no; }
+    else
+        read_only=no
+    fi
+done
 
+# The session of run N (1 or 2) in STATE or STATE-2.
+state_of() { if [ "$1" = 1 ]; then echo "$state"; else echo "$state-$1"; fi; }
 if [ "$session" = bare ]; then
     . "$(dirname "$0")/bare_wine_prefix.sh"
     start_wine() { start_bare_prefix "$state"; }
-    wine_run() { wine "$@" </dev/null; }
+    wine_run() { shift; wine "$@" </dev/null; }
     stop_wine() { stop_bare_prefix "$state"; }
 else
-    start_wine() { bash "$session" start "$state"; }
-    wine_run() { bash "$session" run "$state" "$@"; }
-    stop_wine() { bash "$session" stop "$state" >/dev/null; }
+    start_wine() { bash "$session" start "$(state_of "$1")"; }
+    wine_run() { local n=$1; shift; bash "$session" run "$(state_of "$n")" "$@"; }
+    stop_wine() { bash "$session" stop "$(state_of "$1")" >/dev/null; }
 fi
-stop_wine
-rm -rf "$state"
+for n in $(seq "$runs"); do
+    stop_wine "$n"
+    rm -rf "$(state_of "$n")"
+done
 finish() {
-    stop_wine
-    [ "$read_only" = no ] || umount kit || umount -l kit
+    for n in $(seq "$runs"); do stop_wine "$n"; done
+    unmount_kits
 }
 trap finish EXIT
-start_wine >session.txt 2>&1 || { cat session.txt; exit 1; }
 
 # The class entry of an installed MixW, which the kit must leave as it was.
 progid='HKCU\Software\Classes\MixW2.Application\CLSID'
 mixw_class='{0DDC0DE5-0000-4000-8000-00000000A11C}'
-[ "$session" = bare ] || wine_run reg add "$progid" /ve /d "$mixw_class" /f >/dev/null 2>&1
 
-started=$(date +%s)
-(cd kit && wine_run cmd /c run-tests.cmd) >output.txt 2>errors.txt
-code=$?
-tr -d '\r' <output.txt >printed.txt
-cat printed.txt
-echo "kit folder read-only: $read_only; kit run: exit code $code after $(($(date +%s) - started)) s"
-closing=$(tail -n 1 printed.txt)
+# Run N of the kit, with the programs named (none: all) in its own session:
+# what it printed in printed-N.txt, its exit code in code-N.txt.
+run_kit() {
+    local n=$1 started
+    shift
+    start_wine "$n" >"session-$n.txt" 2>&1 || { cat "session-$n.txt"; echo 2 >"code-$n.txt"; return; }
+    [ "$session" = bare ] || wine_run "$n" reg add "$progid" /ve /d "$mixw_class" /f >/dev/null 2>&1
+    started=$(date +%s)
+    (cd "${kits[$((n - 1))]}" && wine_run "$n" cmd /c run-tests.cmd "$@") >"output-$n.txt" \
+        2>"errors-$n.txt"
+    echo $? >"code-$n.txt"
+    tr -d '\r' <"output-$n.txt" >"printed-$n.txt"
+    echo "kit run $n: exit code $(cat "code-$n.txt") after $(($(date +%s) - started)) s" >"took-$n.txt"
+}
+if [ "$runs" = 1 ]; then
+    run_kit 1
+else
+    run_kit 1 "${firsts[@]}" &
+    run_kit 2 "${seconds[@]}"
+    wait
+fi
+for n in $(seq "$runs"); do
+    cat "printed-$n.txt" "took-$n.txt" 2>/dev/null
+done
+echo "kit folder read-only: $read_only"
+cat printed-*.txt >printed.txt
+code=$(cat code-1.txt)
+closing=$(tail -n 1 printed-1.txt)
 
 if [ "$count_run" = yes ]; then
     others=$(($# - 5))
@@ -109,29 +159,36 @@ if [ "$count_run" = yes ]; then
     exit
 fi
 
-check "exit code 0" test "$code" -eq 0
-check "closing line says no failure: $closing" \
-    grep -qxE '[0-9]+ passed, 0 failed, [0-9]+ skipped' <<<"$closing"
-for program in "$@" stand_in_host; do
-    check "$program ran and passed" grep -qE "^$program: passed: " printed.txt
+# Each run as a whole kit run: its exit code, its closing line, its report.
+for n in $(seq "$runs"); do
+    printed=printed-$n.txt
+    check "run $n: exit code 0" test "$(cat "code-$n.txt")" -eq 0
+    closing=$(tail -n 1 "$printed")
+    check "run $n: closing line says no failure: $closing" \
+        grep -qxE '[0-9]+ passed, 0 failed, [0-9]+ skipped' <<<"$closing"
+    report=$(sed -n 's/^Finished .*; report: //p' "$printed")
+    if [ "$read_only" = yes ]; then
+        check "run $n: report in %TEMP% beside a read-only kit" \
+            grep -q '\\Temp\\selftest-report.txt$' <<<"$report"
+    fi
+    unix_report=$(wine_run "$n" winepath -u "$report" 2>/dev/null)
+    check "run $n: report holds what the kit printed" cmp -s "$printed" <(tr -d '\r' <"$unix_report")
+    if [ "$session" != bare ]; then
+        check "run $n: MixW's class entry as it was" \
+            grep -qF "$mixw_class" <(wine_run "$n" reg query "$progid" /ve 2>/dev/null)
+    fi
+    check "run $n: nothing on the error output" test ! -s "errors-$n.txt" || cat "errors-$n.txt"
 done
-report=$(sed -n 's/^Finished .*; report: //p' printed.txt)
-if [ "$read_only" = yes ]; then
-    check "report in %TEMP% beside a read-only kit" grep -q '\\Temp\\selftest-report.txt$' <<<"$report"
-fi
-unix_report=$(wine_run winepath -u "$report" 2>/dev/null)
-check "report holds what the kit printed" cmp -s printed.txt <(tr -d '\r' <"$unix_report")
+for program in "$@" stand_in_host; do
+    check "$program ran once and passed" \
+        test "$(grep -cE "^$program: passed: " printed.txt)" = 1
+done
 if [ -z "${STATS_SMALL_DISK:-}" ]; then
     check "full disk case skipped, with its reason" \
         grep -q 'small file system' <(grep -A1 'fault_injection_win_test.cpp:[0-9]*: Skipped' printed.txt)
     check "and its program passed" grep -q '^fault_injection_win_test: passed: .* [1-9][0-9]* skipped' \
         printed.txt
 fi
-if [ "$session" != bare ]; then
-    check "MixW's class entry as it was" \
-        grep -qF "$mixw_class" <(wine_run reg query "$progid" /ve 2>/dev/null)
-fi
-check "nothing on the error output" test ! -s errors.txt || cat errors.txt
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
