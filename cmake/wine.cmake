@@ -180,8 +180,9 @@ set_tests_properties(win.selftest_kit_serif_font PROPERTIES LABELS selftest_prox
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots/120dpi ${CMAKE_BINARY_DIR}/screenshots/serif_font
   ${CMAKE_BINARY_DIR}/screenshots/window_manager)
 
-# The kit's count: a copy of it with a failing, a crashing and a missing
-# program, the others replaced by stand-ins that pass (a minute or less).
+# The kit's count: a copy of it with a failing, a crashing, a missing, a
+# caseless and an all-skipping program, the others replaced by stand-ins
+# that pass (tests/tools/selftest_kit_wine_test.sh; a minute or less).
 add_kit_wine_test(selftest_kit_count ${WINE_SESSION} STAND_INS)
 # The kit in a bare prefix, as a Linux user who runs MixW under Wine runs it:
 # `wineboot --init`, then run-tests.cmd, nothing set in between
