@@ -73,7 +73,10 @@ struct MultiplierView {
 // Equal views paint the same pixels: a control compares them to skip a
 // repaint that would change nothing.
 inline bool operator==(const PrevQsoRow& a, const PrevQsoRow& b) {
-    return a.band == b.band && a.mode == b.mode && a.time == b.time && a.exchange == b.exchange;
+    for (const PrevQsoColumn& column : kPrevQsoColumns) {
+        if (a.*column.field != b.*column.field) return false;
+    }
+    return true;
 }
 inline bool operator==(const TableView& a, const TableView& b) {
     return a.currentBand == b.currentBand && a.call == b.call && a.rows == b.rows;

@@ -11,9 +11,10 @@ struct HeaderKey {
     const char* key;
     std::string StoredHeader::*field;
     Use use;
+    bool callUntilSet = false;  // read as the own call while the file has none
 };
 constexpr HeaderKey kHeaderKeys[] = {
-    {"Operators", &StoredHeader::operators, HeaderKey::kReadAndWritten},
+    {"Operators", &StoredHeader::operators, HeaderKey::kReadAndWritten, true},
     {"Name", &StoredHeader::name, HeaderKey::kReadAndWritten},
     {"Email", &StoredHeader::email, HeaderKey::kReadAndWritten},
     {"Address", &StoredHeader::address, HeaderKey::kReadAndWritten},
@@ -30,8 +31,7 @@ StoredHeader ReadStoredHeader(Settings& settings, const std::string& callsign) {
     StoredHeader stored;
     for (const HeaderKey& k : kHeaderKeys) {
         if (k.use == HeaderKey::kWrittenOnly) continue;
-        const bool operators = k.field == &StoredHeader::operators;
-        stored.*k.field = settings.ReadText(k.key, operators ? callsign : "");
+        stored.*k.field = settings.ReadText(k.key, k.callUntilSet ? callsign : "");
     }
     return stored;
 }

@@ -8,6 +8,7 @@
 #include "tests/support/case_name.h"
 #include "tests/support/plugin_rig.h"
 #include "tests/support/qso_builder.h"
+#include "tests/support/row_fields.h"
 
 namespace {
 
@@ -245,7 +246,7 @@ TEST_F(ResetWithHost, PreviousQsoRowsStartBlank) {
     rig.Reset();
     const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(rig.State().g_prevQsoRows[i], (PrevQsoRow{bands[i], "-", "-", "-"}));
+        EXPECT_EQ(RowFieldsOf(rig.State().g_prevQsoRows[i]), (RowFields{bands[i], "-", "-", "-"}));
     }
 }
 
